@@ -1,0 +1,412 @@
+#include "ide/editor/pas_to_rtf.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <memory>
+
+#include "ide/editor/pas_words.h"
+#include "kcl/classes/stringlist.h"
+#include "kcl/graphics/syscolors.h"
+#include "kcl/rtl/sysutils.h"
+#include "kcl/system/registry.h"
+
+namespace korvax::editor {
+
+namespace {
+
+// --- Words that are reserved only in some places
+
+constexpr std::array<std::string_view, 11> DirectiveWords = {
+    "AUTOMATED", "INDEX",  "NAME",           "NODEFAULT", "READ",      "READONLY",
+    "RESIDENT",  "STORED", "STRINGRESOURCE", "WRITE",     "WRITEONLY",
+};
+constexpr std::array<std::string_view, 7> PropertyEndWords = {
+    "END", "FUNCTION", "PRIVATE", "PROCEDURE", "PROTECTED", "PUBLIC", "PUBLISHED",
+};
+// Directives that stay unformatted inside a property declaration too.
+constexpr std::array<std::string_view, 3> AlwaysDirectiveWords = {"NAME", "RESIDENT", "STRINGRESOURCE"};
+
+constexpr auto DirectiveKeys = WordKeys(DirectiveWords);
+constexpr auto PropertyEndKeys = WordKeys(PropertyEndWords);
+constexpr auto AlwaysDirectiveKeys = WordKeys(AlwaysDirectiveWords);
+constexpr TWordKey PropertyKey = *WordKey("PROPERTY");
+static_assert(std::is_sorted(DirectiveKeys.begin(), DirectiveKeys.end()));
+static_assert(std::is_sorted(PropertyEndKeys.begin(), PropertyEndKeys.end()));
+static_assert(std::is_sorted(AlwaysDirectiveKeys.begin(), AlwaysDirectiveKeys.end()));
+
+// --- Character classes
+
+// What a token starting with the character is.
+enum TCharClass : uint8_t {
+  ccPlain,
+  ccBrace,
+  ccLineEnd,
+  ccBlank,
+  ccLetter,
+  ccDigit,
+  ccDollar,
+  ccHash,
+  ccQuote,
+  ccSymbol,
+};
+
+// Which runs the character continues.
+enum TCharFlag : uint8_t {
+  cfBlank = 1,
+  cfIdentPart = 2,
+  cfNumberPart = 4,
+  cfHexPart = 8,
+  cfCharConstPart = 16,
+  cfSymbol = 32,
+};
+
+constexpr std::string_view SymbolChars = "!\"%&()*+,-./:;<=>?@[\\]^`~";
+
+constexpr std::array<TCharClass, 256> CharClasses = [] {
+  std::array<TCharClass, 256> classes{};
+  const auto set = [&](int from, int to, TCharClass cls) {
+    for (int c = from; c <= to; ++c) classes[static_cast<size_t>(c)] = cls;
+  };
+  set(1, 32, ccBlank);
+  set('\r', '\r', ccLineEnd);
+  set('\n', '\n', ccLineEnd);
+  set('A', 'Z', ccLetter);
+  set('a', 'z', ccLetter);
+  set('_', '_', ccLetter);
+  set('0', '9', ccDigit);
+  set('{', '{', ccBrace);
+  set('$', '$', ccDollar);
+  set('#', '#', ccHash);
+  set('\'', '\'', ccQuote);
+  for (const char c : SymbolChars) set(c, c, ccSymbol);
+  return classes;
+}();
+
+constexpr std::array<uint8_t, 256> CharFlags = [] {
+  std::array<uint8_t, 256> flags{};
+  const auto add = [&](int from, int to, uint8_t flag) {
+    for (int c = from; c <= to; ++c) flags[static_cast<size_t>(c)] |= flag;
+  };
+  add(1, 9, cfBlank);
+  add(11, 12, cfBlank);
+  add(14, 32, cfBlank);
+  add('A', 'Z', cfIdentPart);
+  add('a', 'z', cfIdentPart);
+  add('_', '_', cfIdentPart);
+  add('0', '9', cfIdentPart | cfNumberPart | cfHexPart | cfCharConstPart);
+  add('.', '.', cfNumberPart);
+  add('E', 'E', cfNumberPart);
+  add('e', 'e', cfNumberPart);
+  add('$', '$', cfHexPart);
+  add('A', 'F', cfHexPart);
+  add('a', 'f', cfHexPart);
+  add('#', '#', cfCharConstPart);
+  for (const char c : SymbolChars) add(c, c, cfSymbol);
+  return flags;
+}();
+
+bool Has(char c, TCharFlag flag) { return CharFlags[static_cast<unsigned char>(c)] & flag; }
+
+// Files written on Windows end lines with CR LF, elsewhere often with LF alone.
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// --- Scanning
+
+class TScanRun {
+public:
+  TScanRun(std::string_view text, TPasTokenSink& sink, bool& inProperty)
+      : FText(text), FSink(sink), FInProperty(inProperty) {}
+
+  void Run() {
+    while (FPos < FText.size()) {
+      switch (CharClasses[static_cast<unsigned char>(FText[FPos])]) {
+        case ccBrace: MultiLineComment(FPos + 1, "}"); break;
+        case ccLineEnd: LineBreak(); break;
+        case ccBlank: EmitRun(ptWhitespace, cfBlank); break;
+        case ccLetter: Identifier(); break;
+        case ccDigit: EmitRun(ptNumber, cfNumberPart); break;
+        case ccDollar: EmitRun(ptNumber, cfHexPart); break;
+        case ccHash: EmitRun(ptString, cfCharConstPart); break;
+        case ccQuote: QuotedString(); break;
+        case ccSymbol: SymbolRun(); break;
+        case ccPlain: EmitUpTo(ptPlainText, FPos + 1); break;
+      }
+    }
+  }
+
+private:
+  char At(size_t pos) const { return pos < FText.size() ? FText[pos] : '\0'; }
+
+  void EmitUpTo(TPasTokenKind kind, size_t end) {
+    FSink.Token(kind, FText.substr(FPos, end - FPos));
+    FPos = end;
+  }
+
+  // The current character and the longest run after it of characters with flag.
+  size_t RunEnd(TCharFlag flag) const {
+    size_t end = FPos + 1;
+    while (end < FText.size() && Has(FText[end], flag)) ++end;
+    return end;
+  }
+
+  void EmitRun(TPasTokenKind kind, TCharFlag flag) { EmitUpTo(kind, RunEnd(flag)); }
+
+  // CR LF, or a CR or an LF alone.
+  void LineBreak() { EmitUpTo(ptLineBreak, FPos + (FText[FPos] == '\r' && At(FPos + 1) == '\n' ? 2 : 1)); }
+
+  // From the current position up to and including closing (or to the end of the
+  // text), searched from searchFrom; each line of the comment is a token of its own.
+  void MultiLineComment(size_t searchFrom, std::string_view closing) {
+    size_t pos = searchFrom;
+    for (;;) {
+      while (pos < FText.size() && !IsLineEnd(FText[pos]) &&
+             !(FText[pos] == closing[0] && (closing.size() == 1 || At(pos + 1) == closing[1])))
+        ++pos;
+      if (pos < FText.size() && IsLineEnd(FText[pos])) {
+        if (pos > FPos) EmitUpTo(ptComment, pos);
+        LineBreak();
+        pos = FPos;
+        continue;
+      }
+      const size_t end = std::min(pos + closing.size(), FText.size());
+      if (end > FPos) EmitUpTo(ptComment, end);
+      return;
+    }
+  }
+
+  void LineComment() {
+    const size_t end = FText.find_first_of("\r\n", FPos + 2);
+    EmitUpTo(ptComment, end == std::string_view::npos ? FText.size() : end);
+  }
+
+  bool StartsComment(size_t pos) const {
+    const char next = At(pos + 1);
+    return (FText[pos] == '(' && next == '*') || (FText[pos] == '/' && next == '/');
+  }
+
+  void SymbolRun() {
+    size_t end = FPos;
+    while (end < FText.size() && Has(FText[end], cfSymbol) && !StartsComment(end)) ++end;
+    if (end > FPos) EmitUpTo(ptSymbol, end);
+    if (FPos < FText.size() && StartsComment(FPos)) {
+      // The search for "*)" starts at the "*" of "(*", so "(*)" is a whole comment.
+      if (FText[FPos] == '(') MultiLineComment(FPos + 1, "*)");
+      else LineComment();
+    }
+  }
+
+  void QuotedString() {
+    size_t end = FPos + 1;
+    while (end < FText.size() && FText[end] != '\'' && !IsLineEnd(FText[end])) ++end;
+    if (end == FText.size() || FText[end] != '\'') throw EPasConversionError("Invalid string");
+    EmitUpTo(ptString, end + 1);
+  }
+
+  void Identifier() {
+    const size_t end = RunEnd(cfIdentPart);
+    EmitUpTo(Classify(FText.substr(FPos, end - FPos)), end);
+  }
+
+  TPasTokenKind Classify(std::string_view word) {
+    const auto key = WordKey(word);
+    if (!key || !IsWordIn(ReservedWordKeys, *key)) return ptIdentifier;
+    if (*key == PropertyKey) FInProperty = true;
+    if (IsWordIn(PropertyEndKeys, *key)) FInProperty = false;
+    if (!IsWordIn(DirectiveKeys, *key)) return ptReservedWord;
+    return FInProperty && !IsWordIn(AlwaysDirectiveKeys, *key) ? ptReservedWord : ptDirective;
+  }
+
+  std::string_view FText;
+  TPasTokenSink& FSink;
+  bool& FInProperty;
+  size_t FPos = 0;
+};
+
+// --- The RTF document
+
+constexpr std::string_view RtfHeader =
+    "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS SansSerif;}"
+    "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fmodern Courier New;}}\r\n";
+constexpr std::string_view RtfBodyStart = "\\deflang1033\\pard\\plain\\f2\\fs20 ";
+constexpr std::string_view RtfTrailer = "\r\n\\par }{\r\n";
+constexpr std::string_view RtfLineEnd = "\\par ";
+
+// Tokens whose text may hold "\", "{" or "}", which RTF reads as markup.
+bool NeedsEscaping(TPasTokenKind kind) {
+  return kind == ptComment || kind == ptString || kind == ptSymbol || kind == ptPlainText;
+}
+
+// The document being written: pre-sized to the text's length, grown in steps of at
+// least 16 KiB; steps in proportion to the size keep long documents linear, and
+// realloc moves large blocks without copying them.
+class TRtfBuffer {
+public:
+  explicit TRtfBuffer(size_t capacity) { Resize(capacity); }
+
+  void Append(std::string_view s) {
+    Reserve(s.size());
+    Copy(s);
+  }
+
+  // opening, text (escaped if asked) and closing in one go.
+  void AppendGroup(std::string_view opening, std::string_view text, bool escape, std::string_view closing) {
+    Reserve(opening.size() + (escape ? 2 : 1) * text.size() + closing.size());
+    Copy(opening);
+    if (escape) CopyEscaped(text);
+    else Copy(text);
+    Copy(closing);
+  }
+
+  std::string_view View() const { return {FData.get(), FLength}; }
+
+private:
+  static constexpr size_t GrowStep = 16384;
+
+  void Copy(std::string_view s) {
+    std::memcpy(FData.get() + FLength, s.data(), s.size());
+    FLength += s.size();
+  }
+
+  void CopyEscaped(std::string_view s) {
+    char* out = FData.get() + FLength;
+    for (const char c : s) {
+      if (c == '\\' || c == '{' || c == '}') *out++ = '\\';
+      *out++ = c;
+    }
+    FLength = static_cast<size_t>(out - FData.get());
+  }
+
+  struct TFree {
+    void operator()(char* p) const { std::free(p); }
+  };
+
+  void Reserve(size_t count) {
+    if (FLength + count >= FCapacity) Resize(FCapacity + std::max({GrowStep, FCapacity / 2, count}));
+  }
+
+  void Resize(size_t capacity) {
+    char* data = static_cast<char*>(std::realloc(FData.get(), capacity));
+    if (!data) throw std::bad_alloc();
+    (void)FData.release();
+    FData.reset(data);
+    FCapacity = capacity;
+  }
+
+  std::unique_ptr<char, TFree> FData;
+  size_t FCapacity = 0;
+  size_t FLength = 0;
+};
+
+class TRtfWriter final : public TPasTokenSink {
+public:
+  TRtfWriter(TRtfBuffer& out, const std::array<std::string, PasTokenKindCount>& opening,
+             const std::array<std::string, PasTokenKindCount>& closing)
+      : FOut(out), FOpening(opening), FClosing(closing) {}
+
+  void Token(TPasTokenKind kind, std::string_view text) override {
+    FOut.AppendGroup(FOpening[kind], text, NeedsEscaping(kind), kind == ptLineBreak ? RtfLineEnd : FClosing[kind]);
+  }
+
+private:
+  TRtfBuffer& FOut;
+  const std::array<std::string, PasTokenKindCount>& FOpening;
+  const std::array<std::string, PasTokenKindCount>& FClosing;
+};
+
+// --- Settings
+
+// The registry value of each kind, in kind order; kinds without one are empty.
+constexpr std::array<std::string_view, PasTokenKindCount> SettingNames = {
+    "Assembler", "Comment", "", "", "Identifier", "Reserved_Word",
+    "Number", "Whitespace", "String", "Symbol", "Plain_Text",
+};
+
+// "foreground,background,styles,..." with the foreground decimal or "$" hexadecimal.
+TPasTokenStyle ParseStyle(const std::string& value) {
+  kcl::TStringList fields;
+  fields.SetCommaText(value);
+  TPasTokenStyle style;
+  style.HasStyle = true;
+  style.Color = kcl::ColorToRGB(fields.Count() > 0 ? kcl::StrToIntDef(fields.Strings(0), 0) : 0);
+  const std::string letters = fields.Count() > 2 ? fields.Strings(2) : std::string();
+  style.Bold = letters.find('B') != std::string::npos;
+  style.Italic = letters.find('I') != std::string::npos;
+  style.Underline = letters.find('U') != std::string::npos;
+  return style;
+}
+
+}  // namespace
+
+TPasHighlightSettings ReadPasHighlightSettings(int version, const std::string& hiveFile) {
+  if (version != 2 && version != 3)
+    throw EPasConversionError("Only syntax highlighting from Delphi 2 and 3 are supported");
+  kcl::TRegIniFile registry(hiveFile);
+  registry.OpenKey(version == 2 ? "Software\\Borland\\Delphi\\2.0" : "Software\\Borland\\Delphi\\3.0");
+  TPasHighlightSettings settings;
+  for (size_t kind = 0; kind < PasTokenKindCount; ++kind) {
+    if (SettingNames[kind].empty()) continue;
+    settings[kind] = ParseStyle(registry.ReadString("HighLight", SettingNames[kind], "0,0,,0,0,0,0"));
+  }
+  registry.CloseKey();
+  return settings;
+}
+
+size_t TPasScanner::Scan(std::string_view text, TPasTokenSink& sink) {
+  text = text.substr(0, std::min(text.find('\0'), text.size()));
+  TScanRun(text, sink, FInProperty).Run();
+  return text.size();
+}
+
+void TPasConversion::ReadHighlightSettings(int version) {
+  ReadHighlightSettings(version, kcl::WineUserRegistryFile());
+}
+
+void TPasConversion::ReadHighlightSettings(int version, const std::string& hiveFile) {
+  ApplySettings(ReadPasHighlightSettings(version, hiveFile));
+}
+
+void TPasConversion::ApplySettings(const TPasHighlightSettings& settings) {
+  FColorTable.clear();
+  for (size_t kind = 0; kind < PasTokenKindCount; ++kind) {
+    const TPasTokenStyle& style = settings[kind];
+    const auto byte = [&](int shift) { return kcl::IntToStr((style.Color >> shift) & 0xFF); };
+    FColorTable += "\\red" + byte(0) + "\\green" + byte(8) + "\\blue" + byte(16) + ";";
+    FOpening[kind].clear();
+    FClosing[kind].clear();
+    if (!style.HasStyle) continue;
+    FOpening[kind] = "{";
+    if (style.Bold) FOpening[kind] += "\\b ";
+    if (style.Italic) FOpening[kind] += "\\i ";
+    if (style.Underline) FOpening[kind] += "\\ul ";  // "\u" would be a Unicode character
+    FOpening[kind] += "\\cf" + kcl::IntToStr(static_cast<int64_t>(kind)) + " ";
+    FClosing[kind] = "}";
+  }
+}
+
+int TPasConversion::ConvertToRtf() {
+  const std::string_view text = View();
+  TRtfBuffer out(text.size() + 3);
+  out.Append(RtfHeader);
+  out.Append("{\\colortbl");
+  out.Append(FColorTable);
+  out.Append("}\r\n");
+  out.Append(RtfBodyStart);
+  size_t converted = 0;
+  size_t trailingLineFeed = 0;
+  if (!text.empty()) {
+    TRtfWriter writer(out, FOpening, FClosing);
+    converted = FScanner.Scan(text, writer);
+    out.Append(RtfTrailer);
+    trailingLineFeed = 1;  // not part of the document
+  }
+  const std::string_view document = out.View().substr(0, out.View().size() - trailingLineFeed);
+  Clear();
+  WriteBuffer(document.data(), static_cast<int64_t>(document.size()));
+  SetPosition(0);
+  return static_cast<int>(std::min<size_t>(converted, INT_MAX));
+}
+
+}  // namespace korvax::editor

@@ -1,0 +1,95 @@
+#pragma once
+// TReader: reads components and values from the binary component stream.
+#include <memory>
+
+#include "kcl/classes/filer.h"
+
+namespace kcl {
+
+using TSetNameEvent = std::function<void(TReader& reader, TComponent* component, std::string& name)>;
+using TReadComponentsProc = std::function<void(TComponent* component)>;
+// Return true to skip the failing property and go on reading.
+using TReaderError = std::function<bool(TReader& reader, const std::string& message)>;
+
+class TReader : public TFiler {
+public:
+  explicit TReader(TStream& stream);
+  ~TReader() override;
+
+  TComponent* Owner() const { return FOwner; }
+  void SetOwner(TComponent* owner) { FOwner = owner; }
+  TComponent* Parent() const { return FParent; }
+  void SetParent(TComponent* parent) { FParent = parent; }
+  TSetNameEvent OnSetName;
+  TReaderError OnError;
+
+  // Components. ReadRootComponent reads "TPF0" and a whole tree into root (or into a
+  // new instance of the stream's class when root is nullptr); ReadComponents reads
+  // signed records until the list end, each owned by owner with parent as parent.
+  TComponent* ReadRootComponent(TComponent* root);
+  void ReadComponents(TComponent* owner, TComponent* parent, const TReadComponentsProc& proc);
+  TComponent* ReadComponent(TComponent* component);
+  void ReadSignature();
+  void ReadPrefix(uint8_t& flags, int32_t& childPos);
+
+  // Values.
+  TValueType NextValue();
+  TValueType ReadValue();
+  void CheckValue(TValueType expected);
+  bool EndOfList();
+  void ReadListBegin() { CheckValue(vaList); }
+  void ReadListEnd() { CheckValue(vaNull); }
+  int32_t ReadInteger();
+  bool ReadBoolean();
+  char ReadChar();
+  long double ReadFloat();
+  std::string ReadString();
+  std::string ReadIdent();
+  std::string ReadStr();  // a short string without value type: names
+  void SkipValue();
+  void ReadCollection(TCollection& collection);
+  void Read(void* buffer, int64_t count) { FStream.ReadBuffer(buffer, count); }
+
+  void DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc& writeData,
+                      bool hasData) override;
+  void DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc& writeData,
+                            bool hasData) override;
+
+  const std::string& PropName() const { return FPropName; }
+  // Resolves the component references read so far against the root's components.
+  void FixupReferences();
+
+  // A component's properties and children (TComponent::ReadState calls it).
+  void ReadData(TComponent* instance);
+  // Finds the published method an event names; OnFindMethod may supply one.
+  std::function<const TMethodEntry*(TReader& reader, const std::string& methodName)> OnFindMethod;
+
+private:
+  struct Fixup {
+    TPersistent* Instance = nullptr;
+    PPropInfo Prop = nullptr;
+    std::string Name;
+  };
+  uint8_t PeekByte();
+  void CheckDepth();
+  TComponent* CreateComponent(const std::string& className);
+  void CallLoaded();
+  TComponent* FindNestedComponent(const std::string& name);
+  void ReadProperty(TPersistent* instance);
+  void ReadPropValue(TPersistent* instance, PPropInfo prop);
+  int64_t ReadSet(const TTypeInfo* setType);
+  [[noreturn]] void PropertyError();
+  [[noreturn]] void PropValueError();
+  std::string ReadBytes(int64_t count);
+  uint32_t ReadLength();  // 32-bit little-endian
+
+  TComponent* FOwner = nullptr;
+  TComponent* FParent = nullptr;
+  std::string FPropName;
+  bool FCanHandleExcepts = false;
+  std::vector<Fixup> FFixups;
+  std::vector<TComponent*> FLoaded;
+  int FDepth = 0;
+};
+
+}  // namespace kcl

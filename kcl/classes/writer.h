@@ -1,0 +1,51 @@
+#pragma once
+// TWriter: writes components and values to the binary component stream exactly as
+// Delphi 3 writes them: published properties in declaration order, ancestors first,
+// values equal to their defaults skipped, the smallest integer type chosen.
+#include "kcl/classes/filer.h"
+
+namespace kcl {
+
+class TWriter : public TFiler {
+public:
+  explicit TWriter(TStream& stream) : TFiler(stream) {}
+
+  // The root and everything it owns, with its signature.
+  void WriteRootComponent(TComponent* root);
+  // One component (with its children) relative to Root(); no signature.
+  void WriteComponent(TComponent* component);
+  void WriteSignature();
+  void WritePrefix(uint8_t flags, int32_t childPos);
+
+  void WriteValue(TValueType value);
+  void WriteListBegin() { WriteValue(vaList); }
+  void WriteListEnd() { WriteValue(vaNull); }
+  void WriteInteger(int32_t value);
+  void WriteBoolean(bool value);
+  void WriteChar(char value);
+  void WriteFloat(long double value);
+  void WriteString(const std::string& value);
+  // "False", "True" and "nil" become their own value types.
+  void WriteIdent(const std::string& ident);
+  void WriteStr(const std::string& value);  // a short string without value type
+  void WriteCollection(TCollection& collection);
+  void Write(const void* buffer, int64_t count) { FStream.WriteBuffer(buffer, count); }
+
+  void DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc& writeData,
+                      bool hasData) override;
+  void DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc& writeData,
+                            bool hasData) override;
+
+  // Used by TComponent::WriteState.
+  void WriteProperties(TPersistent* instance);
+  void WriteComponentData(TComponent* component);
+
+private:
+  void WriteProperty(TPersistent* instance, PPropInfo prop);
+  void WritePropName(const std::string& name);
+  void WriteSet(const TTypeInfo* setType, int64_t value);
+
+  std::string FPropPath;
+};
+
+}  // namespace kcl

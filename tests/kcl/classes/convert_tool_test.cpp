@@ -1,0 +1,201 @@
+// korvax-convert, run as a child process on real files.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "kcl/classes/objecttext.h"
+#include "kcl/classes/resheader.h"
+#include "kcl/classes/streams.h"
+#include "support/testfiles.h"
+
+using korvax::test::ReadFileBytes;
+using korvax::test::TempDir;
+using korvax::test::WriteFileBytes;
+using namespace std::string_literals;
+
+namespace {
+
+const std::string kAbout = KORVAX_SAMPLE_FORMS "/delphi3-samples/03/SDITEMP/ABOUT.DFM";
+
+struct ToolRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// Runs korvax-convert with the arguments; standard output and error are captured
+// in files of dir.
+ToolRun Convert(const TempDir& dir, const std::vector<std::string>& args) {
+  std::string command = Quote(KORVAX_CONVERT_EXE);
+  for (const std::string& a : args) command += " " + Quote(a);
+  command += " >" + Quote(dir.File("stdout")) + " 2>" + Quote(dir.File("stderr")) + " </dev/null";
+  const int status = std::system(command.c_str());
+  ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(dir.File("stdout")),
+          ReadFileBytes(dir.File("stderr"))};
+  return run;
+}
+
+std::string ResourceToText(const std::string& resource) {
+  kcl::TStringStream in(resource), out;
+  kcl::ObjectResourceToText(in, out);
+  return out.DataString();
+}
+
+// The binary stream after the resource header.
+std::string ResourceData(const std::string& resource) {
+  kcl::TStringStream in(resource);
+  kcl::ReadResHeader(in);
+  return resource.substr(static_cast<size_t>(in.Position()));
+}
+
+}  // namespace
+
+TEST(ConvertTool, ConvertsBinaryFormsToText) {
+  TempDir dir;
+  const ToolRun run = Convert(dir, {kAbout, "-o", dir.File("about.txt")});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, "");
+  const std::string text = ReadFileBytes(dir.File("about.txt"));
+  EXPECT_EQ(text, ResourceToText(ReadFileBytes(kAbout)));
+  EXPECT_EQ(text.substr(0, 28), "object AboutBox: TAboutBox\r\n");
+
+  // Without a resource header too.
+  WriteFileBytes(dir.File("plain.bin"), ResourceData(ReadFileBytes(kAbout)));
+  EXPECT_EQ(Convert(dir, {dir.File("plain.bin"), "-o", dir.File("plain.txt")}).exitCode, 0);
+  EXPECT_EQ(ReadFileBytes(dir.File("plain.txt")), text);
+}
+
+TEST(ConvertTool, ConvertsTextFormsToBinaryWithAResourceHeaderNamedAfterTheOutput) {
+  TempDir dir;
+  const std::string text = ReadFileBytes(KORVAX_TEST_DATA "/forms/allvalues.txt");
+  const ToolRun run = Convert(dir, {KORVAX_TEST_DATA "/forms/allvalues.txt", "-o", dir.File("Main.dfm")});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const std::string resource = ReadFileBytes(dir.File("Main.dfm"));
+  const std::string binary = kcl::ObjectTextToBinary(text);
+  const uint32_t n = static_cast<uint32_t>(binary.size());
+  const std::string length = {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
+                              static_cast<char>(n >> 24)};
+  EXPECT_EQ(resource, "\xFF\x0A\x00MAIN.DFM\x00\x30\x10"s + length + binary);
+
+  // A long output name is cut to 63 characters.
+  const std::string longName = std::string(70, 'f') + ".dfm";
+  EXPECT_EQ(Convert(dir, {KORVAX_TEST_DATA "/forms/allvalues.txt", "-o", dir.File(longName)}).exitCode, 0);
+  EXPECT_EQ(ReadFileBytes(dir.File(longName)).substr(3, 64), std::string(63, 'F') + '\0');
+}
+
+TEST(ConvertTool, RoundTripsSampleFormsThroughFiles) {
+  TempDir dir;
+  for (const std::string sample : {"03/SDITEMP/ABOUT.DFM", "13/POLIFORM/BMPVIEW.DFM", "13/VFI/UNIT2.DFM"}) {
+    SCOPED_TRACE(sample);
+    const std::string original = ReadFileBytes(KORVAX_SAMPLE_FORMS "/delphi3-samples/" + sample);
+    ASSERT_EQ(Convert(dir, {KORVAX_SAMPLE_FORMS "/delphi3-samples/" + sample, "-o", dir.File("form.txt")}).exitCode, 0);
+    ASSERT_EQ(Convert(dir, {dir.File("form.txt"), "-o", dir.File("form.dfm")}).exitCode, 0);
+    const std::string again = ReadFileBytes(dir.File("form.dfm"));
+    EXPECT_EQ(ResourceData(again), ResourceData(original));
+    ASSERT_EQ(Convert(dir, {dir.File("form.dfm"), "-o", dir.File("again.txt")}).exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(dir.File("again.txt")), ReadFileBytes(dir.File("form.txt")));
+  }
+}
+
+TEST(ConvertTool, PrintsTheTextFormForGitTextconv) {
+  TempDir dir;
+  const ToolRun binary = Convert(dir, {"--to-text", kAbout});
+  EXPECT_EQ(binary.exitCode, 0) << binary.err;
+  EXPECT_EQ(binary.out, ResourceToText(ReadFileBytes(kAbout)));
+  EXPECT_EQ(binary.err, "");
+
+  // A text form (or anything that is not binary) comes out unchanged.
+  const ToolRun text = Convert(dir, {"--to-text", KORVAX_TEST_DATA "/forms/strings.txt"});
+  EXPECT_EQ(text.exitCode, 0);
+  EXPECT_EQ(text.out, ReadFileBytes(KORVAX_TEST_DATA "/forms/strings.txt"));
+  WriteFileBytes(dir.File("empty.dfm"), "");
+  const ToolRun empty = Convert(dir, {dir.File("empty.dfm"), "--to-text"});
+  EXPECT_EQ(empty.exitCode, 0);
+  EXPECT_EQ(empty.out, "");
+}
+
+TEST(ConvertTool, ReportsMalformedInputWithoutWritingOutput) {
+  TempDir dir;
+  const std::string original = ReadFileBytes(kAbout);
+  WriteFileBytes(dir.File("cut.dfm"), original.substr(0, original.size() - 10));
+  ToolRun run = Convert(dir, {dir.File("cut.dfm"), "-o", dir.File("cut.txt")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "korvax-convert: " + dir.File("cut.dfm") + ": Stream read error\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("cut.txt")));
+
+  run = Convert(dir, {"--to-text", dir.File("cut.dfm")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "korvax-convert: " + dir.File("cut.dfm") + ": Stream read error\n");
+
+  WriteFileBytes(dir.File("header.dfm"), "\xFF\x0A\x00NAME"s);
+  run = Convert(dir, {"--to-text", dir.File("header.dfm")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "korvax-convert: " + dir.File("header.dfm") + ": Invalid stream format\n");
+
+  WriteFileBytes(dir.File("bad.txt"), "object Form1: TForm1\r\n  Left 10\r\nend\r\n");
+  run = Convert(dir, {dir.File("bad.txt"), "-o", dir.File("bad.dfm")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "korvax-convert: " + dir.File("bad.txt") + ": '=' expected on line 2\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("bad.dfm")));
+
+  // An existing output survives a failed conversion.
+  WriteFileBytes(dir.File("keep.dfm"), "old");
+  EXPECT_EQ(Convert(dir, {dir.File("bad.txt"), "-o", dir.File("keep.dfm")}).exitCode, 1);
+  EXPECT_EQ(ReadFileBytes(dir.File("keep.dfm")), "old");
+}
+
+TEST(ConvertTool, ReportsUnreadableAndUnwritableFiles) {
+  TempDir dir;
+  const std::string missing = dir.File("missing.dfm");
+  ToolRun run = Convert(dir, {missing, "-o", dir.File("x.txt")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "korvax-convert: " + missing + ": Cannot open file " + missing + "\n");
+
+  run = Convert(dir, {"--to-text", dir.Path()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "korvax-convert: " + dir.Path() + ": Cannot open file " + dir.Path() + "\n");
+
+  const std::string unwritable = dir.File("no/such/dir/out.txt");
+  run = Convert(dir, {kAbout, "-o", unwritable});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "korvax-convert: " + unwritable + ": Cannot create file " + unwritable + "\n");
+}
+
+TEST(ConvertTool, RejectsBadUsage) {
+  TempDir dir;
+  const std::vector<std::vector<std::string>> bad = {
+      {},
+      {kAbout},
+      {kAbout, "-o"},
+      {"-o", dir.File("x.txt")},
+      {kAbout, kAbout, "-o", dir.File("x.txt")},
+      {"--to-text", kAbout, "-o", dir.File("x.txt")},
+      {"--frobnicate", kAbout},
+      {kAbout, "-o", dir.File("x.txt"), "-o", dir.File("y.txt")},
+  };
+  for (const auto& args : bad) {
+    const ToolRun run = Convert(dir, args);
+    EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+    EXPECT_EQ(run.err.substr(0, 16), "korvax-convert: ") << testing::PrintToString(args);
+    EXPECT_NE(run.err.find("usage: korvax-convert IN -o OUT"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x.txt")));
+
+  const ToolRun help = Convert(dir, {"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("usage:"), std::string::npos);
+}

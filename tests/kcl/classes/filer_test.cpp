@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include "kcl/classes/reader.h"
+#include "kcl/classes/testclasses.h"
+#include "kcl/classes/writer.h"
+#include "kcl/rtl/exceptions.h"
+
+using namespace kcl;
+using namespace testing_classes;
+
+namespace {
+
+// Short string as the stream holds names: a length byte and the bytes.
+std::string S(const std::string& s) { return std::string(1, static_cast<char>(s.size())) + s; }
+std::string Int8(int v) { return std::string("\x02", 1) + static_cast<char>(v); }
+const std::string End(1, '\0');
+
+std::string Written(TComponent* root) {
+  TMemoryStream stream;
+  stream.WriteComponent(root);
+  return std::string(stream.View());
+}
+
+std::unique_ptr<TTestForm, TObjectFree> NewForm() {
+  RegisterTestClasses();
+  return std::unique_ptr<TTestForm, TObjectFree>(new TTestForm(nullptr));
+}
+
+// Reads bytes into a fresh form; the error message, or "" when it read.
+std::string ReadInto(TTestForm* form, const std::string& bytes, TReaderError onError = nullptr) {
+  TStringStream stream(bytes);
+  TReader reader(stream);
+  reader.OnError = std::move(onError);
+  try {
+    reader.ReadRootComponent(form);
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return "";
+}
+
+// A form with a property of every kind, nested controls, a non-visual component,
+// a forward reference, a collection, binary data and an event.
+std::unique_ptr<TTestForm, TObjectFree> RichForm() {
+  auto form = NewForm();
+  form->SetName("Form1");
+  form->SetCaption("Caf\xe9 'quoted'");
+  auto* timer = new TTestTimer(form.get());
+  timer->SetName("Timer1");
+  timer->SetInterval(250);
+  auto* panel = new TTestControl(form.get());
+  panel->SetName("Panel1");
+  panel->SetParent(form.get());
+  panel->SetAlign(taClient);
+  panel->Font()->SetStyle({tsBold, tsStrikeOut});
+  panel->Font()->SetColor(0xFF);
+  auto* button = new TTestControl(form.get());
+  button->SetName("Button1");
+  button->SetParent(panel);
+  button->SetLeft(-300);
+  button->SetTop(70000);
+  button->SetRatio(1.25);
+  button->SetLetter('Z');
+  button->SetVisible(false);
+  button->SetColor(0x123);
+  button->Data = std::string("\x00\x01\xff", 3);
+  button->OnClick.SetMethod({form->MethodAddress("Button1Click"), form.get()});
+  auto* item = static_cast<TTestItem*>(button->Items()->Add());
+  item->SetCaption("first");
+  static_cast<TTestItem*>(button->Items()->Add())->SetWidth(7);
+  button->Lines()->SetText("one\r\n\r\nthree\r\n");
+  auto* hidden = new TTestHidden(form.get());
+  hidden->SetName("Hidden1");
+  hidden->SetParent(form.get());
+  hidden->SetVisible(true);
+  panel->SetBuddy(hidden);  // refers to a component written after it
+  return form;
+}
+
+}  // namespace
+
+TEST(Filer, WritesOnlyStoredNonDefaultValuesInDeclarationOrder) {
+  auto form = NewForm();
+  form->SetName("Form1");
+  const std::string expected = "TPF0" + S("TTestForm") + S("Form1") +             //
+                               S("Left") + Int8(0) + S("Top") + Int8(0) +          // no default: always written
+                               S("Font.Color") + Int8(0) + S("Font.Name") + "\x06" + S("Sans") +
+                               S("Font.Size") + Int8(8) + S("Font.Style") + "\x0b" + End +  //
+                               S("Items") + "\x0e" + End +                          // a collection always is
+                               // an empty string list is not written at all
+                               End + End;
+  EXPECT_EQ(Written(form.get()), expected);
+}
+
+TEST(Filer, ValuesUseTheirValueTypes) {
+  auto form = NewForm();
+  form->SetName("F");
+  form->SetLeft(-129);      // vaInt16
+  form->SetTop(40000);      // vaInt32
+  form->SetColor(0xFF0000);  // has an identifier
+  form->SetLetter('q');
+  form->SetCaption(std::string(300, 'x'));  // vaLString
+  form->SetVisible(false);
+  const std::string bytes = Written(form.get());
+  EXPECT_NE(bytes.find(S("Left") + "\x03\x7f\xff"), std::string::npos);
+  EXPECT_NE(bytes.find(S("Top") + std::string("\x04\x40\x9c\x00\x00", 5)), std::string::npos);
+  EXPECT_NE(bytes.find(S("Color") + "\x07" + S("clBlue")), std::string::npos);
+  EXPECT_NE(bytes.find(S("Letter") + "\x06" + S("q")), std::string::npos);
+  EXPECT_NE(bytes.find(S("Caption") + std::string("\x0c\x2c\x01\x00\x00", 5) + std::string(300, 'x')),
+            std::string::npos);
+  EXPECT_NE(bytes.find(S("Visible") + "\x08"), std::string::npos);
+}
+
+TEST(Filer, StringListsStreamAsAListOfStrings) {
+  auto form = NewForm();
+  form->SetName("F");
+  form->Lines()->SetText("a\r\n\r\n");
+  const std::string bytes = Written(form.get());
+  EXPECT_NE(bytes.find(S("Lines.Strings") + "\x01\x06" + S("a") + "\x06" + S("") + End), std::string::npos);
+}
+
+TEST(Filer, RoundTripRebuildsTheTreeAndWritesTheSameBytes) {
+  auto original = RichForm();
+  const std::string bytes = Written(original.get());
+
+  auto copy = NewForm();
+  ASSERT_EQ(ReadInto(copy.get(), bytes), "");
+  EXPECT_EQ(Written(copy.get()), bytes);
+
+  EXPECT_EQ(copy->Name(), "Form1");
+  EXPECT_EQ(copy->Caption(), "Caf\xe9 'quoted'");
+  ASSERT_EQ(copy->ComponentCount(), 4);
+  auto* panel = dynamic_cast<TTestControl*>(copy->FindComponent("Panel1"));
+  auto* button = dynamic_cast<TTestControl*>(copy->FindComponent("Button1"));
+  ASSERT_TRUE(panel && button);
+  EXPECT_EQ(copy->Button1, button);  // published field bound by name
+  EXPECT_EQ(button->Parent(), panel);
+  EXPECT_EQ(panel->Buddy(), copy->FindComponent("Hidden1"));  // forward reference fixed up
+  EXPECT_EQ(panel->Font()->Style(), (TTestStyles{tsBold, tsStrikeOut}));
+  EXPECT_EQ(button->Left(), -300);
+  EXPECT_EQ(button->Ratio(), 1.25);
+  EXPECT_EQ(button->Data, std::string("\x00\x01\xff", 3));
+  ASSERT_EQ(button->Items()->Count(), 2);
+  EXPECT_EQ(static_cast<TTestItem*>(button->Items()->Items(1))->Width(), 7);
+  EXPECT_EQ(dynamic_cast<TTestTimer*>(copy->FindComponent("Timer1"))->Interval(), 250);
+  EXPECT_EQ(button->Lines()->Text(), "one\r\n\r\nthree\r\n");
+  // Every component was told once that loading ended, and none is still loading.
+  EXPECT_EQ(button->LoadedCalls, 1);
+  EXPECT_EQ(copy->LoadedCalls, 1);
+  EXPECT_FALSE(button->IsLoading());
+  EXPECT_FALSE(button->ComponentState().Contains(csReading));
+  // The event was bound to the form's method of that name.
+  button->OnClick(button);
+  ASSERT_EQ(copy->Clicks.size(), 1u);
+}
+
+TEST(Filer, ReadingErrorsNameTheComponentAndProperty) {
+  const std::string head = "TPF0" + S("TTestForm") + S("Form1");
+  auto form = NewForm();
+  EXPECT_EQ(ReadInto(form.get(), head + S("Foo") + Int8(1) + End + End),
+            "Error reading Form1.Foo: Property Foo does not exist");
+  form = NewForm();
+  EXPECT_EQ(ReadInto(form.get(), head + S("Align") + "\x07" + S("taLeft") + End + End),
+            "Error reading Form1.Align: Invalid property value");
+  form = NewForm();
+  EXPECT_EQ(ReadInto(form.get(), head + S("Font.Bogus") + Int8(1) + End + End),
+            "Error reading Form1.Font.Bogus: Property Bogus does not exist");
+  form = NewForm();
+  EXPECT_EQ(ReadInto(form.get(), head + S("OnClick") + "\x07" + S("NoSuchMethod") + End + End),
+            "Error reading Form1.OnClick: Invalid property value");
+  form = NewForm();
+  EXPECT_EQ(ReadInto(form.get(), head + S("Left") + "\x06" + S("x") + End + End),
+            "Error reading Form1.Left: Invalid property value");
+}
+
+TEST(Filer, UnknownClassStopsReadingButKeepsWhatWasRead) {
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + End +                      //
+                            S("TTestTimer") + S("Timer1") + End + End +                        //
+                            S("TBogus") + S("Bogus1") + End + End +                            //
+                            S("TTestTimer") + S("Timer2") + End + End + End;
+  auto form = NewForm();
+  try {
+    TStringStream stream(bytes);
+    stream.ReadComponent(form.get());
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(), "Class TBogus not found");
+  }
+  ASSERT_EQ(form->ComponentCount(), 1);
+  EXPECT_EQ(form->Components(0)->Name(), "Timer1");
+  EXPECT_FALSE(form->Components(0)->IsLoading());
+}
+
+TEST(Filer, ErrorHandlerMaySkipABadPropertyAndGoOn) {
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + S("Foo") + "\x06" + S("junk") + S("Left") +
+                            Int8(5) + End + End;
+  auto form = NewForm();
+  std::vector<std::string> seen;
+  EXPECT_EQ(ReadInto(form.get(), bytes, [&](TReader&, const std::string& m) { return seen.push_back(m), true; }), "");
+  EXPECT_EQ(seen, std::vector<std::string>{"Error reading Form1.Foo: Property Foo does not exist"});
+  EXPECT_EQ(form->Left(), 5);
+}
+
+TEST(Filer, ComponentRecordsReadIntoAnotherOwnerWithNewNames) {
+  auto source = RichForm();
+  TMemoryStream clip;
+  {
+    TWriter writer(clip);
+    writer.SetRoot(source.get());
+    for (const char* name : {"Button1", "Timer1"}) {
+      writer.WriteSignature();
+      writer.WriteComponent(source->FindComponent(name));
+    }
+    writer.WriteListEnd();
+  }
+  auto target = NewForm();
+  new TTestControl(target.get());
+  target->Components(0)->SetName("Button1");
+  clip.SetPosition(0);
+  TReader reader(clip);
+  int counter = 0;
+  reader.OnSetName = [&](TReader&, TComponent* c, std::string& name) {
+    name = c->ClassName().substr(5) + std::to_string(++counter + 1);
+  };
+  std::vector<TComponent*> read;
+  reader.ReadComponents(target.get(), target.get(), [&](TComponent* c) { read.push_back(c); });
+  ASSERT_EQ(read.size(), 2u);
+  EXPECT_EQ(read[0]->Name(), "Control2");
+  EXPECT_EQ(read[1]->Name(), "Timer3");
+  EXPECT_EQ(read[0]->Owner(), target.get());
+  EXPECT_EQ(static_cast<TTestControl*>(read[0])->Parent(), target.get());
+  EXPECT_EQ(static_cast<TTestControl*>(read[0])->Left(), -300);
+}
+
+TEST(Filer, ResourceFormCarriesTheUpperCasedNameAndLength) {
+  auto form = RichForm();
+  TMemoryStream stream;
+  stream.WriteComponentRes("Unit1.dfm", form.get());
+  const std::string bytes(stream.View());
+  const std::string header = std::string("\xff\x0a\x00", 3) + "UNIT1.DFM" + std::string("\x00\x30\x10", 3);
+  ASSERT_EQ(bytes.substr(0, header.size()), header);
+  const std::string data = Written(form.get());
+  const auto length = static_cast<uint32_t>(data.size());
+  EXPECT_EQ(bytes.substr(header.size(), 4), std::string(reinterpret_cast<const char*>(&length), 4));
+  EXPECT_EQ(bytes.substr(header.size() + 4), data);
+
+  auto copy = NewForm();
+  stream.SetPosition(0);
+  stream.ReadComponentRes(copy.get());
+  EXPECT_EQ(Written(copy.get()), data);
+}
+
+TEST(Filer, DamagedStreamsFailCleanly) {
+  const std::string bytes = Written(RichForm().get());
+  // Every truncation is an error, never a crash or a half-made component left behind.
+  for (size_t n = 0; n < bytes.size(); ++n) {
+    TStringStream stream(bytes.substr(0, n));
+    EXPECT_THROW(stream.ReadComponent(nullptr), Exception) << "prefix " << n;
+  }
+  // Deeply nested lists and absurd lengths are refused without exhausting anything.
+  const std::string head = "TPF0" + S("TTestForm") + S("Form1");
+  auto form = NewForm();
+  EXPECT_NE(ReadInto(form.get(), head + S("Caption") + std::string(100000, '\x01')), "");
+  form = NewForm();
+  EXPECT_NE(ReadInto(form.get(), head + S("Caption") + std::string("\x0c\xff\xff\xff\x7f", 5) + "abc"), "");
+  form = NewForm();
+  EXPECT_EQ(ReadInto(form.get(), "TPF1" + S("TTestForm")), "Invalid stream format");
+  form = NewForm();
+  EXPECT_NE(ReadInto(form.get(), head + S("Left") + "\x63"), "");  // no such value type
+}

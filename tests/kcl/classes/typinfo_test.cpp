@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "kcl/classes/testclasses.h"
+#include "kcl/classes/typinfo.h"
+#include "kcl/rtl/exceptions.h"
+
+using namespace kcl;
+using namespace testing_classes;
+
+namespace {
+
+std::vector<std::string> Names(const TPropList& list) {
+  std::vector<std::string> names;
+  for (PPropInfo p : list) names.push_back(p->Name);
+  return names;
+}
+
+}  // namespace
+
+TEST(TypInfo, PropListIsSortedByNameIgnoringCaseAndFilteredByKind) {
+  TClass cls = &TTestControl::StaticClass();
+  EXPECT_EQ(Names(GetPropList(cls, tkProperties)),
+            (std::vector<std::string>{"Align", "Buddy", "Caption", "Color", "Font", "Items", "Left", "Letter", "Lines",
+                                      "Name", "Ratio", "Tag", "Top", "Visible"}));
+  EXPECT_EQ(Names(GetPropList(cls, tkMethods)), (std::vector<std::string>{"OnClick", "OnMouseMove"}));
+  EXPECT_EQ(GetPropCount(cls, KindBit(tkEnumeration)), 2);  // Align, Visible
+  // Declaration order, ancestors first, is what the writer follows.
+  EXPECT_EQ(Names(GetPropInfos(cls)).front(), "Name");
+  EXPECT_EQ(Names(GetPropInfos(cls))[2], "Left");
+}
+
+TEST(TypInfo, TypeDataDescribesEveryKind) {
+  TClass cls = &TTestControl::StaticClass();
+  const TTypeInfo* align = GetPropInfo(cls, "align")->PropType;
+  EXPECT_EQ(align->Kind, tkEnumeration);
+  EXPECT_EQ(align->Name, "TTestAlign");
+  EXPECT_EQ(GetEnumName(align, 2), "taBottom");
+  EXPECT_EQ(GetEnumName(align, 9), "");
+  EXPECT_EQ(GetEnumValue(align, "TACLIENT"), 3);
+  EXPECT_EQ(GetEnumValue(align, "taLeft"), -1);
+  EXPECT_EQ(GetTypeData(align)->MaxValue, 3);
+
+  EXPECT_EQ(GetPropInfo(cls, "Visible")->PropType->Name, "Boolean");
+  EXPECT_EQ(GetPropInfo(cls, "Letter")->PropType->Kind, tkChar);
+  EXPECT_EQ(GetPropInfo(cls, "Ratio")->PropType->Kind, tkFloat);
+  EXPECT_EQ(GetPropInfo(cls, "Caption")->PropType->Kind, tkLString);
+  EXPECT_EQ(GetPropInfo(cls, "Color")->PropType->Name, "TTestColor");
+
+  const TTypeInfo* style = GetPropInfo(&TTestFont::StaticClass(), "Style")->PropType;
+  EXPECT_EQ(style->Kind, tkSet);
+  EXPECT_EQ(style->Name, "TTestStyles");
+  EXPECT_EQ(GetTypeData(style)->CompType->Name, "TTestStyle");
+
+  const TTypeInfo* font = GetPropInfo(cls, "Font")->PropType;
+  EXPECT_EQ(font->Kind, tkClass);
+  EXPECT_EQ(GetTypeData(font)->ClassType, &TTestFont::StaticClass());
+  EXPECT_EQ(GetTypeData(font)->ParentInfo()->Name, "TPersistent");
+  EXPECT_EQ(GetTypeData(font)->PropCount(), 4);
+
+  const TTypeData* move = GetTypeData(GetPropInfo(cls, "OnMouseMove")->PropType);
+  EXPECT_EQ(move->MethodKind, mkProcedure);
+  ASSERT_EQ(move->Params.size(), 3u);
+  EXPECT_EQ(move->Params[1].ParamName, "X");
+  EXPECT_EQ(move->Params[1].TypeName, "Integer");
+}
+
+TEST(TypInfo, AccessorsReadAndWriteInstances) {
+  TTestControl c(nullptr);
+  TClass cls = c.ClassType();
+  SetOrdProp(&c, GetPropInfo(cls, "Left"), 42);
+  SetOrdProp(&c, GetPropInfo(cls, "Align"), taClient);
+  SetOrdProp(&c, GetPropInfo(cls, "Visible"), 0);
+  SetStrProp(&c, GetPropInfo(cls, "Caption"), "caf\xe9");
+  SetFloatProp(&c, GetPropInfo(cls, "Ratio"), 2.5);
+  EXPECT_EQ(c.Left(), 42);
+  EXPECT_EQ(c.Align(), taClient);
+  EXPECT_FALSE(c.Visible());
+  EXPECT_EQ(c.Caption(), "caf\xe9");
+  EXPECT_EQ(GetFloatProp(&c, GetPropInfo(cls, "Ratio")), 2.5);
+  EXPECT_EQ(GetObjectProp(&c, GetPropInfo(cls, "Font")), c.Font());
+
+  c.Font()->SetStyle({tsBold, tsUnderline});
+  EXPECT_EQ(GetOrdProp(c.Font(), GetPropInfo(c.Font(), "Style")), 0b101);
+
+  // A component of the wrong class cannot be put into a typed property.
+  TTestTimer timer(nullptr);
+  EXPECT_THROW(SetObjectProp(&c, GetPropInfo(cls, "Buddy"), &timer), EPropertyError);
+  // Name is read-write but not stored; Tag has its default.
+  EXPECT_FALSE(IsStoredProp(&c, GetPropInfo(cls, "Name")));
+  EXPECT_EQ(GetPropInfo(cls, "Tag")->Default, 0);
+}
+
+TEST(TypInfo, RepublishedPropertyKeepsItsPlaceWithANewDefault) {
+  TClass hidden = &TTestHidden::StaticClass();
+  PPropInfo visible = GetPropInfo(hidden, "Visible");
+  EXPECT_EQ(visible->Default, 0);
+  EXPECT_EQ(GetPropInfo(&TTestControl::StaticClass(), "Visible")->Default, 1);
+  EXPECT_EQ(Names(GetPropInfos(hidden)), Names(GetPropInfos(&TTestControl::StaticClass())));
+}
+
+TEST(TypInfo, RuntimeClassTakesParentsPropertiesUnderANewName) {
+  TClass design = TClassInfo::CreateRuntimeClass("TForm1", &TTestForm::StaticClass());
+  EXPECT_EQ(design->ClassName(), "TForm1");
+  EXPECT_TRUE(design->InheritsFrom(&TTestControl::StaticClass()));
+  EXPECT_TRUE(design->InheritsFrom("ttestform"));
+  EXPECT_EQ(GetPropCount(design, tkProperties), GetPropCount(&TTestForm::StaticClass(), tkProperties));
+
+  TTestForm form(nullptr);
+  form.SetClassType(design);
+  EXPECT_EQ(form.ClassName(), "TForm1");
+  EXPECT_NE(GetPropInfo(&form, "Caption"), nullptr);
+  std::unique_ptr<TObject> made(design->NewInstance(nullptr));
+  EXPECT_NE(dynamic_cast<TTestForm*>(made.get()), nullptr);
+}
+
+TEST(TypInfo, ClassRegistryFindsByNameIgnoringCase) {
+  RegisterTestClasses();
+  RegisterTestClasses();  // twice is harmless
+  EXPECT_EQ(FindClass("ttestcontrol"), &TTestControl::StaticClass());
+  EXPECT_EQ(GetClass("TNoSuchThing"), nullptr);
+  try {
+    FindClass("TNoSuchThing");
+    FAIL();
+  } catch (const EClassNotFound& e) {
+    EXPECT_STREQ(e.what(), "Class TNoSuchThing not found");
+  }
+}

@@ -1,0 +1,47 @@
+#include "support/testfiles.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+#include <system_error>
+
+namespace korvax::test {
+
+TempDir::TempDir() {
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = base / ("korvax-test-" + std::to_string(random()));
+    std::error_code ec;
+    if (std::filesystem::create_directory(candidate, ec)) {
+      FPath = candidate.string();
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary directory in " + base.string());
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(FPath, ec);
+}
+
+std::string TempDir::File(std::string_view name) const { return (std::filesystem::path(FPath) / name).string(); }
+
+std::string ReadFileBytes(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + fileName);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw std::runtime_error("cannot read " + fileName);
+  return bytes;
+}
+
+void WriteFileBytes(const std::string& fileName, std::string_view bytes) {
+  std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + fileName);
+}
+
+}  // namespace korvax::test

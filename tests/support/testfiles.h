@@ -1,0 +1,31 @@
+#pragma once
+// Helpers for tests that work with real files.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace korvax::test {
+
+// A fresh directory under the system's temporary directory, removed with
+// everything in it when the object goes away.
+class TempDir {
+public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& Path() const { return FPath; }
+  // Path() joined with name (which may contain subdirectories; they are not created).
+  std::string File(std::string_view name) const;
+
+private:
+  std::string FPath;
+};
+
+// The whole file as bytes; throws std::runtime_error when it cannot be read.
+std::string ReadFileBytes(const std::string& fileName);
+// Creates or replaces the file; throws std::runtime_error when it cannot be written.
+void WriteFileBytes(const std::string& fileName, std::string_view bytes);
+
+}  // namespace korvax::test
