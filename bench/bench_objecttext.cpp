@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "kcl/classes/extended.h"
 #include "kcl/classes/filer.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/streams.h"
@@ -74,9 +75,8 @@ public:
   void Float(const std::string& name, double v) {
     Str(name);
     Byte(kcl::vaExtended);
-    unsigned char b[10];
-    kcl::LongDoubleToExtended(v, b);
-    FBytes.append(reinterpret_cast<const char*>(b), 10);
+    const kcl::TExtendedBytes b = kcl::LongDoubleToExtended(v);
+    FBytes.append(reinterpret_cast<const char*>(b.data()), b.size());
   }
   void Header(const std::string& cls, const std::string& name) {
     Str(cls);

@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <memory>
+#include <new>
 
 #include "ide/editor/pas_words.h"
 #include "kcl/classes/stringlist.h"
@@ -365,6 +365,7 @@ void TPasConversion::ReadHighlightSettings(int version) {
 }
 
 void TPasConversion::ReadHighlightSettings(int version, const std::string& hiveFile) {
+  FColorTable.clear();
   ApplySettings(ReadPasHighlightSettings(version, hiveFile));
 }
 
@@ -380,7 +381,8 @@ void TPasConversion::ApplySettings(const TPasHighlightSettings& settings) {
     FOpening[kind] = "{";
     if (style.Bold) FOpening[kind] += "\\b ";
     if (style.Italic) FOpening[kind] += "\\i ";
-    if (style.Underline) FOpening[kind] += "\\ul ";  // "\u" would be a Unicode character
+    // Delphi's own word for underline here; the framework's rich edit reads it so.
+    if (style.Underline) FOpening[kind] += "\\u ";
     FOpening[kind] += "\\cf" + kcl::IntToStr(static_cast<int64_t>(kind)) + " ";
     FClosing[kind] = "}";
   }
@@ -395,14 +397,14 @@ int TPasConversion::ConvertToRtf() {
   out.Append("}\r\n");
   out.Append(RtfBodyStart);
   size_t converted = 0;
-  size_t trailingLineFeed = 0;
   if (!text.empty()) {
     TRtfWriter writer(out, FOpening, FClosing);
     converted = FScanner.Scan(text, writer);
     out.Append(RtfTrailer);
-    trailingLineFeed = 1;  // not part of the document
   }
-  const std::string_view document = out.View().substr(0, out.View().size() - trailingLineFeed);
+  // The document ends one byte short of what was written: the trailer's final LF,
+  // or for an empty text the blank after the header.
+  const std::string_view document = out.View().substr(0, out.View().size() - 1);
   Clear();
   WriteBuffer(document.data(), static_cast<int64_t>(document.size()));
   SetPosition(0);

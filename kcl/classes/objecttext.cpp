@@ -1,14 +1,12 @@
 #include "kcl/classes/objecttext.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
-#include <locale.h>
 
+#include "kcl/classes/extended.h"
 #include "kcl/classes/filer.h"
 #include "kcl/classes/parser.h"
 #include "kcl/classes/resheader.h"
@@ -22,54 +20,8 @@ namespace {
 constexpr size_t kLineLength = 64;    // string bytes per text line
 constexpr uint32_t kBytesPerLine = 32;  // binary bytes per text line
 
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
-
-// The rest of the stream from its position: in place for memory and string
-// streams, else read into owned.
-std::string_view StreamBytes(TStream& stream, std::string& owned) {
-  const int64_t position = stream.Position();
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
-    const std::string_view all = memory->View();
-    return all.substr(std::min(all.size(), static_cast<size_t>(position)));
-  }
-  if (auto* string = dynamic_cast<TStringStream*>(&stream)) {
-    const std::string_view all = string->DataString();
-    return all.substr(std::min(all.size(), static_cast<size_t>(position)));
-  }
-  owned = stream.ReadRest();
-  return owned;
-}
-
 [[noreturn]] void InvalidStream() { throw EReadError(msg::InvalidImage); }
 [[noreturn]] void ShortStream() { throw EReadError(msg::ReadError); }
-
-// ---------------------------------------------------------------- 80-bit floats
-
-struct ExtendedParts {
-  bool negative;
-  int exponent;       // biased, 0..0x7FFF
-  uint64_t mantissa;  // with the explicit integer bit 63
-};
-
-ExtendedParts SplitExtended(const unsigned char (&b)[10]) {
-  uint64_t m = 0;
-  for (int i = 7; i >= 0; --i) m = (m << 8) | b[i];
-  const unsigned se = b[8] | (static_cast<unsigned>(b[9]) << 8);
-  return {(se & 0x8000) != 0, static_cast<int>(se & 0x7FFF), m};
-}
-
-// The value of a finite extended; non-canonical encodings (unnormals, pseudo-
-// denormals) get the value their bits describe.
-long double FiniteValue(const ExtendedParts& p) {
-  long double v = 0;
-  if (p.mantissa != 0) v = std::ldexp(static_cast<long double>(p.mantissa), std::max(p.exponent, 1) - 16383 - 63);
-  return p.negative ? -v : v;
-}
-
-bool SameValue(long double a, long double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 // ---------------------------------------------------------------- binary input
 
@@ -290,8 +242,8 @@ private:
       case vaInt16:
       case vaInt32: WriteInt(FIn.ReadIntBody(type)); break;
       case vaExtended: {
-        unsigned char bytes[10];
-        std::memcpy(bytes, FIn.ReadBytes(10).data(), 10);
+        TExtendedBytes bytes{};
+        std::memcpy(bytes.data(), FIn.ReadBytes(10).data(), bytes.size());
         FOut += ExtendedToText(bytes);
         break;
       }
@@ -499,10 +451,9 @@ private:
       case toSymbol: WriteIdent(FParser.TokenComponentIdent()); break;
       case toInteger: WriteInteger(FParser.TokenInt()); break;
       case toFloat: {
-        unsigned char bytes[10];
-        LongDoubleToExtended(FParser.TokenFloat(), bytes);
+        const TExtendedBytes bytes = LongDoubleToExtended(FParser.TokenFloat());
         WriteByte(vaExtended);
-        FOut.append(reinterpret_cast<const char*>(bytes), 10);
+        FOut.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         break;
       }
       case '[':
@@ -576,82 +527,6 @@ std::string RootClassName(std::string_view binary) {
 
 }  // namespace
 
-// ---------------------------------------------------------------- floats
-
-long double ExtendedToLongDouble(const unsigned char (&bytes)[10]) {
-  const ExtendedParts p = SplitExtended(bytes);
-  if (p.exponent == 0x7FFF) {
-    if ((p.mantissa << 1) == 0) return p.negative ? -HUGE_VALL : HUGE_VALL;
-    return p.negative ? -std::numeric_limits<long double>::quiet_NaN() : std::numeric_limits<long double>::quiet_NaN();
-  }
-  return FiniteValue(p);
-}
-
-void LongDoubleToExtended(long double value, unsigned char (&bytes)[10]) {
-#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384 && (defined(__x86_64__) || defined(__i386__))
-  // The x87 type: its first ten bytes are the extended.
-  std::memcpy(bytes, &value, 10);
-#else
-  uint64_t mantissa = 0;
-  int exponent = 0;
-  if (std::isnan(value)) {
-    exponent = 0x7FFF;
-    mantissa = 0xC000000000000000u;
-  } else if (std::isinf(value)) {
-    exponent = 0x7FFF;
-    mantissa = 0x8000000000000000u;
-  } else if (value != 0) {
-    int e = 0;
-    const long double f = std::frexp(std::fabs(value), &e);  // value = f * 2^e, f in [0.5, 1)
-    mantissa = static_cast<uint64_t>(std::ldexp(f, 64));
-    exponent = e - 1 + 16383;
-    if (exponent <= 0) {
-      mantissa >>= std::min(1 - exponent, 63);
-      exponent = 0;
-    }
-  }
-  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(mantissa >> (8 * i));
-  const unsigned se = static_cast<unsigned>(exponent) | (std::signbit(value) ? 0x8000u : 0u);
-  bytes[8] = static_cast<unsigned char>(se);
-  bytes[9] = static_cast<unsigned char>(se >> 8);
-#endif
-}
-
-std::string ExtendedToText(const unsigned char (&bytes)[10]) {
-  const ExtendedParts p = SplitExtended(bytes);
-  if (p.exponent == 0x7FFF) {
-    if ((p.mantissa << 1) == 0) return p.negative ? "-INF" : "INF";
-    return "NAN";
-  }
-  const long double value = FiniteValue(p);
-  char buf[64];
-  char* end = buf;
-  for (int precision = 15; precision <= 21; ++precision) {
-    end = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::general, precision).ptr;
-    *end = '\0';
-    if (SameValue(strtold_l(buf, nullptr, CLocale()), value)) break;
-  }
-  // "1e-05" -> "1E-5", "2.5e+20" -> "2.5E+20", "1" -> "1.0" (an integer would read
-  // back as one).
-  std::string text;
-  bool hasPoint = false;
-  bool hasExponent = false;
-  for (const char* c = buf; c < end; ++c) {
-    if (*c == '.') hasPoint = true;
-    if (*c == 'e') {
-      hasExponent = true;
-      text += 'E';
-      ++c;
-      text += *c;  // the sign
-      while (c + 1 < end - 1 && c[1] == '0') ++c;
-      continue;
-    }
-    text += *c;
-  }
-  if (!hasPoint && !hasExponent) text += ".0";
-  return text;
-}
-
 // ---------------------------------------------------------------- conversions
 
 std::string ObjectBinaryToText(std::string_view binary, size_t* consumed) {
@@ -674,7 +549,7 @@ std::string ObjectTextToBinary(std::string_view text) {
 void ObjectBinaryToText(TStream& input, TStream& output) {
   const int64_t start = input.Position();
   std::string owned;
-  const std::string_view binary = StreamBytes(input, owned);
+  const std::string_view binary = ViewRest(input, owned);
   size_t consumed = 0;
   std::string text;
   try {

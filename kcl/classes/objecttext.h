@@ -31,12 +31,4 @@ std::string ObjectTextToBinary(std::string_view text);
 // Nesting of objects, lists and collections beyond this is rejected as malformed.
 constexpr int kMaxObjectNesting = 1000;
 
-// The 10-byte extended (80-bit, little-endian) floats of the component stream.
-// ExtendedToText gives the shortest text (15 to 21 significant digits) that reads
-// back to the same value: "1.5", "1.0", "1E-5", "2.5E+20"; "INF", "-INF", "NAN"
-// for the values the text form cannot carry.
-std::string ExtendedToText(const unsigned char (&bytes)[10]);
-long double ExtendedToLongDouble(const unsigned char (&bytes)[10]);
-void LongDoubleToExtended(long double value, unsigned char (&bytes)[10]);
-
 }  // namespace kcl

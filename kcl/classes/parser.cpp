@@ -1,11 +1,10 @@
 #include "kcl/classes/parser.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
+#include "kcl/classes/extended.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -25,27 +24,6 @@ inline int HexValue(char c) {
   return -1;
 }
 
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
-
-// The rest of the stream from its position: in place for memory and string
-// streams, else read into owned.
-std::string_view StreamBytes(TStream& stream, std::string& owned) {
-  const int64_t position = stream.Position();
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
-    const std::string_view all = memory->View();
-    return all.substr(std::min(all.size(), static_cast<size_t>(position)));
-  }
-  if (auto* string = dynamic_cast<TStringStream*>(&stream)) {
-    const std::string_view all = string->DataString();
-    return all.substr(std::min(all.size(), static_cast<size_t>(position)));
-  }
-  owned = stream.ReadRest();
-  return owned;
-}
-
 constexpr const char* kIdentifierExpected = "Identifier expected";
 constexpr const char* kStringExpected = "String expected";
 constexpr const char* kNumberExpected = "Number expected";
@@ -58,7 +36,7 @@ constexpr const char* kInvalidFloat = "'%s' is not a valid floating point value"
 }  // namespace
 
 TParser::TParser(TStream& stream) : FStream(&stream), FStreamStart(stream.Position()) {
-  FText = StreamBytes(stream, FOwned);
+  FText = ViewRest(stream, FOwned);
   NextToken();
 }
 
@@ -219,7 +197,7 @@ long double TParser::TokenFloat() const {
   if (FToken != toFloat && FToken != toInteger) Error(kNumberExpected);
   const std::string s(TokenView());
   char* end = nullptr;
-  const long double value = strtold_l(s.c_str(), &end, CLocale());
+  const long double value = ParseCFloat(s.c_str(), &end);
   if (s.empty() || end != s.c_str() + s.size() || std::isinf(value) || std::isnan(value))
     Error(Format(kInvalidFloat, {s}));
   return value;

@@ -189,6 +189,17 @@ std::string TStringStream::ReadString(int64_t count) {
   return s;
 }
 
+std::string_view ViewRest(TStream& stream, std::string& owned) {
+  const auto position = static_cast<size_t>(std::max<int64_t>(0, stream.Position()));
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) return memory->View().substr(std::min(memory->View().size(), position));
+  if (auto* string = dynamic_cast<TStringStream*>(&stream)) {
+    const std::string_view all = string->DataString();
+    return all.substr(std::min(all.size(), position));
+  }
+  owned = stream.ReadRest();
+  return owned;
+}
+
 // --- whole files
 
 void SaveBytesToFile(const std::string& fileName, std::string_view bytes) {

@@ -104,6 +104,10 @@ private:
   int64_t FPosition = 0;
 };
 
+// The rest of the stream from its position: a view of a memory or string stream's
+// own bytes (valid while the stream is unchanged), else read into owned.
+std::string_view ViewRest(TStream& stream, std::string& owned);
+
 // Writes bytes to a file through a temporary file renamed over the target, so a
 // failed write never leaves a half-written file behind. Raises EFCreateError.
 void SaveBytesToFile(const std::string& fileName, std::string_view bytes);

@@ -1,5 +1,6 @@
 // korvax-highlight: a Pascal unit as an RTF document, or with --html as an HTML
 // page, coloured as the compiler's editor colours it (Wine's registry, else black).
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>

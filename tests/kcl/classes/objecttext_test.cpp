@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "kcl/classes/extended.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -77,14 +79,13 @@ std::string ValueBytes(std::string_view valueText) {
 }
 
 std::string Extended(long double v) {
-  unsigned char b[10];
-  LongDoubleToExtended(v, b);
-  return std::string(reinterpret_cast<const char*>(b), 10);
+  const TExtendedBytes b = LongDoubleToExtended(v);
+  return std::string(reinterpret_cast<const char*>(b.data()), b.size());
 }
 
 std::string ExtendedText(std::string_view tenBytes) {
-  unsigned char b[10];
-  std::memcpy(b, tenBytes.data(), 10);
+  TExtendedBytes b{};
+  std::memcpy(b.data(), tenBytes.data(), b.size());
   return ExtendedToText(b);
 }
 
@@ -319,9 +320,9 @@ TEST(ObjectText, WritesFloatsThatReadBackExactly) {
   EXPECT_EQ(ExtendedText(Extended(static_cast<long double>(0.1))), "0.10000000000000000555");
   EXPECT_EQ(ExtendedText(Extended(0.1L)), "0.1");
 
-  const unsigned char infinity[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x7F};
-  const unsigned char minusInfinity[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF};
-  const unsigned char nan[10] = {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F};
+  const TExtendedBytes infinity = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x7F};
+  const TExtendedBytes minusInfinity = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF};
+  const TExtendedBytes nan = {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F};
   EXPECT_EQ(ExtendedToText(infinity), "INF");
   EXPECT_EQ(ExtendedToText(minusInfinity), "-INF");
   EXPECT_EQ(ExtendedToText(nan), "NAN");
