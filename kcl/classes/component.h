@@ -54,7 +54,7 @@ public:
   bool IsDesigning() const { return FComponentState.Contains(csDesigning); }
   bool IsLoading() const { return FComponentState.Contains(csLoading); }
   // Puts this component and everything it owns into (or out of) design state.
-  void SetDesigning(bool value);
+  virtual void SetDesigning(bool value);
   void SetStateFlag(TComponentStateFlag flag, bool on);
 
   // Asks component to tell this one when it goes (opRemove).

@@ -23,6 +23,9 @@ struct TMessage {
   uintptr_t WParam = 0;
   intptr_t LParam = 0;
   intptr_t Result = 0;
+  // Set by a handler that has dealt with the message completely, so that the
+  // control's Qt peer does not see it.
+  bool Handled = false;
 };
 
 // Mouse messages: WParam holds the MK_* keys, LParam the client point (x low word,

@@ -1,0 +1,40 @@
+#pragma once
+// The types that controls publish and their events pass: alignment, control
+// style, shift state, mouse buttons, and the method types of the standard events.
+#include <cstdint>
+
+#include "kcl/classes/events.h"
+#include "kcl/classes/typeof.h"
+
+namespace kcl {
+
+KCL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
+
+KCL_ENUM(TControlStyleFlag, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
+         csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,
+         csNoStdEvents, csDisplayDragImage, csReflector)
+KCL_SET(TControlStyle, TControlStyleFlag)
+
+KCL_ENUM(TShiftStateFlag, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
+KCL_SET(TShiftState, TShiftStateFlag)
+
+KCL_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
+
+using TModalResult = int32_t;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                       mrNo = 7, mrAll = 8;
+const TTypeInfo* TModalResultType();
+
+using Word = uint16_t;
+using TMouseEvent = TEvent<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = TEvent<void(TObject* sender, TShiftState shift, int x, int y)>;
+using TKeyEvent = TEvent<void(TObject* sender, Word& key, TShiftState shift)>;
+using TKeyPressEvent = TEvent<void(TObject* sender, char& key)>;
+
+const TTypeInfo* TMouseEventType();
+const TTypeInfo* TMouseMoveEventType();
+const TTypeInfo* TKeyEventType();
+const TTypeInfo* TKeyPressEventType();
+const TTypeInfo* TCaptionType();  // "TCaption", a string
+
+}  // namespace kcl

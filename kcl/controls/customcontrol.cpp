@@ -1,0 +1,45 @@
+#include "kcl/controls/customcontrol.h"
+
+#include "kcl/classes/classbuilder.h"
+#include "kcl/graphics/brush.h"
+#include "kcl/graphics/font.h"
+
+namespace kcl {
+
+KCL_CLASS_INFO(TCustomControl) {}
+KCL_CLASS_INFO(TGraphicControl) {}
+
+void PaintThroughCanvas(TControl* control, TControlCanvas& canvas, const std::function<void()>& paint) {
+  canvas.BeginWidgetPaint();
+  try {
+    canvas.SetFont(control->Font());
+    canvas.Brush()->SetColor(control->Color());
+    paint();
+  } catch (...) {
+    canvas.EndWidgetPaint();
+    throw;
+  }
+  canvas.EndWidgetPaint();
+}
+
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
+
+TCustomControl::~TCustomControl() = default;
+
+bool TCustomControl::PaintWidget() {
+  PaintThroughCanvas(this, *FCanvas, [this] { Paint(); });
+  return true;
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
+
+TGraphicControl::~TGraphicControl() = default;
+
+bool TGraphicControl::PaintWidget() {
+  PaintThroughCanvas(this, *FCanvas, [this] { Paint(); });
+  return true;
+}
+
+}  // namespace kcl

@@ -1,0 +1,124 @@
+#pragma once
+// TCustomForm and TForm: top-level windows. The window's frame is the framework's
+// own (Windows 95 metrics), so Width and Height include it and ClientWidth and
+// ClientHeight are what Delphi would report, whatever the window system draws.
+#include <memory>
+#include <string>
+
+#include "kcl/controls/controlcanvas.h"
+#include "kcl/controls/wincontrol.h"
+
+namespace kcl {
+
+class TDesigner;
+class TFormWindow;
+
+KCL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
+KCL_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+KCL_SET(TBorderIcons, TBorderIcon)
+KCL_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+KCL_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter)
+KCL_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+
+using TCloseEvent = TEvent<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = TEvent<void(TObject* sender, bool& canClose)>;
+const TTypeInfo* TCloseEventType();
+const TTypeInfo* TCloseQueryEventType();
+
+class TCustomForm : public TWinControl {
+  KCL_CLASS(TCustomForm, TWinControl)
+public:
+  explicit TCustomForm(TComponent* owner);
+  void BeforeDestruction() override;
+  ~TCustomForm() override;
+
+  TDesigner* Designer() const { return FDesigner; }
+  void SetDesigner(TDesigner* designer) { FDesigner = designer; }
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool v) { FKeyPreview = v; }
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* control);
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle v);
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons v);
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle v);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition v) { FPosition = v; }
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult v) { FModalResult = v; }
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(int v) { FPixelsPerInch = v; }
+
+  TRect ClientRect() const override;
+  TPoint ClientOrigin() const override;
+  void SetBounds(int left, int top, int width, int height) override;
+
+  void Show();
+  void Close();
+  bool CloseQuery();
+  // Shows the form and runs until ModalResult is set (or the form is closed,
+  // which gives mrCancel); returns ModalResult.
+  TModalResult ShowModal();
+  bool Showing() const;
+
+  // Builds the form from a text form layout: the root's properties, its
+  // components (bound to published fields by name) and its events (bound to
+  // published methods by name); then OnCreate runs.
+  void LoadFromLayout(const std::string& dfmText);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnResize;
+  TNotifyEvent OnPaint;
+
+  // Inside OnPaint it draws on the form; outside, on the form's overlay.
+  TCanvas* Canvas() const { return FCanvas.get(); }
+  QWidget* Window() const;
+  QWidget* ClientWidget() const override { return FWidget; }
+
+protected:
+  QWidget* CreateWidget(QWidget* parentWidget) override;
+  void UpdateWidgetGeometry() override;
+  void UpdateWidgetVisibility() override;
+  void TextChanged() override;
+  bool PaintWidget() override;
+  virtual void DoCreate() { OnCreate(this); }
+  virtual void DoShow() { OnShow(this); }
+  virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
+  // The frame's thickness and the caption's height, for the border style.
+  void FrameMetrics(int& frameX, int& frameY, int& caption) const;
+
+private:
+  friend class TFormWindow;
+  void WindowResized(int clientWidth, int clientHeight);
+
+  TDesigner* FDesigner = nullptr;
+  bool FKeyPreview = false;
+  TWinControl* FActiveControl = nullptr;
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TFormStyle FFormStyle = fsNormal;
+  TPosition FPosition = poDesigned;
+  TModalResult FModalResult = mrNone;
+  int FPixelsPerInch = 96;
+  bool FInModal = false;
+  bool FFreeOnClose = false;
+  TFormWindow* FWindow = nullptr;
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+class TForm : public TCustomForm {
+  KCL_CLASS(TForm, TCustomForm)
+public:
+  using TCustomForm::TCustomForm;
+};
+
+}  // namespace kcl

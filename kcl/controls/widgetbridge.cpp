@@ -1,0 +1,166 @@
+#include "kcl/controls/widgetbridge.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+
+#include "kcl/controls/application.h"
+#include "kcl/controls/control.h"
+#include "kcl/controls/keys.h"
+
+namespace kcl {
+
+namespace {
+
+constexpr const char* ControlProperty = "kclControl";
+const QEvent::Type PostedMessageEvent = static_cast<QEvent::Type>(QEvent::User + 0x4B43);
+
+class TMessageEvent : public QEvent {
+public:
+  explicit TMessageEvent(const TMessage& message) : QEvent(PostedMessageEvent), Message(message) {}
+  TMessage Message;
+};
+
+uint32_t MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  uint32_t keys = 0;
+  if (buttons & Qt::LeftButton) keys |= MK_LBUTTON;
+  if (buttons & Qt::RightButton) keys |= MK_RBUTTON;
+  if (buttons & Qt::MiddleButton) keys |= MK_MBUTTON;
+  if (modifiers & Qt::ShiftModifier) keys |= MK_SHIFT;
+  if (modifiers & Qt::ControlModifier) keys |= MK_CONTROL;
+  return keys;
+}
+
+uint32_t ButtonMessage(Qt::MouseButton button, QEvent::Type type) {
+  const int offset = type == QEvent::MouseButtonPress ? 0 : type == QEvent::MouseButtonRelease ? 1 : 2;
+  switch (button) {
+    case Qt::LeftButton: return WM_LBUTTONDOWN + offset;
+    case Qt::RightButton: return WM_RBUTTONDOWN + offset;
+    case Qt::MiddleButton: return WM_MBUTTONDOWN + offset;
+    default: return WM_NULL;
+  }
+}
+
+}  // namespace
+
+TWidgetBridge::TWidgetBridge(TControl* control, QWidget* widget) : FControl(control), FWidget(widget) {
+  widget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(control)));
+  // Input a control does not take stays with it, as a window's would.
+  widget->setAttribute(Qt::WA_NoMousePropagation);
+  Watch(widget);
+}
+
+TWidgetBridge::~TWidgetBridge() {
+  if (FWidget) FWidget->setProperty(ControlProperty, QVariant());
+}
+
+TControl* TWidgetBridge::ControlOf(const QWidget* widget) {
+  return widget ? static_cast<TControl*>(widget->property(ControlProperty).value<void*>()) : nullptr;
+}
+
+void TWidgetBridge::Watch(QWidget* widget) {
+  widget->installEventFilter(this);
+  for (QObject* child : widget->children())
+    if (auto* w = qobject_cast<QWidget*>(child); w && !ControlOf(w)) Watch(w);
+}
+
+bool TWidgetBridge::eventFilter(QObject* watched, QEvent* event) {
+  auto* source = qobject_cast<QWidget*>(watched);
+  if (!source || FForwarding) return false;
+  if (event->type() == QEvent::ChildAdded) {
+    // Widgets a composite peer makes later (a combo box's list) are watched too;
+    // other controls' peers have bridges of their own.
+    auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+    if (child && !ControlOf(child)) Watch(child);
+    return false;
+  }
+  return Route(source, event);
+}
+
+bool TWidgetBridge::Route(QWidget* source, QEvent* event) {
+  TMessage message;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      const QPoint p = source == FWidget ? mouse->position().toPoint()
+                                         : source->mapTo(FWidget, mouse->position().toPoint());
+      const uint32_t msg =
+          event->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(mouse->button(), event->type());
+      if (msg == WM_NULL) return false;
+      message = MouseMessage(msg, MouseKeys(mouse->buttons(), mouse->modifiers()), p.x(), p.y());
+      break;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      const uint16_t vk = VirtualKeyFromQt(key->key());
+      if (vk == 0) return false;
+      message = KeyMessage(event->type() == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk);
+      break;
+    }
+    case QEvent::Paint:
+      return source == FWidget && Guarded([this] { return FControl->PaintWidget(); });
+    default:
+      return false;
+  }
+  QPointer<QObject> alive(this);
+  Guarded([&] {
+    FControl->WndProc(message);
+    return true;
+  });
+  // The control may have gone away while it handled the message.
+  return !alive || message.Handled;
+}
+
+bool TWidgetBridge::Guarded(const std::function<bool()>& handler) {
+  // An exception must not travel through Qt's event dispatch: the application
+  // shows it and goes on, as the framework's message loop does.
+  try {
+    return handler();
+  } catch (const std::exception& e) {
+    Application()->HandleException(e);
+    return true;
+  }
+}
+
+void TWidgetBridge::Post(const TMessage& message) {
+  QCoreApplication::postEvent(this, new TMessageEvent(message));
+}
+
+void TWidgetBridge::customEvent(QEvent* event) {
+  if (event->type() != PostedMessageEvent) return;
+  const TMessage message = static_cast<TMessageEvent*>(event)->Message;
+  Guarded([&] {
+    FControl->Perform(message.Msg, message.WParam, message.LParam);
+    return true;
+  });
+}
+
+void TWidgetBridge::ForwardToWidget(const TMessage& message) {
+  QWidget* target = FWidget->focusProxy() ? FWidget->focusProxy() : FWidget;
+  struct Forwarding {
+    bool& Flag;
+    explicit Forwarding(bool& flag) : Flag(flag) { Flag = true; }
+    ~Forwarding() { Flag = false; }
+  } forwarding(FForwarding);
+  switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+      const int qtKey = QtKeyFromVirtualKey(CharCode(message));
+      QString text;
+      if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_Z) text = QChar(qtKey).toLower();
+      QKeyEvent key(message.Msg == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+      QApplication::sendEvent(target, &key);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace kcl

@@ -1,0 +1,83 @@
+#pragma once
+// TWinControl: a control that holds other controls, takes the focus and gets key
+// messages. Child controls keep the framework's order: controls without a window
+// of their own first, then windowed ones, each in z-order; that order is also the
+// order in which a form file lists them.
+#include <vector>
+
+#include "kcl/controls/control.h"
+
+namespace kcl {
+
+class TWinControl : public TControl {
+  KCL_CLASS(TWinControl, TControl)
+public:
+  explicit TWinControl(TComponent* owner);
+  void BeforeDestruction() override;
+  ~TWinControl() override;
+
+  int ControlCount() const { return static_cast<int>(FGraphicControls.size() + FWinControls.size()); }
+  TControl* Controls(int index) const;
+  std::vector<TControl*> Controls() const;
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  bool ContainsControl(const TControl* control) const;
+  // The child control at a client point (the topmost, visible or in design state).
+  TControl* ControlAtPos(TPoint p, bool allowDisabled) const;
+
+  // Lays out the aligned children by the framework's rules: top, bottom, left,
+  // right, then client, each group in the order of its controls' positions.
+  void Realign();
+  void DisableAlign() { ++FAlignLevel; }
+  void EnableAlign();
+  void SetBounds(int left, int top, int width, int height) override;
+  void Loaded() override;
+
+  // Moves a child to the top (or bottom) of its group.
+  void SetZOrder(TControl* control, bool topmost);
+  void SetChildOrder(TComponent* child, int order) override;
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+
+  // Tab order among the windowed children of the parent.
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool v);
+  bool CanFocus() const;
+  bool Focused() const;
+  virtual void SetFocus();
+
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TKeyEvent OnKeyUp;
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+
+  void WndProc(TMessage& message) override;
+  // The widget children sit in (a form's client area; the peer itself otherwise).
+  virtual QWidget* ClientWidget() const { return FWidget; }
+
+protected:
+  void InitWidget() override;
+  virtual void KeyDown(Word& key, TShiftState shift);
+  virtual void KeyPress(char& key);
+  virtual void KeyUp(Word& key, TShiftState shift);
+  virtual void DoEnter() { OnEnter(this); }
+  virtual void DoExit() { OnExit(this); }
+  // The part of the client area that aligned children share.
+  virtual TRect AlignRect() const { return ClientRect(); }
+  void RestackWidgets();
+
+private:
+  std::vector<TControl*>& ListOf(const TControl* control);
+  bool DoKeyDown(TMessage& message);
+
+  std::vector<TControl*> FGraphicControls;
+  std::vector<TControl*> FWinControls;
+  std::vector<TWinControl*> FTabList;
+  bool FTabStop = false;
+  int FAlignLevel = 0;
+  bool FAligning = false;
+};
+
+}  // namespace kcl
