@@ -87,6 +87,10 @@ public:
   void SetShowHint(bool v);
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool v);
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor v) { FDragCursor = v; }
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode v) { FDragMode = v; }
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle v) { FControlStyle = v; }
 
@@ -109,6 +113,10 @@ public:
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
+  TDragDropEvent OnDragDrop;
+  TDragOverEvent OnDragOver;
+  TEndDragEvent OnEndDrag;
+  TStartDragEvent OnStartDrag;
   virtual void Click();
 
   // The widget peer: created when first needed, once the control has a parent
@@ -168,6 +176,8 @@ private:
   bool FParentFont = true;
   bool FSettingParentFont = false;
   TCursor FCursor = crDefault;
+  TCursor FDragCursor = crDrag;
+  TDragMode FDragMode = dmManual;
   std::string FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;

@@ -44,6 +44,47 @@ const TTypeInfo* TKeyPressEventType() {
   return t;
 }
 
+const TTypeInfo* TDragDropEventType() {
+  static const TTypeInfo* t = MakeMethodType(
+      "TDragDropEvent", mkProcedure,
+      {{0, "Sender", "TObject"}, {0, "Source", "TObject"}, {0, "X", "Integer"}, {0, "Y", "Integer"}});
+  return t;
+}
+
+const TTypeInfo* TDragOverEventType() {
+  static const TTypeInfo* t = MakeMethodType("TDragOverEvent", mkProcedure,
+                                             {{0, "Sender", "TObject"},
+                                              {0, "Source", "TObject"},
+                                              {0, "X", "Integer"},
+                                              {0, "Y", "Integer"},
+                                              {0, "State", "TDragState"},
+                                              {pfVar, "Accept", "Boolean"}});
+  return t;
+}
+
+const TTypeInfo* TEndDragEventType() {
+  static const TTypeInfo* t = MakeMethodType(
+      "TEndDragEvent", mkProcedure,
+      {{0, "Sender", "TObject"}, {0, "Target", "TObject"}, {0, "X", "Integer"}, {0, "Y", "Integer"}});
+  return t;
+}
+
+const TTypeInfo* TStartDragEventType() {
+  static const TTypeInfo* t = MakeMethodType("TStartDragEvent", mkProcedure,
+                                             {{0, "Sender", "TObject"}, {pfVar, "DragObject", "TDragObject"}});
+  return t;
+}
+
+const TTypeInfo* THelpContextType() {
+  static const TTypeInfo* t = MakeOrdinalType(tkInteger, "THelpContext", otSLong, 0, INT32_MAX);
+  return t;
+}
+
+const TTypeInfo* TTabOrderType() {
+  static const TTypeInfo* t = MakeOrdinalType(tkInteger, "TTabOrder", otSWord, -1, 32767);
+  return t;
+}
+
 const TTypeInfo* TCaptionType() {
   static const TTypeInfo* t = MakeStringType(tkLString, "TCaption");
   return t;

@@ -19,6 +19,8 @@ KCL_ENUM(TShiftStateFlag, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssD
 KCL_SET(TShiftState, TShiftStateFlag)
 
 KCL_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
+KCL_ENUM(TDragMode, dmManual, dmAutomatic)
+KCL_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
 
 using TModalResult = int32_t;
 constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
@@ -31,10 +33,21 @@ using TMouseMoveEvent = TEvent<void(TObject* sender, TShiftState shift, int x, i
 using TKeyEvent = TEvent<void(TObject* sender, Word& key, TShiftState shift)>;
 using TKeyPressEvent = TEvent<void(TObject* sender, char& key)>;
 
+using TDragDropEvent = TEvent<void(TObject* sender, TObject* source, int x, int y)>;
+using TDragOverEvent = TEvent<void(TObject* sender, TObject* source, int x, int y, TDragState state, bool& accept)>;
+using TEndDragEvent = TEvent<void(TObject* sender, TObject* target, int x, int y)>;
+using TStartDragEvent = TEvent<void(TObject* sender, TObject*& dragObject)>;
+
+const TTypeInfo* TDragDropEventType();
+const TTypeInfo* TDragOverEventType();
+const TTypeInfo* TEndDragEventType();
+const TTypeInfo* TStartDragEventType();
 const TTypeInfo* TMouseEventType();
 const TTypeInfo* TMouseMoveEventType();
 const TTypeInfo* TKeyEventType();
 const TTypeInfo* TKeyPressEventType();
-const TTypeInfo* TCaptionType();  // "TCaption", a string
+const TTypeInfo* TCaptionType();      // "TCaption", a string
+const TTypeInfo* THelpContextType();  // "THelpContext", an integer
+const TTypeInfo* TTabOrderType();     // "TTabOrder", -1..32767
 
 }  // namespace kcl

@@ -9,6 +9,11 @@ TModalHook& Hook() {
   return hook;
 }
 
+TDialogHook& DialogHook() {
+  static TDialogHook hook;
+  return hook;
+}
+
 }  // namespace
 
 void SetModalHook(TModalHook hook) { Hook() = std::move(hook); }
@@ -18,5 +23,11 @@ bool RunModalHook(TCustomForm& form) {
   Hook()(form);
   return true;
 }
+
+void SetDialogHook(TDialogHook hook) { DialogHook() = std::move(hook); }
+
+bool HasDialogHook() { return static_cast<bool>(DialogHook()); }
+
+bool RunDialogHook(TComponent& dialog) { return DialogHook() && DialogHook()(dialog); }
 
 }  // namespace kcl

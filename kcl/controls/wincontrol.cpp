@@ -207,6 +207,18 @@ void TWinControl::SetTabStop(bool v) {
   if (FWidget) FWidget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+void TWinControl::SetCtl3D(bool v) {
+  FCtl3D = v;
+  FParentCtl3D = false;
+  for (TControl* c : Controls())
+    if (auto* wc = dynamic_cast<TWinControl*>(c); wc && wc->FParentCtl3D) wc->FCtl3D = v;
+}
+
+void TWinControl::SetParentCtl3D(bool v) {
+  FParentCtl3D = v;
+  if (v && Parent()) FCtl3D = Parent()->Ctl3D();
+}
+
 bool TWinControl::CanFocus() const {
   for (const TControl* c = this; c; c = c->Parent())
     if (!c->Visible() || !c->Enabled()) return false;

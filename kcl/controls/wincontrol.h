@@ -43,6 +43,12 @@ public:
   void SetTabOrder(int order);
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool v);
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool v);
+  bool ParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool v);
+  int32_t HelpContext() const { return FHelpContext; }
+  void SetHelpContext(int32_t v) { FHelpContext = v; }
   bool CanFocus() const;
   bool Focused() const;
   virtual void SetFocus();
@@ -76,6 +82,9 @@ private:
   std::vector<TControl*> FWinControls;
   std::vector<TWinControl*> FTabList;
   bool FTabStop = false;
+  bool FCtl3D = true;
+  bool FParentCtl3D = true;
+  int32_t FHelpContext = 0;
   int FAlignLevel = 0;
   bool FAligning = false;
 };
