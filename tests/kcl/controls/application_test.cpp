@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "kcl/controls/application.h"
+#include "kcl/controls/form.h"
+#include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/sysutils.h"
+
+using namespace kcl;
+
+TEST(Application, RunShowsTheMainFormAndEndsWhenItCloses) {
+  TApplication app(nullptr);
+  app.SetTitle("Korvax ");
+  auto* main = app.CreateForm<TForm>();
+  auto* second = app.CreateForm<TForm>();
+  EXPECT_EQ(app.MainForm(), main);
+  bool shown = false;
+  main->OnShow.SetHandler([&](TObject*) { shown = true; });
+  QTimer::singleShot(0, [&] { main->Close(); });
+  app.Run();
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(main->Showing());
+  EXPECT_EQ(second->Owner(), &app);
+}
+
+TEST(Application, ErrorsAreShownWithTheTitleAndAbortIsSilent) {
+  TApplication app(nullptr);
+  app.SetTitle("Korvax ");
+  std::vector<std::string> boxes;
+  TApplication::SetMessageBoxHandler([&](const std::string& text, const std::string& caption, uint32_t flags) {
+    boxes.push_back(caption + "|" + text + "|" + std::to_string(flags));
+    return IDOK;
+  });
+  app.Guard([] { throw EConvertError("'abc' is not a valid integer value"); });
+  app.Guard([] { throw EAbort(""); });
+  EXPECT_EQ(boxes, std::vector<std::string>{"Korvax |'abc' is not a valid integer value|16"});
+  // An exception handler replaces the message box.
+  std::string handled;
+  app.OnException.SetHandler([&](TObject*, const std::exception& e) { handled = e.what(); });
+  app.Guard([] { throw EInOutError("I/O error 5"); });
+  EXPECT_EQ(handled, "I/O error 5");
+  EXPECT_EQ(boxes.size(), 1u);
+  TApplication::SetMessageBoxHandler(nullptr);
+}
+
+TEST(Screen, KnowsTheFormsTheCursorAndTheFonts) {
+  const int before = Screen()->FormCount();
+  auto* a = new TForm(nullptr);
+  auto* b = new TForm(nullptr);
+  EXPECT_EQ(Screen()->FormCount(), before + 2);
+  Screen()->FormActivated(b);
+  EXPECT_EQ(Screen()->ActiveForm(), b);
+  Screen()->FormActivated(a);
+  EXPECT_EQ(Screen()->Forms(1), b);
+  a->Free();
+  EXPECT_EQ(Screen()->ActiveForm(), b);
+  b->Free();
+  EXPECT_EQ(Screen()->FormCount(), before);
+
+  Screen()->SetCursor(crHourGlass);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  Screen()->SetCursor(crDefault);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(Screen()->PixelsPerInch(), 96);
+  TStrings* fonts = Screen()->Fonts();
+  for (int i = 1; i < fonts->Count(); ++i) EXPECT_LE(CompareText(fonts->Strings(i - 1), fonts->Strings(i)), 0);
+}
