@@ -10,6 +10,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/qtconvert.h"
+#include "kcl/platform/help.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -68,6 +69,10 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() { FTerminated = true; }
+
+bool TApplication::HelpCommand(uint32_t command, uint32_t data) { return WinHelp(FHelpFile, command, data); }
+
+bool TApplication::HelpKeyword(const std::string& keyword) { return WinHelp(FHelpFile, HELP_KEY, keyword); }
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
 

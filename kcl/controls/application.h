@@ -28,6 +28,9 @@ public:
   const std::string& HelpFile() const { return FHelpFile; }
   void SetHelpFile(const std::string& file) { FHelpFile = file; }
   bool Terminated() const { return FTerminated; }
+  // WinHelp on HelpFile: HELP_FINDER for the contents, HELP_KEY with a keyword.
+  bool HelpCommand(uint32_t command, uint32_t data);
+  bool HelpKeyword(const std::string& keyword);
 
   // Creates a form owned by the application; the first one becomes the main form.
   template <class F>

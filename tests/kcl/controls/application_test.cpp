@@ -5,10 +5,15 @@
 
 #include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
+#include "kcl/platform/desktop.h"
+#include "kcl/platform/help.h"
+#include "support/testfiles.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
 using namespace kcl;
+using korvax::test::TempDir;
+using korvax::test::WriteFileBytes;
 
 TEST(Application, RunShowsTheMainFormAndEndsWhenItCloses) {
   TApplication app(nullptr);
@@ -43,6 +48,22 @@ TEST(Application, ErrorsAreShownWithTheTitleAndAbortIsSilent) {
   EXPECT_EQ(handled, "I/O error 5");
   EXPECT_EQ(boxes.size(), 1u);
   TApplication::SetMessageBoxHandler(nullptr);
+}
+
+TEST(Application, HelpOpensTheHelpFileThroughTheDesktop) {
+  TempDir dir;
+  WriteFileBytes(dir.File("delphi3.hlp"), "help");
+  std::vector<std::string> opened;
+  SetDesktopOpener([&](const QUrl& url) { return opened.push_back(url.toString().toStdString()), true; });
+  TApplication app(nullptr);
+  app.SetHelpFile(dir.File("missing.hlp"));
+  EXPECT_FALSE(app.HelpCommand(HELP_FINDER, 0));
+  app.SetHelpFile(dir.File("delphi3.hlp"));
+  EXPECT_TRUE(app.HelpCommand(HELP_FINDER, 0));
+  EXPECT_TRUE(app.HelpKeyword("TButton"));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_NE(opened[0].find("delphi3.hlp"), std::string::npos);
+  SetDesktopOpener(nullptr);
 }
 
 TEST(Screen, KnowsTheFormsTheCursorAndTheFonts) {
