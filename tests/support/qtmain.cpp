@@ -7,6 +7,11 @@
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (!getenv("XDG_RUNTIME_DIR")) {
+    // Qt wants a private runtime directory; a CI shell has none.
+    char dir[] = "/tmp/kcl-runtime-XXXXXX";
+    if (mkdtemp(dir)) setenv("XDG_RUNTIME_DIR", dir, 1);
+  }
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
