@@ -175,6 +175,21 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
   for (size_t i = 0; i < FComponents.size(); ++i) FComponents[i]->Notification(component, operation);
 }
 
+void TComponent::DefineProperties(TFiler& filer) {
+  const auto info = static_cast<uint32_t>(FDesignInfo);
+  const auto setWord = [this](int shift, int32_t value) {
+    const uint32_t mask = 0xFFFFu << shift;
+    FDesignInfo = static_cast<int32_t>((static_cast<uint32_t>(FDesignInfo) & ~mask) |
+                                       ((static_cast<uint32_t>(value) & 0xFFFFu) << shift));
+  };
+  filer.DefineProperty(
+      "Left", [setWord](TReader& r) { setWord(0, r.ReadInteger()); },
+      [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info & 0xFFFF)); }, (info & 0xFFFF) != 0);
+  filer.DefineProperty(
+      "Top", [setWord](TReader& r) { setWord(16, r.ReadInteger()); },
+      [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info >> 16)); }, (info >> 16) != 0);
+}
+
 void TComponent::ReadState(TReader& reader) { reader.ReadData(this); }
 
 void TComponent::WriteState(TWriter& writer) { writer.WriteComponentData(this); }

@@ -38,6 +38,10 @@ public:
   virtual void SetName(const std::string& newName);
   int32_t Tag() const { return FTag; }
   void SetTag(int32_t tag) { FTag = tag; }
+  // Where the designer shows a non-visual component: Left in the low word, Top in
+  // the high word; streamed as "Left" and "Top" when not zero.
+  int32_t DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(int32_t info) { FDesignInfo = info; }
 
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
   TComponent* Components(int index) const;
@@ -78,6 +82,7 @@ public:
   std::string GetNamePath() const override { return FName; }
 
 protected:
+  void DefineProperties(TFiler& filer) override;
   virtual void ChangeName(const std::string& newName) { FName = newName; }
   // Points the owner's published field of this name at this component, or clears it.
   void SetReference(bool enable);
@@ -90,6 +95,7 @@ private:
   TComponent* FOwner = nullptr;
   std::string FName;
   int32_t FTag = 0;
+  int32_t FDesignInfo = 0;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
   TComponentState FComponentState;

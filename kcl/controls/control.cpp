@@ -267,6 +267,11 @@ void TControl::UpdateWidgetGeometry() {
   if (FWidget) FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
 }
 
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  FPopupMenuLink.Notification(component, operation);
+}
+
 void TControl::SetDesigning(bool value) {
   TComponent::SetDesigning(value);
   UpdateWidgetVisibility();
@@ -317,6 +322,7 @@ void TControl::WndProc(TMessage& message) {
           Click();
         MouseUp(ButtonOfMessage(message.Msg), shift, x, y);
       }
+      if (message.Msg == WM_RBUTTONUP && FPopupMenuLink.ContextPopup(this, x, y)) message.Handled = true;
       break;
     default:
       break;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "kcl/classes/component.h"
+#include "kcl/components/menus.h"
 #include "kcl/controls/controltypes.h"
 #include "kcl/controls/messages.h"
 #include "kcl/graphics/colors.h"
@@ -87,6 +88,8 @@ public:
   void SetShowHint(bool v);
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool v);
+  TPopupMenu* PopupMenu() const { return FPopupMenuLink.PopupMenu(); }
+  void SetPopupMenu(TPopupMenu* menu) { FPopupMenuLink.SetPopupMenu(menu); }
   TCursor DragCursor() const { return FDragCursor; }
   void SetDragCursor(TCursor v) { FDragCursor = v; }
   TDragMode DragMode() const { return FDragMode; }
@@ -123,6 +126,7 @@ public:
   // with a widget (a form has its own from the start).
   QWidget* Widget() const { return FWidget; }
   void SetDesigning(bool value) override;
+  void Notification(TComponent* component, TOperation operation) override;
   bool HandleAllocated() const { return FWidget != nullptr; }
   void HandleNeeded();
   TCustomForm* GetParentForm() const;
@@ -182,6 +186,7 @@ private:
   bool FShowHint = false;
   bool FParentShowHint = true;
   std::unique_ptr<TWidgetBridge> FBridge;
+  TPopupMenuLink FPopupMenuLink{this};
 };
 
 }  // namespace kcl

@@ -17,6 +17,8 @@
 
 namespace kcl {
 
+constexpr int MenuBarHeight = 19;
+
 // The top-level Qt window of a form; the form's client widget fills it.
 class TFormWindow : public QWidget {
 public:
@@ -24,8 +26,10 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent*) override {
-    if (QWidget* client = FForm->ClientWidget()) client->setGeometry(0, 0, width(), height());
-    FForm->WindowResized(width(), height());
+    // The menu bar, when there is one, sits above the client area.
+    const int bar = FForm->Menu() ? MenuBarHeight : 0;
+    if (QWidget* client = FForm->ClientWidget()) client->setGeometry(0, bar, width(), std::max(0, height() - bar));
+    FForm->WindowResized(width(), height() - bar);
   }
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
@@ -106,13 +110,44 @@ void TCustomForm::FrameMetrics(int& frameX, int& frameY, int& caption) const {
 TRect TCustomForm::ClientRect() const {
   int fx = 0, fy = 0, caption = 0;
   FrameMetrics(fx, fy, caption);
-  return Rect(0, 0, std::max(0, Width() - 2 * fx), std::max(0, Height() - 2 * fy - caption));
+  const int bar = FMenu ? MenuBarHeight : 0;
+  return Rect(0, 0, std::max(0, Width() - 2 * fx), std::max(0, Height() - 2 * fy - caption - bar));
 }
 
 TPoint TCustomForm::ClientOrigin() const {
   int fx = 0, fy = 0, caption = 0;
   FrameMetrics(fx, fy, caption);
-  return {Left() + fx, Top() + fy + caption};
+  return {Left() + fx, Top() + fy + caption + (FMenu ? MenuBarHeight : 0)};
+}
+
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
+  TWinControl::GetChildren(proc, root);
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (FMenu == menu) return;
+  if (FMenu) FMenu->AttachTo(nullptr);
+  FMenu = menu;
+  if (menu) {
+    menu->FreeNotification(this);
+    menu->AttachTo(this);
+  }
+  // As with a window's menu, the form keeps its size and the client area gives
+  // the bar its room.
+  UpdateWidgetGeometry();
+  Realign();
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FMenu) {
+    FMenu = nullptr;
+    UpdateWidgetGeometry();
+    Realign();
+  }
+  if (operation == opRemove && component == FActiveControl) FActiveControl = nullptr;
 }
 
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
@@ -123,9 +158,10 @@ void TCustomForm::SetBounds(int left, int top, int width, int height) {
 
 void TCustomForm::UpdateWidgetGeometry() {
   if (!FWindow) return;
+  const int bar = FMenu ? MenuBarHeight : 0;
   const TPoint origin = ClientOrigin();
   const TRect client = ClientRect();
-  FWindow->setGeometry(origin.X, origin.Y, client.Width(), client.Height());
+  FWindow->setGeometry(origin.X, origin.Y - bar, client.Width(), client.Height() + bar);
 }
 
 void TCustomForm::WindowResized(int clientWidth, int clientHeight) {

@@ -46,12 +46,17 @@ public:
   void SetFormStyle(TFormStyle v);
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition v) { FPosition = v; }
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult v) { FModalResult = v; }
   int PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int v) { FPixelsPerInch = v; }
 
   TRect ClientRect() const override;
+  // Owned components without a parent first (menus, dialogs), then the controls.
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+  void Notification(TComponent* component, TOperation operation) override;
   TPoint ClientOrigin() const override;
   void SetBounds(int left, int top, int width, int height) override;
 
@@ -103,6 +108,7 @@ private:
   TDesigner* FDesigner = nullptr;
   bool FKeyPreview = false;
   TWinControl* FActiveControl = nullptr;
+  TMainMenu* FMenu = nullptr;
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
   TFormStyle FFormStyle = fsNormal;

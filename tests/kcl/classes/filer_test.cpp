@@ -111,6 +111,21 @@ TEST(Filer, ValuesUseTheirValueTypes) {
   EXPECT_NE(bytes.find(S("Visible") + "\x08"), std::string::npos);
 }
 
+TEST(Filer, NonVisualComponentsKeepTheirDesignPosition) {
+  auto form = NewForm();
+  form->SetName("F");
+  auto* timer = new TTestTimer(form.get());
+  timer->SetName("T");
+  timer->SetDesignInfo(40 | (300 << 16));
+  const std::string bytes = Written(form.get());
+  EXPECT_NE(bytes.find(S("T") + S("Left") + Int8(40) + S("Top") + "\x03\x2c\x01" + End), std::string::npos);
+  auto copy = NewForm();
+  ASSERT_EQ(ReadInto(copy.get(), bytes), "");
+  EXPECT_EQ(copy->FindComponent("T")->DesignInfo(), 40 | (300 << 16));
+  // A control's own Left and Top are its published properties, not design info.
+  EXPECT_EQ(Written(copy.get()), bytes);
+}
+
 TEST(Filer, StringListsStreamAsAListOfStrings) {
   auto form = NewForm();
   form->SetName("F");

@@ -5,6 +5,7 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
+#include "kcl/components/menus.h"
 #include "kcl/controls/modal.h"
 #include "kcl/design/designer.h"
 
@@ -228,4 +229,26 @@ TEST(Controls, FormBuildsItselfFromATextLayout) {
   EXPECT_EQ(form->Panel1->Width(), form->ClientWidth());  // aligned once loading ended
   form->Click();
   EXPECT_EQ(form->Clicks, 1);
+}
+
+TEST(Controls, AMenuBarTakesItsRoomFromTheClientArea) {
+  FormPtr form(new TForm(nullptr));
+  form->SetBounds(0, 0, 435, 300);
+  auto* menu = new TMainMenu(form.get());
+  auto* item = new TMenuItem(form.get());
+  item->SetCaption("&File");
+  menu->Items()->Add(item);
+  TPlainWin* client = Child(form.get(), 0, 0, 10, 10, alClient);
+  form->SetMenu(menu);
+  EXPECT_EQ(form->Height(), 300);
+  EXPECT_EQ(form->ClientHeight(), 254);  // 300 - 2 x 4 frame - 19 caption - 19 menu
+  EXPECT_EQ(client->Height(), 254);
+  // The form writes its menu and other non-visual components before its controls.
+  std::vector<TComponent*> order;
+  form->GetChildren([&](TComponent* c) { order.push_back(c); }, form.get());
+  ASSERT_EQ(order.size(), 2u);
+  EXPECT_EQ(order[0], menu);
+  menu->Free();
+  EXPECT_EQ(form->Menu(), nullptr);
+  EXPECT_EQ(form->ClientHeight(), 273);
 }

@@ -1,0 +1,480 @@
+#include "kcl/components/richedit.h"
+
+#include <QDir>
+#include <climits>
+#include <QFrame>
+#include <QPageSize>
+#include <QPalette>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "kcl/classes/classbuilder.h"
+#include "kcl/components/richeditstrings.h"
+#include "kcl/components/richeditwidget.h"
+#include "kcl/components/richformat.h"
+#include "kcl/components/rtfreader.h"
+#include "kcl/graphics/font.h"
+#include "kcl/platform/cp1252.h"
+
+namespace kcl {
+
+namespace {
+
+// Counts the nesting of a kind of change for as long as it lives.
+class TChangeScope {
+public:
+  explicit TChangeScope(int& counter) : FCounter(counter) { ++FCounter; }
+  ~TChangeScope() { --FCounter; }
+  TChangeScope(const TChangeScope&) = delete;
+  TChangeScope& operator=(const TChangeScope&) = delete;
+
+private:
+  int& FCounter;
+};
+
+QString EditText(std::string_view bytes) {
+  QString text = cp1252::Decode(bytes);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QChar('\r'), QChar('\n'));
+  return text;
+}
+
+// A caption as a file name: path separators and other troublesome characters go.
+QString SafeFileName(const std::string& caption) {
+  QString name = cp1252::Decode(caption);
+  for (QChar& c : name)
+    if (!c.isPrint() || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QChar('_');
+  name = name.trimmed();
+  if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) name = QStringLiteral("Document");
+  return name;
+}
+
+}  // namespace
+
+const TTypeInfo* TRichEditProtectChangeType() {
+  static const TTypeInfo* t = MakeMethodType("TRichEditProtectChange", mkProcedure,
+                                             {{0, "Sender", "TObject"},
+                                              {0, "StartPos", "Integer"},
+                                              {0, "EndPos", "Integer"},
+                                              {pfVar, "AllowChange", "Boolean"}});
+  return t;
+}
+
+const TTypeInfo* TRichEditResizeEventType() {
+  static const TTypeInfo* t =
+      MakeMethodType("TRichEditResizeEvent", mkProcedure, {{0, "Sender", "TObject"}, {0, "Rect", "TRect"}});
+  return t;
+}
+
+const TTypeInfo* TRichEditSaveClipboardType() {
+  static const TTypeInfo* t = MakeMethodType("TRichEditSaveClipboard", mkProcedure,
+                                             {{0, "Sender", "TObject"},
+                                              {0, "NumObjects", "Integer"},
+                                              {0, "NumChars", "Integer"},
+                                              {pfVar, "SaveClipboard", "Boolean"}});
+  return t;
+}
+
+KCL_CLASS_INFO(TRichEdit) {
+  cls.property("Align", &TRichEdit::Align, &TRichEdit::SetAlign).Default(alNone);
+  cls.property("Alignment", &TRichEdit::Alignment, &TRichEdit::SetAlignment).Default(taLeftJustify);
+  cls.property("BorderStyle", &TRichEdit::BorderStyle, &TRichEdit::SetBorderStyle, TBorderStyleType())
+      .Default(bsSingle);
+  cls.property("Color", &TRichEdit::Color, &TRichEdit::SetColor, TColorType())
+      .Default(clWindow)
+      .Stored(&TRichEdit::ColorStored);
+  cls.property("Ctl3D", &TRichEdit::Ctl3D, &TRichEdit::SetCtl3D).Default(true);
+  cls.property("DragCursor", &TRichEdit::DragCursor, &TRichEdit::SetDragCursor, TCursorType()).Default(crDrag);
+  cls.property("DragMode", &TRichEdit::DragMode, &TRichEdit::SetDragMode).Default(dmManual);
+  cls.property("Enabled", &TRichEdit::Enabled, &TRichEdit::SetEnabled).Default(true);
+  cls.property("Font", &TRichEdit::Font, &TRichEdit::SetFont).Stored(&TRichEdit::FontStored);
+  cls.property("HideSelection", &TRichEdit::HideSelection, &TRichEdit::SetHideSelection).Default(true);
+  cls.property("HideScrollBars", &TRichEdit::HideScrollBars, &TRichEdit::SetHideScrollBars).Default(true);
+  cls.property("ImeMode", &TRichEdit::ImeMode, &TRichEdit::SetImeMode).Default(imDontCare);
+  cls.property("ImeName", &TRichEdit::ImeName, &TRichEdit::SetImeName).Stored(&TRichEdit::ImeNameStored);
+  cls.property("Lines", &TRichEdit::Lines, &TRichEdit::SetLines);
+  cls.property("MaxLength", &TRichEdit::MaxLength, &TRichEdit::SetMaxLength).Default(0);
+  cls.property("ParentColor", &TRichEdit::ParentColor, &TRichEdit::SetParentColor).Default(false);
+  cls.property("ParentCtl3D", &TRichEdit::ParentCtl3D, &TRichEdit::SetParentCtl3D).Default(true);
+  cls.property("ParentFont", &TRichEdit::ParentFont, &TRichEdit::SetParentFont).Default(true);
+  cls.property("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText).Default(false);
+  cls.property("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly).Default(false);
+  cls.property("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars).Default(ssNone);
+  cls.property("ShowHint", &TRichEdit::ShowHint, &TRichEdit::SetShowHint).Stored(&TRichEdit::ShowHintStored);
+  cls.property("TabOrder", &TRichEdit::TabOrder, &TRichEdit::SetTabOrder, TTabOrderType()).Default(-1);
+  cls.property("TabStop", &TRichEdit::TabStop, &TRichEdit::SetTabStop).Default(true);
+  cls.property("Visible", &TRichEdit::Visible, &TRichEdit::SetVisible).Default(true);
+  cls.property("WantTabs", &TRichEdit::WantTabs, &TRichEdit::SetWantTabs).Default(false);
+  cls.property("WantReturns", &TRichEdit::WantReturns, &TRichEdit::SetWantReturns).Default(true);
+  cls.property("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap).Default(true);
+  cls.event("OnChange", &TRichEdit::OnChange, TNotifyEventType());
+  cls.event("OnDragDrop", &TRichEdit::OnDragDrop, TDragDropEventType());
+  cls.event("OnDragOver", &TRichEdit::OnDragOver, TDragOverEventType());
+  cls.event("OnEndDrag", &TRichEdit::OnEndDrag, TEndDragEventType());
+  cls.event("OnEnter", &TRichEdit::OnEnter, TNotifyEventType());
+  cls.event("OnExit", &TRichEdit::OnExit, TNotifyEventType());
+  cls.event("OnKeyDown", &TRichEdit::OnKeyDown, TKeyEventType());
+  cls.event("OnKeyPress", &TRichEdit::OnKeyPress, TKeyPressEventType());
+  cls.event("OnKeyUp", &TRichEdit::OnKeyUp, TKeyEventType());
+  cls.event("OnMouseDown", &TRichEdit::OnMouseDown, TMouseEventType());
+  cls.event("OnMouseMove", &TRichEdit::OnMouseMove, TMouseMoveEventType());
+  cls.event("OnMouseUp", &TRichEdit::OnMouseUp, TMouseEventType());
+  cls.event("OnProtectChange", &TRichEdit::OnProtectChange, TRichEditProtectChangeType());
+  cls.event("OnResizeRequest", &TRichEdit::OnResizeRequest, TRichEditResizeEventType());
+  cls.event("OnSaveClipboard", &TRichEdit::OnSaveClipboard, TRichEditSaveClipboardType());
+  cls.event("OnSelectionChange", &TRichEdit::OnSelectionChange, TNotifyEventType());
+  cls.event("OnStartDrag", &TRichEdit::OnStartDrag, TStartDragEventType());
+}
+
+TRichEdit::TRichEdit(TComponent* owner)
+    : TWinControl(owner),
+      FLines(std::make_unique<TRichEditStrings>(this)),
+      FSelAttributes(std::make_unique<TTextAttributes>(this, TAttributeType::Selected)),
+      FDefAttributes(std::make_unique<TTextAttributes>(this, TAttributeType::DefaultText)),
+      FParagraph(std::make_unique<TParaAttributes>(this)) {
+  auto document = std::make_unique<QTextDocument>();
+  document->setDefaultFont(Font()->ToQFont());
+  AttachDocument(std::move(document));
+  SetBounds(Left(), Top(), 185, 89);
+  SetTabStop(true);
+  SetParentColor(false);
+}
+
+TRichEdit::~TRichEdit() { DestroyWidget(); }
+
+bool TRichEdit::ColorStored() const { return !ParentColor(); }
+bool TRichEdit::FontStored() const { return !ParentFont(); }
+bool TRichEdit::ShowHintStored() const { return !ParentShowHint(); }
+bool TRichEdit::ImeNameStored() const { return !FImeName.empty(); }
+
+// --- the peer
+
+QWidget* TRichEdit::CreateWidget(QWidget* parentWidget) {
+  auto* editor = new TRichEditWidget(this, parentWidget);
+  editor->setDocument(FDocument.get());
+  editor->setAcceptRichText(false);
+  editor->setTextCursor(FCursor);
+  QObject::connect(editor, &QTextEdit::cursorPositionChanged, [this] { SelectionMoved(); });
+  QObject::connect(editor, &QTextEdit::selectionChanged, [this] { SelectionMoved(); });
+  return editor;
+}
+
+void TRichEdit::InitWidget() {
+  TWinControl::InitWidget();
+  QTextEdit* editor = Editor();
+  editor->setFrameShape(FBorderStyle == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+  editor->setTabChangesFocus(!FWantTabs);
+  editor->setLineWrapMode(FWordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+  SetReadOnly(FReadOnly);
+  UpdateScrollBars();
+  UpdateSelectionPalette();
+}
+
+void TRichEdit::DestroyWidget() {
+  if (QTextEdit* editor = Editor()) {
+    FCursor = editor->textCursor();
+    QObject::disconnect(editor, nullptr, nullptr, nullptr);
+  }
+  TWinControl::DestroyWidget();
+}
+
+QTextEdit* TRichEdit::Editor() const { return static_cast<QTextEdit*>(FWidget.data()); }
+
+QTextCursor TRichEdit::TextCursor() const { return Editor() ? Editor()->textCursor() : FCursor; }
+
+void TRichEdit::SetTextCursor(const QTextCursor& cursor) {
+  if (Editor())
+    Editor()->setTextCursor(cursor);
+  else
+    FCursor = cursor;
+  SelectionMoved();
+}
+
+void TRichEdit::FontChanged() {
+  TChangeScope formatting(FFormatChange);
+  TWinControl::FontChanged();
+  FDocument->setDefaultFont(Font()->ToQFont());
+  UpdateSelectionPalette();
+}
+
+// --- published properties
+
+void TRichEdit::SetAlignment(TAlignment value) {
+  FAlignment = value;
+  TChangeScope formatting(FFormatChange);
+  QTextOption option = FDocument->defaultTextOption();
+  option.setAlignment(value == taCenter ? Qt::AlignHCenter : value == taRightJustify ? Qt::AlignRight : Qt::AlignLeft);
+  FDocument->setDefaultTextOption(option);
+}
+
+void TRichEdit::SetBorderStyle(TBorderStyle value) {
+  FBorderStyle = value == bsNone ? bsNone : bsSingle;
+  if (Editor()) Editor()->setFrameShape(FBorderStyle == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+}
+
+void TRichEdit::SetHideSelection(bool value) {
+  FHideSelection = value;
+  UpdateSelectionPalette();
+}
+
+void TRichEdit::UpdateSelectionPalette() {
+  QTextEdit* editor = Editor();
+  if (!editor) return;
+  // A hidden selection looks like the rest of the text while the control is inactive.
+  QPalette palette = editor->palette();
+  const QPalette active = palette;
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   FHideSelection ? active.color(QPalette::Active, QPalette::Base)
+                                  : active.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   FHideSelection ? active.color(QPalette::Active, QPalette::Text)
+                                  : active.color(QPalette::Active, QPalette::HighlightedText));
+  editor->setPalette(palette);
+}
+
+void TRichEdit::SetHideScrollBars(bool value) {
+  FHideScrollBars = value;
+  UpdateScrollBars();
+}
+
+void TRichEdit::SetScrollBars(TScrollStyle value) {
+  FScrollBars = value;
+  UpdateScrollBars();
+}
+
+void TRichEdit::UpdateScrollBars() {
+  QTextEdit* editor = Editor();
+  if (!editor) return;
+  const Qt::ScrollBarPolicy shown = FHideScrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+  const bool horizontal = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+  const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
+  editor->setHorizontalScrollBarPolicy(horizontal ? shown : Qt::ScrollBarAlwaysOff);
+  editor->setVerticalScrollBarPolicy(vertical ? shown : Qt::ScrollBarAlwaysOff);
+}
+
+void TRichEdit::SetLines(TStrings* value) { FLines->Assign(value); }
+
+void TRichEdit::SetReadOnly(bool value) {
+  FReadOnly = value;
+  if (QTextEdit* editor = Editor()) {
+    editor->setReadOnly(value);
+    // Read-only text can still be selected and copied from the keyboard.
+    if (value) editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+}
+
+void TRichEdit::SetWantTabs(bool value) {
+  FWantTabs = value;
+  if (Editor()) Editor()->setTabChangesFocus(!value);
+}
+
+void TRichEdit::SetWordWrap(bool value) {
+  FWordWrap = value;
+  if (Editor()) Editor()->setLineWrapMode(value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+// --- text and selection
+
+std::string TRichEdit::Text() const { return FLines->Text(); }
+
+void TRichEdit::SetText(const std::string& value) { ReplaceRange(0, GetTextLen(), value, false); }
+
+int TRichEdit::GetTextLen() const { return FDocument->characterCount() - 1; }
+
+int TRichEdit::SelStart() const { return TextCursor().selectionStart(); }
+
+void TRichEdit::SetSelStart(int value) { SetSelection(value, value); }
+
+int TRichEdit::SelLength() const {
+  const QTextCursor cursor = TextCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TRichEdit::SetSelLength(int value) {
+  const int start = SelStart();
+  SetSelection(start, start + std::max(value, 0));
+}
+
+std::string TRichEdit::SelText() const {
+  QString text = TextCursor().selectedText();
+  text.replace(QChar(QChar::ParagraphSeparator), QStringLiteral("\r\n"));
+  return cp1252::Encode(text);
+}
+
+void TRichEdit::SetSelText(const std::string& value) {
+  const QTextCursor cursor = TextCursor();
+  ReplaceRange(cursor.selectionStart(), cursor.selectionEnd(), value, true);
+}
+
+void TRichEdit::ReplaceRange(int start, int end, std::string_view text, bool canUndo) {
+  const int length = GetTextLen();
+  start = std::clamp(start, 0, length);
+  end = std::clamp(end, start, length);
+  TChangeScope program(FProgramChange);
+  if (!canUndo) FDocument->setUndoRedoEnabled(false);
+  QTextCursor cursor = TextCursor();
+  cursor.beginEditBlock();
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  cursor.insertText(EditText(text));
+  cursor.endEditBlock();
+  if (!canUndo) FDocument->setUndoRedoEnabled(true);
+  SetTextCursor(cursor);
+}
+
+QTextCharFormat TRichEdit::SelectionCharFormat() const {
+  QTextCursor cursor = TextCursor();
+  if (!cursor.hasSelection()) return cursor.charFormat();
+  // The format of the selection's first character.
+  cursor.setPosition(cursor.selectionStart() + 1);
+  return cursor.charFormat();
+}
+
+void TRichEdit::MergeSelectionCharFormat(const QTextCharFormat& change) {
+  TChangeScope formatting(FFormatChange);
+  QTextCursor cursor = TextCursor();
+  cursor.mergeCharFormat(change);
+  if (Editor() && !cursor.hasSelection())
+    Editor()->mergeCurrentCharFormat(change);
+  else
+    SetTextCursor(cursor);
+}
+
+void TRichEdit::MergeSelectionBlockFormat(const QTextBlockFormat& change) {
+  TChangeScope formatting(FFormatChange);
+  QTextCursor cursor = TextCursor();
+  cursor.mergeBlockFormat(change);
+}
+
+bool TRichEdit::AllowChange(int start, int end) {
+  const int length = GetTextLen();
+  start = std::clamp(start, 0, length);
+  end = std::clamp(end, start, length);
+  // An insertion point is protected inside protected text, not at its edges.
+  const int from = start == end ? std::max(start - 1, 0) : start;
+  const int to = start == end ? std::min(end + 1, length) : end;
+  int runs = 0, protectedRuns = 0;
+  ForEachCharFormat(*FDocument, from, to, [&](const QTextCharFormat& format) {
+    ++runs;
+    if (format.boolProperty(ProtectedFormatProperty)) ++protectedRuns;
+    return true;
+  });
+  const bool isProtected = start == end ? (runs > 0 && protectedRuns == runs && to - from == 2) : protectedRuns > 0;
+  if (!isProtected) return true;
+  bool allow = false;
+  OnProtectChange(this, start, end, allow);
+  return allow;
+}
+
+void TRichEdit::ContentsChanged() {
+  if (FFormatChange > 0) return;
+  FModified = true;
+  OnChange(this);
+}
+
+int TRichEdit::RoomForInput() const {
+  if (FMaxLength == 0) return INT_MAX;
+  return std::max(FMaxLength - (GetTextLen() - SelLength()), 0);
+}
+
+void TRichEdit::SelectionMoved() {
+  const QTextCursor cursor = TextCursor();
+  if (cursor.anchor() == FLastAnchor && cursor.position() == FLastPosition) return;
+  FLastAnchor = cursor.anchor();
+  FLastPosition = cursor.position();
+  OnSelectionChange(this);
+}
+
+void TRichEdit::LoadFromBytes(std::string_view data) {
+  // Read into a document no view listens to yet: far faster than into the shown one.
+  auto document = std::make_unique<QTextDocument>();
+  document->setUndoRedoEnabled(false);
+  document->setDefaultFont(FDocument->defaultFont());
+  document->setDefaultTextOption(FDocument->defaultTextOption());
+  QTextCursor cursor(document.get());
+  cursor.beginEditBlock();
+  if (!FPlainText && IsRtf(data))
+    ReadRtf(data, cursor);
+  else
+    ReadAnsiText(data, cursor);
+  cursor.endEditBlock();
+  document->setUndoRedoEnabled(true);
+  AttachDocument(std::move(document));
+  FModified = false;
+  OnChange(this);
+}
+
+void TRichEdit::AttachDocument(std::unique_ptr<QTextDocument> document) {
+  QObject::connect(document.get(), &QTextDocument::contentsChange, [this] { ContentsChanged(); });
+  FCursor = QTextCursor(document.get());
+  if (QTextEdit* editor = Editor()) {
+    TChangeScope formatting(FFormatChange);
+    editor->setDocument(document.get());
+    editor->setTextCursor(FCursor);
+  }
+  FDocument = std::move(document);
+  SelectionMoved();
+}
+
+// --- commands
+
+int TRichEdit::FindText(const std::string& searchStr, int startPos, int length, TSearchTypes options) const {
+  if (searchStr.empty()) return -1;
+  const int textLength = GetTextLen();
+  if (startPos < 0 || startPos > textLength) return -1;
+  const int limit = length < 0 ? textLength : std::min(textLength, startPos + length);
+  QTextDocument::FindFlags flags;
+  if (options.Contains(stWholeWord)) flags |= QTextDocument::FindWholeWords;
+  if (options.Contains(stMatchCase)) flags |= QTextDocument::FindCaseSensitively;
+  const QTextCursor found = FDocument->find(EditText(searchStr), startPos, flags);
+  if (found.isNull() || found.selectionEnd() > limit) return -1;
+  return found.selectionStart();
+}
+
+void TRichEdit::Print(const std::string& caption) {
+  const QString fileName = FPrintFileName.empty()
+                               ? QDir(QDir::tempPath()).filePath(SafeFileName(caption) + QStringLiteral(".pdf"))
+                               : QString::fromStdString(FPrintFileName);
+  QPdfWriter writer(fileName);
+  writer.setTitle(cp1252::Decode(caption));
+  writer.setPageSize(QPageSize(QPageSize::Letter));
+  FDocument->print(&writer);
+  FPrintedFile = fileName.toStdString();
+}
+
+void TRichEdit::Clear() { ReplaceRange(0, GetTextLen(), {}, false); }
+
+void TRichEdit::SelectAll() { SetSelection(0, -1); }
+
+void TRichEdit::ClearSelection() {
+  QTextCursor cursor = TextCursor();
+  if (!cursor.hasSelection()) return;
+  ReplaceRange(cursor.selectionStart(), cursor.selectionEnd(), {}, true);
+}
+
+void TRichEdit::CopyToClipboard() {
+  HandleNeeded();
+  Editor()->copy();
+}
+
+void TRichEdit::CutToClipboard() {
+  HandleNeeded();
+  Editor()->cut();
+}
+
+void TRichEdit::PasteFromClipboard() {
+  HandleNeeded();
+  Editor()->paste();
+}
+
+void TRichEdit::Undo() {
+  if (Editor())
+    Editor()->undo();
+  else
+    FDocument->undo(&FCursor);
+}
+
+bool TRichEdit::CanUndo() const { return FDocument->isUndoAvailable(); }
+
+}  // namespace kcl
