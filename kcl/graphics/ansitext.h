@@ -3,8 +3,10 @@
 #include <QString>
 #include <string_view>
 
+#include "kcl/platform/cp1252.h"
+
 namespace kcl {
 
-QString AnsiToQString(std::string_view text);
+inline QString AnsiToQString(std::string_view text) { return cp1252::Decode(text); }
 
 }  // namespace kcl
