@@ -24,7 +24,7 @@ KCL_CLASS_INFO(TAnimate) {
   cls.property("FrameHeight", &T::FrameHeight).Stored(false);
   cls.property("FrameWidth", &T::FrameWidth).Stored(false);
   cls.property("Open", &T::Open, &T::SetOpen).Stored(false);
-  Publish(cls, {"ParentColor", "ParentShowHint"});
+  Publish(cls, {"ParentColor", "ParentShowHint", "PopupMenu"});
   cls.property("Repetitions", &T::Repetitions, &T::SetRepetitions).Default(0);
   Publish(cls, {"ShowHint"});
   cls.property("StartFrame", &T::StartFrame, &T::SetStartFrame).Default(1);

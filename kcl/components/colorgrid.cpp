@@ -26,7 +26,7 @@ KCL_CLASS_INFO(TColorGrid) {
   cls.property("BackgroundEnabled", &T::BackgroundEnabled, &T::SetBackgroundEnabled).Default(true);
   Publish(cls, {"Font", "ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("Selection", &T::Selection, &T::SetSelection).Default(0);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  Publish(cls, {"ShowHint", "PopupMenu", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   Publish(cls, {"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());

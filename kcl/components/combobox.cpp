@@ -41,7 +41,7 @@ KCL_CLASS_INFO(TComboBox) {
   cls.property("Items", &TComboBox::Items, &TComboBox::SetItems);
   cls.property("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength).Default(0);
   cls.property("ParentColor", &TComboBox::ParentColor, &TComboBox::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint"});
+  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(false);
   Publish(cls, {"TabOrder"});
   cls.property("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(true);

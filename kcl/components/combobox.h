@@ -12,7 +12,7 @@ class QComboBox;
 
 namespace kcl {
 
-class TCustomComboBox : public TWinControl, public TImeSupport, public TOwnerDrawItems {
+class TCustomComboBox : public TWinControl, public TOwnerDrawItems {
   KCL_CLASS(TCustomComboBox, TWinControl)
 public:
   explicit TCustomComboBox(TComponent* owner);

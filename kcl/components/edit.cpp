@@ -35,6 +35,7 @@ KCL_CLASS_INFO(TEdit) {
   cls.property("ParentColor", &TEdit::ParentColor, &TEdit::SetParentColor).Default(false);
   Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar).Default('\0');
+  Publish(cls, {"PopupMenu"});
   cls.property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).Default(false);
   Publish(cls, {"ShowHint", "TabOrder"});
   cls.property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).Default(true);
@@ -201,7 +202,7 @@ KCL_CLASS_INFO(TMemo) {
   cls.property("MaxLength", &TMemo::MaxLength, &TMemo::SetMaxLength).Default(0);
   cls.property("OEMConvert", &TMemo::OEMConvert, &TMemo::SetOEMConvert).Default(false);
   cls.property("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).Default(false);
   cls.property("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone);
   Publish(cls, {"ShowHint", "TabOrder"});

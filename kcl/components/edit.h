@@ -11,7 +11,7 @@ class QPlainTextEdit;
 
 namespace kcl {
 
-class TCustomEdit : public TWinControl, public TImeSupport {
+class TCustomEdit : public TWinControl {
   KCL_CLASS(TCustomEdit, TWinControl)
 public:
   explicit TCustomEdit(TComponent* owner);

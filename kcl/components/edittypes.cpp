@@ -2,9 +2,5 @@
 
 namespace kcl {
 
-const TTypeInfo* TBorderStyleType() {
-  static const TTypeInfo* t = MakeEnumTypeFromList("TBorderStyle", "bsNone, bsSingle");
-  return t;
-}
 
 }  // namespace kcl

@@ -44,7 +44,7 @@ KCL_CLASS_INFO(TPanel) {
   cls.property("FullRepaint", &TPanel::FullRepaint, &TPanel::SetFullRepaint).Default(true);
   Publish(cls, {"Caption", "Color", "Ctl3D", "Font"});
   cls.property("Locked", &TPanel::Locked, &TPanel::SetLocked).Default(false);
-  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop",
+  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
                 "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnResize", &TPanel::OnResize, TNotifyEventType());

@@ -12,7 +12,7 @@ KCL_CLASS_INFO(TCustomGroupBox) {}
 
 KCL_CLASS_INFO(TGroupBox) {
   Publish(cls, {"Align", "Caption", "Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor",
-                "ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop", "Visible",
+                "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible",
                 "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
@@ -50,7 +50,7 @@ KCL_CLASS_INFO(TRadioGroup) {
   Publish(cls, {"Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex).Default(-1);
   cls.property("Items", &TRadioGroup::Items, &TRadioGroup::SetItems);
-  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop",
+  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
                 "Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnStartDrag"});
 }
 

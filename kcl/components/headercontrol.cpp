@@ -51,7 +51,7 @@ KCL_CLASS_INFO(THeaderControl) {
   Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HotTrack", &T::HotTrack, &T::SetHotTrack).Default(false);
   cls.property("Sections", &T::Sections, &T::SetSections);
-  Publish(cls, {"ShowHint", "ParentFont", "ParentShowHint", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag",
+  Publish(cls, {"ShowHint", "ParentFont", "ParentShowHint", "PopupMenu", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnDrawSection", &T::OnDrawSection, TDrawSectionEventType());
   cls.event("OnResize", &T::OnResize, TNotifyEventType());

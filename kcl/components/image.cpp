@@ -12,7 +12,7 @@ KCL_CLASS_INFO(TImage) {
   cls.property("Center", &TImage::Center, &TImage::SetCenter).Default(false);
   Publish(cls, {"DragCursor", "DragMode", "Enabled", "ParentShowHint"});
   cls.property("Picture", &TImage::Picture, &TImage::SetPicture);
-  Publish(cls, {"ShowHint"});
+  Publish(cls, {"PopupMenu", "ShowHint"});
   cls.property("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false);
   cls.property("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false);
   Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",

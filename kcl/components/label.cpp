@@ -18,7 +18,7 @@ KCL_CLASS_INFO(TLabel) {
   cls.property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
   Publish(cls, {"Caption", "Color", "DragCursor", "DragMode", "Enabled"});
   cls.property("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
-  Publish(cls, {"Font", "ParentColor", "ParentFont", "ParentShowHint"});
+  Publish(cls, {"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar).Default(true);
   Publish(cls, {"ShowHint"});
   cls.property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false);

@@ -27,7 +27,7 @@ KCL_CLASS_INFO(TListBox) {
   cls.property("Items", &TListBox::Items, &TListBox::SetItems);
   cls.property("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false);
   cls.property("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint"});
+  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false);
   cls.property("Style", &TListBox::Style, &TListBox::SetStyle).Default(lbStandard);
   Publish(cls, {"TabOrder"});

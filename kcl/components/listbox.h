@@ -15,7 +15,7 @@ class QPainter;
 
 namespace kcl {
 
-class TCustomListBox : public TWinControl, public TImeSupport, public TOwnerDrawItems {
+class TCustomListBox : public TWinControl, public TOwnerDrawItems {
   KCL_CLASS(TCustomListBox, TWinControl)
 public:
   explicit TCustomListBox(TComponent* owner);

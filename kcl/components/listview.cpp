@@ -112,7 +112,7 @@ KCL_CLASS_INFO(TListView) {
   Publish(cls, {"OnDragDrop", "OnDragOver", "DragCursor", "OnStartDrag", "OnEndDrag", "OnMouseDown", "OnMouseMove",
                 "OnMouseUp"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint"});
+  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("ShowColumnHeaders", &T::ShowColumnHeaders, &T::SetShowColumnHeaders).Default(true);
   cls.property("SortType", &T::SortType, &T::SetSortType).Default(stNone);
   Publish(cls, {"TabOrder"});

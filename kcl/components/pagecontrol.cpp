@@ -30,7 +30,7 @@ KCL_CLASS_INFO(TTabSheet) {
   cls.property("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex).Default(0);
   cls.republish("Left").Stored(false);
   cls.property("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex).Stored(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint"});
+  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).Default(true);
   cls.republish("Top").Stored(false);
   cls.property("Visible", &TTabSheet::Visible, &TTabSheet::SetVisible).Stored(false);
@@ -44,7 +44,7 @@ KCL_CLASS_INFO(TPageControl) {
   Publish(cls, {"Align", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HotTrack", &TPageControl::HotTrack, &TPageControl::SetHotTrack).Default(false);
   cls.property("MultiLine", &TPageControl::MultiLine, &TPageControl::SetMultiLine).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint"});
+  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("TabHeight", &TPageControl::TabHeight, &TPageControl::SetTabHeight).Default(0);
   Publish(cls, {"TabOrder"});
   cls.property("TabStop", &TPageControl::TabStop, &TPageControl::SetTabStop).Default(true);

@@ -58,6 +58,8 @@ void PublishProperty(TClassBuilder<T>& cls, std::string_view name) {
     cls.property("Font", &T::Font, &T::SetFont).Info().Stored = [](const TObject* o) {
       return !static_cast<const T*>(o)->ParentFont();
     };
+  } else if (name == "PopupMenu") {
+    cls.property("PopupMenu", &T::PopupMenu, &T::SetPopupMenu);
   } else if (name == "ParentColor") {
     cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(true);
   } else if (name == "ParentFont") {
@@ -81,15 +83,10 @@ void PublishProperty(TClassBuilder<T>& cls, std::string_view name) {
       cls.property("TabOrder", &T::TabOrder, &T::SetTabOrder, TTabOrderType()).Default(-1);
     } else if (name == "TabStop") {
       cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(false);
-    } else if (name == "ImeMode" || name == "ImeName") {
-      if constexpr (requires { &T::ImeMode; }) {
-        if (name == "ImeMode")
-          cls.property("ImeMode", &T::ImeMode, &T::SetImeMode).Default(imDontCare);
-        else
-          cls.property("ImeName", &T::ImeName, &T::SetImeName, TImeNameType());
-      } else {
-        throw std::logic_error("no input method properties");
-      }
+    } else if (name == "ImeMode") {
+      cls.property("ImeMode", &T::ImeMode, &T::SetImeMode).Default(imDontCare);
+    } else if (name == "ImeName") {
+      cls.property("ImeName", &T::ImeName, &T::SetImeName, TImeNameType());
     } else {
       throw std::logic_error("no standard property " + std::string(name));
     }

@@ -1,15 +1,16 @@
 #include "kcl/components/richedit.h"
 
 #include <QDir>
-#include <climits>
 #include <QFrame>
 #include <QPageSize>
 #include <QPalette>
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <climits>
 
 #include "kcl/classes/classbuilder.h"
+#include "kcl/components/publish.h"
 #include "kcl/components/richeditstrings.h"
 #include "kcl/components/richeditwidget.h"
 #include "kcl/components/richformat.h"
@@ -77,54 +78,36 @@ const TTypeInfo* TRichEditSaveClipboardType() {
 }
 
 KCL_CLASS_INFO(TRichEdit) {
-  cls.property("Align", &TRichEdit::Align, &TRichEdit::SetAlign).Default(alNone);
-  cls.property("Alignment", &TRichEdit::Alignment, &TRichEdit::SetAlignment).Default(taLeftJustify);
-  cls.property("BorderStyle", &TRichEdit::BorderStyle, &TRichEdit::SetBorderStyle, TBorderStyleType())
-      .Default(bsSingle);
-  cls.property("Color", &TRichEdit::Color, &TRichEdit::SetColor, TColorType())
-      .Default(clWindow)
-      .Stored(&TRichEdit::ColorStored);
-  cls.property("Ctl3D", &TRichEdit::Ctl3D, &TRichEdit::SetCtl3D).Default(true);
-  cls.property("DragCursor", &TRichEdit::DragCursor, &TRichEdit::SetDragCursor, TCursorType()).Default(crDrag);
-  cls.property("DragMode", &TRichEdit::DragMode, &TRichEdit::SetDragMode).Default(dmManual);
-  cls.property("Enabled", &TRichEdit::Enabled, &TRichEdit::SetEnabled).Default(true);
-  cls.property("Font", &TRichEdit::Font, &TRichEdit::SetFont).Stored(&TRichEdit::FontStored);
-  cls.property("HideSelection", &TRichEdit::HideSelection, &TRichEdit::SetHideSelection).Default(true);
-  cls.property("HideScrollBars", &TRichEdit::HideScrollBars, &TRichEdit::SetHideScrollBars).Default(true);
-  cls.property("ImeMode", &TRichEdit::ImeMode, &TRichEdit::SetImeMode).Default(imDontCare);
-  cls.property("ImeName", &TRichEdit::ImeName, &TRichEdit::SetImeName).Stored(&TRichEdit::ImeNameStored);
-  cls.property("Lines", &TRichEdit::Lines, &TRichEdit::SetLines);
-  cls.property("MaxLength", &TRichEdit::MaxLength, &TRichEdit::SetMaxLength).Default(0);
-  cls.property("ParentColor", &TRichEdit::ParentColor, &TRichEdit::SetParentColor).Default(false);
-  cls.property("ParentCtl3D", &TRichEdit::ParentCtl3D, &TRichEdit::SetParentCtl3D).Default(true);
-  cls.property("ParentFont", &TRichEdit::ParentFont, &TRichEdit::SetParentFont).Default(true);
-  cls.property("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText).Default(false);
-  cls.property("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly).Default(false);
-  cls.property("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars).Default(ssNone);
-  cls.property("ShowHint", &TRichEdit::ShowHint, &TRichEdit::SetShowHint).Stored(&TRichEdit::ShowHintStored);
-  cls.property("TabOrder", &TRichEdit::TabOrder, &TRichEdit::SetTabOrder, TTabOrderType()).Default(-1);
-  cls.property("TabStop", &TRichEdit::TabStop, &TRichEdit::SetTabStop).Default(true);
-  cls.property("Visible", &TRichEdit::Visible, &TRichEdit::SetVisible).Default(true);
-  cls.property("WantTabs", &TRichEdit::WantTabs, &TRichEdit::SetWantTabs).Default(false);
-  cls.property("WantReturns", &TRichEdit::WantReturns, &TRichEdit::SetWantReturns).Default(true);
-  cls.property("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap).Default(true);
-  cls.event("OnChange", &TRichEdit::OnChange, TNotifyEventType());
-  cls.event("OnDragDrop", &TRichEdit::OnDragDrop, TDragDropEventType());
-  cls.event("OnDragOver", &TRichEdit::OnDragOver, TDragOverEventType());
-  cls.event("OnEndDrag", &TRichEdit::OnEndDrag, TEndDragEventType());
-  cls.event("OnEnter", &TRichEdit::OnEnter, TNotifyEventType());
-  cls.event("OnExit", &TRichEdit::OnExit, TNotifyEventType());
-  cls.event("OnKeyDown", &TRichEdit::OnKeyDown, TKeyEventType());
-  cls.event("OnKeyPress", &TRichEdit::OnKeyPress, TKeyPressEventType());
-  cls.event("OnKeyUp", &TRichEdit::OnKeyUp, TKeyEventType());
-  cls.event("OnMouseDown", &TRichEdit::OnMouseDown, TMouseEventType());
-  cls.event("OnMouseMove", &TRichEdit::OnMouseMove, TMouseMoveEventType());
-  cls.event("OnMouseUp", &TRichEdit::OnMouseUp, TMouseEventType());
-  cls.event("OnProtectChange", &TRichEdit::OnProtectChange, TRichEditProtectChangeType());
-  cls.event("OnResizeRequest", &TRichEdit::OnResizeRequest, TRichEditResizeEventType());
-  cls.event("OnSaveClipboard", &TRichEdit::OnSaveClipboard, TRichEditSaveClipboardType());
-  cls.event("OnSelectionChange", &TRichEdit::OnSelectionChange, TNotifyEventType());
-  cls.event("OnStartDrag", &TRichEdit::OnStartDrag, TStartDragEventType());
+  using T = TRichEdit;
+  Publish(cls, {"Align"});
+  cls.property("Alignment", &T::Alignment, &T::SetAlignment).Default(taLeftJustify);
+  cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
+  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
+  cls.property("HideSelection", &T::HideSelection, &T::SetHideSelection).Default(true);
+  cls.property("HideScrollBars", &T::HideScrollBars, &T::SetHideScrollBars).Default(true);
+  Publish(cls, {"ImeMode", "ImeName"});
+  cls.property("Lines", &T::Lines, &T::SetLines);
+  cls.property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
+  cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
+  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.property("PlainText", &T::PlainText, &T::SetPlainText).Default(false);
+  Publish(cls, {"PopupMenu"});
+  cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
+  cls.property("ScrollBars", &T::ScrollBars, &T::SetScrollBars).Default(ssNone);
+  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
+  Publish(cls, {"Visible"});
+  cls.property("WantTabs", &T::WantTabs, &T::SetWantTabs).Default(false);
+  cls.property("WantReturns", &T::WantReturns, &T::SetWantReturns).Default(true);
+  cls.property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
+  cls.event("OnChange", &T::OnChange, TNotifyEventType());
+  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+                "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.event("OnProtectChange", &T::OnProtectChange, TRichEditProtectChangeType());
+  cls.event("OnResizeRequest", &T::OnResizeRequest, TRichEditResizeEventType());
+  cls.event("OnSaveClipboard", &T::OnSaveClipboard, TRichEditSaveClipboardType());
+  cls.event("OnSelectionChange", &T::OnSelectionChange, TNotifyEventType());
+  Publish(cls, {"OnStartDrag"});
 }
 
 TRichEdit::TRichEdit(TComponent* owner)
@@ -143,10 +126,6 @@ TRichEdit::TRichEdit(TComponent* owner)
 
 TRichEdit::~TRichEdit() { DestroyWidget(); }
 
-bool TRichEdit::ColorStored() const { return !ParentColor(); }
-bool TRichEdit::FontStored() const { return !ParentFont(); }
-bool TRichEdit::ShowHintStored() const { return !ParentShowHint(); }
-bool TRichEdit::ImeNameStored() const { return !FImeName.empty(); }
 
 // --- the peer
 

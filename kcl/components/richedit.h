@@ -22,9 +22,6 @@ class QTextEdit;
 
 namespace kcl {
 
-KCL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
-         imSHanguel, imHanguel)
-
 using TRichEditProtectChange = TEvent<void(TObject* sender, int startPos, int endPos, bool& allowChange)>;
 using TRichEditResizeEvent = TEvent<void(TObject* sender, TRect rect)>;
 using TRichEditSaveClipboard = TEvent<void(TObject* sender, int numObjects, int numChars, bool& saveClipboard)>;
@@ -47,10 +44,6 @@ public:
   void SetHideSelection(bool value);
   bool HideScrollBars() const { return FHideScrollBars; }
   void SetHideScrollBars(bool value);
-  TImeMode ImeMode() const { return FImeMode; }
-  void SetImeMode(TImeMode value) { FImeMode = value; }
-  std::string ImeName() const { return FImeName; }
-  void SetImeName(const std::string& value) { FImeName = value; }
   TStrings* Lines() const { return FLines.get(); }
   void SetLines(TStrings* value);
   // The most characters the user may enter; 0 for no limit.
@@ -131,10 +124,6 @@ public:
   void WndProc(TMessage& message) override;
 
   // Whether the streaming system writes these properties.
-  bool ColorStored() const;
-  bool FontStored() const;
-  bool ShowHintStored() const;
-  bool ImeNameStored() const;
 
   // For the editor and the parts of this control.
   QTextDocument* Document() const { return FDocument.get(); }
@@ -183,8 +172,6 @@ private:
   TBorderStyle FBorderStyle = bsSingle;
   bool FHideSelection = true;
   bool FHideScrollBars = true;
-  TImeMode FImeMode = imDontCare;
-  std::string FImeName;
   int FMaxLength = 0;
   bool FPlainText = false;
   bool FReadOnly = false;

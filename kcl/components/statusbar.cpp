@@ -35,7 +35,7 @@ KCL_CLASS_INFO(TStatusBar) {
   cls.property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).Default(alBottom);
   Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint"});
+  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel);
   cls.property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText);
   cls.property("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip).Default(true);

@@ -19,7 +19,7 @@ KCL_CLASS_INFO(TButton) {
   cls.property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
   Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, TModalResultType()).Default(mrNone);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "TabOrder"});
+  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
   Publish(cls, {"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
@@ -33,7 +33,7 @@ KCL_CLASS_INFO(TCheckBox) {
   Publish(cls, {"Caption"});
   cls.property("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Stored(false);
   Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentCtl3D",
-                "ParentFont", "ParentShowHint", "ShowHint"});
+                "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("State", &TCheckBox::State, &TCheckBox::SetState).Default(cbUnchecked);
   Publish(cls, {"TabOrder"});
   cls.property("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(true);
@@ -47,7 +47,7 @@ KCL_CLASS_INFO(TRadioButton) {
   Publish(cls, {"Caption"});
   cls.property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false);
   Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentCtl3D",
-                "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick",
+                "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick",
                 "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }

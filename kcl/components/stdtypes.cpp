@@ -18,11 +18,6 @@ const TTypeInfo* TLeftRightType() {
   return t;
 }
 
-const TTypeInfo* TImeNameType() {
-  static const TTypeInfo* t = MakeStringType(tkLString, "TImeName");
-  return t;
-}
-
 const TTypeInfo* TDrawItemEventType() {
   static const TTypeInfo* t = MakeMethodType("TDrawItemEvent", mkProcedure,
                                              {{0, "Control", "TWinControl"},

@@ -23,14 +23,11 @@ KCL_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 KCL_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
 KCL_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
 KCL_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
-KCL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
-         imSHanguel, imHanguel)
 KCL_ENUM(TOwnerDrawStateFlag, odSelected, odGrayed, odDisabled, odChecked, odFocused)
 KCL_SET(TOwnerDrawState, TOwnerDrawStateFlag)
 
 // TAlignment restricted to its first two values, as check boxes publish it.
 const TTypeInfo* TLeftRightType();
-const TTypeInfo* TImeNameType();
 
 using TDrawItemEvent = TEvent<void(TWinControl* control, int index, TRect rect, TOwnerDrawState state)>;
 using TMeasureItemEvent = TEvent<void(TWinControl* control, int index, int& height)>;
@@ -63,20 +60,6 @@ private:
 }  // namespace kcl
 
 namespace kcl {
-
-// The input method a windowed control asks for (kept for the form file; Qt
-// chooses input methods itself).
-class TImeSupport {
-public:
-  TImeMode ImeMode() const { return FImeMode; }
-  void SetImeMode(TImeMode v) { FImeMode = v; }
-  std::string ImeName() const { return FImeName; }
-  void SetImeName(const std::string& v) { FImeName = v; }
-
-private:
-  TImeMode FImeMode = imDontCare;
-  std::string FImeName;
-};
 
 }  // namespace kcl
 

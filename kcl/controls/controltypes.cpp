@@ -17,6 +17,16 @@ const std::vector<TParamRecord>& MouseParams(bool withButton) {
 
 }  // namespace
 
+const TTypeInfo* TBorderStyleType() {
+  static const TTypeInfo* t = MakeEnumTypeFromList("TBorderStyle", "bsNone, bsSingle");
+  return t;
+}
+
+const TTypeInfo* TImeNameType() {
+  static const TTypeInfo* t = MakeStringType(tkLString, "TImeName");
+  return t;
+}
+
 const TTypeInfo* TModalResultType() {
   static const TTypeInfo* t = MakeOrdinalType(tkInteger, "TModalResult", otSLong, INT32_MIN, INT32_MAX);
   return t;

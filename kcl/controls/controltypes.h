@@ -1,6 +1,6 @@
 #pragma once
-// The types that controls publish and their events pass: alignment, control
-// style, shift state, mouse buttons, and the method types of the standard events.
+// The types that controls publish and their events pass: alignment, borders,
+// input methods, control style, shift state, mouse buttons, and the method types of the standard events.
 #include <cstdint>
 
 #include "kcl/classes/events.h"
@@ -9,6 +9,19 @@
 namespace kcl {
 
 KCL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
+KCL_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+KCL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+
+// A control's border; TBorderStyle is the range bsNone..bsSingle of the form's.
+KCL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
+using TBorderStyle = TFormBorderStyle;
+const TTypeInfo* TBorderStyleType();
+
+// The input method a windowed control asks for (kept for the form file; Qt
+// chooses input methods itself).
+KCL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
+         imSHanguel, imHanguel)
+const TTypeInfo* TImeNameType();
 
 KCL_ENUM(TControlStyleFlag, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
          csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,

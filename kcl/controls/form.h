@@ -13,7 +13,6 @@ namespace kcl {
 class TDesigner;
 class TFormWindow;
 
-KCL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 KCL_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
 KCL_SET(TBorderIcons, TBorderIcon)
 KCL_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)

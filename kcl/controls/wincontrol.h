@@ -50,6 +50,10 @@ public:
   int32_t HelpContext() const { return FHelpContext; }
   void SetHelpContext(int32_t v) { FHelpContext = v; }
   bool CanFocus() const;
+  TImeMode ImeMode() const { return FImeMode; }
+  void SetImeMode(TImeMode v) { FImeMode = v; }
+  std::string ImeName() const { return FImeName; }
+  void SetImeName(const std::string& v) { FImeName = v; }
   bool Focused() const;
   virtual void SetFocus();
 
@@ -85,6 +89,8 @@ private:
   bool FCtl3D = true;
   bool FParentCtl3D = true;
   int32_t FHelpContext = 0;
+  TImeMode FImeMode = imDontCare;
+  std::string FImeName;
   int FAlignLevel = 0;
   bool FAligning = false;
 };

@@ -32,12 +32,6 @@ namespace kcl {
 class TBitmap;
 class TGraphic;
 
-struct TSize {
-  int cx = 0;
-  int cy = 0;
-  bool operator==(const TSize&) const = default;
-};
-
 class TCanvas : public TPersistent {
   KCL_CLASS(TCanvas, TPersistent)
 public:

@@ -1,5 +1,5 @@
 #pragma once
-// Points and rectangles as the framework uses them: a rectangle's right and
+// Points, sizes and rectangles as the framework uses them: a rectangle's right and
 // bottom edges are outside it.
 namespace kcl {
 
@@ -7,6 +7,12 @@ struct TPoint {
   int X = 0;
   int Y = 0;
   bool operator==(const TPoint&) const = default;
+};
+
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  bool operator==(const TSize&) const = default;
 };
 
 struct TRect {

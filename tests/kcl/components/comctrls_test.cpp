@@ -40,32 +40,32 @@ QPoint TabCenter(TPageControl* pc, int tab) {
 TEST(CommonControls, PublishTheirPropertiesUnderDelphisNames) {
   EXPECT_EQ(PropNames(&TTabSheet::StaticClass()),
             "Caption Cursor DragMode Enabled Font Height Hint ImageIndex Left Name OnDragDrop OnDragOver OnEndDrag "
-            "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnStartDrag PageIndex ParentFont ParentShowHint "
+            "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnStartDrag PageIndex ParentFont ParentShowHint PopupMenu "
             "ShowHint TabVisible Tag Top Visible Width");
   EXPECT_EQ(PropNames(&TPageControl::StaticClass()),
             "ActivePage Align Cursor DragCursor DragMode Enabled Font Height Hint HotTrack Left MultiLine Name "
             "OnChange OnChanging OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp "
-            "OnStartDrag ParentFont ParentShowHint ShowHint TabHeight TabOrder TabStop TabWidth Tag Top Visible "
+            "OnStartDrag ParentFont ParentShowHint PopupMenu ShowHint TabHeight TabOrder TabStop TabWidth Tag Top Visible "
             "Width");
   EXPECT_EQ(PropNames(&TStatusBar::StaticClass()),
             "Align Cursor DragCursor DragMode Enabled Font Height Hint Left Name OnClick OnDblClick OnDragDrop "
             "OnDragOver OnDrawPanel OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag Panels "
-            "ParentFont ParentShowHint ShowHint SimplePanel SimpleText SizeGrip Tag Top Visible Width");
+            "ParentFont ParentShowHint PopupMenu ShowHint SimplePanel SimpleText SizeGrip Tag Top Visible Width");
   EXPECT_EQ(PropNames(&TStatusPanel::StaticClass()), "Alignment Bevel Style Text Width");
   EXPECT_EQ(PropNames(&THeaderControl::StaticClass()),
             "Align Cursor DragCursor DragMode Enabled Font Height Hint HotTrack Left Name OnDragDrop OnDragOver "
             "OnDrawSection OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnResize OnSectionClick OnSectionResize "
-            "OnSectionTrack OnStartDrag ParentFont ParentShowHint Sections ShowHint Tag Top Visible Width");
+            "OnSectionTrack OnStartDrag ParentFont ParentShowHint PopupMenu Sections ShowHint Tag Top Visible Width");
   EXPECT_EQ(PropNames(&THeaderSection::StaticClass()), "Alignment AllowClick MaxWidth MinWidth Style Text Width");
   EXPECT_EQ(PropNames(&TAnimate::StaticClass()),
             "Active Align AutoSize Center Color CommonAVI Cursor FileName FrameCount FrameHeight FrameWidth Height "
-            "Hint Left Name OnClose OnOpen OnStart OnStop Open ParentColor ParentShowHint Repetitions ShowHint "
+            "Hint Left Name OnClose OnOpen OnStart OnStop Open ParentColor ParentShowHint PopupMenu Repetitions ShowHint "
             "StartFrame StopFrame Tag Timers Top Transparent Visible Width");
   EXPECT_EQ(PropNames(&TColorGrid::StaticClass()),
             "BackgroundEnabled BackgroundIndex ClickEnablesColor Ctl3D Cursor DragCursor DragMode Enabled Font "
             "ForegroundEnabled ForegroundIndex GridOrdering Height Hint Left Name OnChange OnClick OnDragDrop "
             "OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp "
-            "OnStartDrag ParentCtl3D ParentFont ParentShowHint Selection ShowHint TabOrder TabStop Tag Top Visible "
+            "OnStartDrag ParentCtl3D ParentFont ParentShowHint PopupMenu Selection ShowHint TabOrder TabStop Tag Top Visible "
             "Width");
   // The Delphi names of enumerations whose C++ names would clash.
   EXPECT_EQ(GetEnumName(GetPropInfo(&TAnimate::StaticClass(), "CommonAVI")->PropType, 1), "caFindFolder");

@@ -28,7 +28,7 @@ std::vector<std::string> Split(const std::string& words) {
 
 const std::string Inherited = "Name Tag Left Top Width Height Cursor Hint ";
 const std::string ButtonProps =
-    "Cancel Caption Default DragCursor DragMode Enabled Font ModalResult ParentFont ParentShowHint ShowHint "
+    "Cancel Caption Default DragCursor DragMode Enabled Font ModalResult ParentFont ParentShowHint PopupMenu ShowHint "
     "TabOrder TabStop Visible OnClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp "
     "OnMouseDown OnMouseMove OnMouseUp OnStartDrag ";
 
@@ -36,49 +36,49 @@ const std::string ButtonProps =
 // aside, which comes with the menus).
 const std::map<std::string, std::string> DeclaredOrder = {
     {"TLabel", "Align Alignment AutoSize Caption Color DragCursor DragMode Enabled FocusControl Font ParentColor "
-               "ParentFont ParentShowHint ShowAccelChar ShowHint Transparent Layout Visible WordWrap OnClick "
+               "ParentFont ParentShowHint PopupMenu ShowAccelChar ShowHint Transparent Layout Visible WordWrap OnClick "
                "OnDblClick OnDragDrop OnDragOver OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
     {"TEdit", "AutoSelect AutoSize BorderStyle CharCase Color Ctl3D DragCursor DragMode Enabled Font HideSelection "
-              "ImeMode ImeName MaxLength OEMConvert ParentColor ParentCtl3D ParentFont ParentShowHint PasswordChar "
+              "ImeMode ImeName MaxLength OEMConvert ParentColor ParentCtl3D ParentFont ParentShowHint PasswordChar PopupMenu "
               "ReadOnly ShowHint TabOrder TabStop Text Visible OnChange OnClick OnDblClick OnDragDrop OnDragOver "
               "OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
     {"TMemo", "Align Alignment BorderStyle Color Ctl3D DragCursor DragMode Enabled Font HideSelection ImeMode "
-              "ImeName Lines MaxLength OEMConvert ParentColor ParentCtl3D ParentFont ParentShowHint ReadOnly "
+              "ImeName Lines MaxLength OEMConvert ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ReadOnly "
               "ScrollBars ShowHint TabOrder TabStop Visible WantReturns WantTabs WordWrap OnChange OnClick "
               "OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown "
               "OnMouseMove OnMouseUp OnStartDrag"},
     {"TButton", ButtonProps},
     {"TBitBtn", ButtonProps + "Glyph Kind Layout Margin NumGlyphs Style Spacing"},
     {"TCheckBox", "Alignment AllowGrayed Caption Checked Color Ctl3D DragCursor DragMode Enabled Font ParentColor "
-                  "ParentCtl3D ParentFont ParentShowHint ShowHint State TabOrder TabStop Visible OnClick "
+                  "ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint State TabOrder TabStop Visible OnClick "
                   "OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown "
                   "OnMouseMove OnMouseUp OnStartDrag"},
     {"TRadioButton", "Alignment Caption Checked Color Ctl3D DragCursor DragMode Enabled Font ParentColor "
-                     "ParentCtl3D ParentFont ParentShowHint ShowHint TabOrder TabStop Visible OnClick OnDblClick "
+                     "ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible OnClick OnDblClick "
                      "OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown "
                      "OnMouseMove OnMouseUp OnStartDrag"},
     {"TGroupBox", "Align Caption Color Ctl3D DragCursor DragMode Enabled Font ParentColor ParentCtl3D ParentFont "
-                  "ParentShowHint ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver "
+                  "ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver "
                   "OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
     {"TListBox", "Align BorderStyle Color Columns Ctl3D DragCursor DragMode Enabled ExtendedSelect Font ImeMode "
                  "ImeName IntegralHeight ItemHeight Items MultiSelect ParentColor ParentCtl3D ParentFont "
-                 "ParentShowHint ShowHint Sorted Style TabOrder TabStop TabWidth Visible OnClick OnDblClick "
+                 "ParentShowHint PopupMenu ShowHint Sorted Style TabOrder TabStop TabWidth Visible OnClick OnDblClick "
                  "OnDragDrop OnDragOver OnDrawItem OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp "
                  "OnMeasureItem OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
     {"TComboBox", "Style Color Ctl3D DragMode DragCursor DropDownCount Enabled Font ImeMode ImeName ItemHeight "
-                  "Items MaxLength ParentColor ParentCtl3D ParentFont ParentShowHint ShowHint Sorted TabOrder "
+                  "Items MaxLength ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint Sorted TabOrder "
                   "TabStop Text Visible OnChange OnClick OnDblClick OnDragDrop OnDragOver OnDrawItem OnDropDown "
                   "OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMeasureItem OnStartDrag"},
     {"TPanel", "Align Alignment BevelInner BevelOuter BevelWidth BorderWidth BorderStyle DragCursor DragMode "
                "Enabled FullRepaint Caption Color Ctl3D Font Locked ParentColor ParentCtl3D ParentFont "
-               "ParentShowHint ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag "
+               "ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag "
                "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag"},
     {"TBevel", "Align ParentShowHint Shape ShowHint Style Visible"},
     {"TRadioGroup", "Align Caption Color Columns Ctl3D DragCursor DragMode Enabled Font ItemIndex Items "
-                    "ParentColor ParentCtl3D ParentFont ParentShowHint ShowHint TabOrder TabStop Visible OnClick "
+                    "ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible OnClick "
                     "OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnStartDrag"},
     {"TSplitter", "Align Beveled Color MinSize ParentColor Visible OnMoved"},
-    {"TImage", "Align AutoSize Center DragCursor DragMode Enabled ParentShowHint Picture ShowHint Stretch "
+    {"TImage", "Align AutoSize Center DragCursor DragMode Enabled ParentShowHint Picture PopupMenu ShowHint Stretch "
                "Transparent Visible OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnMouseDown OnMouseMove "
                "OnMouseUp OnStartDrag"},
     {"TSpeedButton", "AllowAllUp GroupIndex Down Caption Enabled Flat Font Glyph Layout Margin NumGlyphs "
