@@ -1,5 +1,8 @@
 #pragma once
 // TPersistent: objects that can be assigned to each other and streamed.
+#include <string>
+#include <vector>
+
 #include "kcl/classes/object.h"
 
 namespace kcl {
@@ -20,6 +23,10 @@ protected:
   // Streams values that are not published properties (string lists, binary data).
   virtual void DefineProperties(TFiler& filer);
   virtual TPersistent* GetOwner() const { return nullptr; }
+  // After an object's properties are read it is told their paths in stream
+  // order, and each sub-object that received some is told their names, so that
+  // they can remember how their file wrote them.
+  virtual void PropertiesRead(const std::vector<std::string>& /*names*/) {}
 
   friend class TReader;
   friend class TWriter;

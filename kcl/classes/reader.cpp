@@ -287,7 +287,21 @@ void TReader::ReadPropValue(TPersistent* instance, PPropInfo prop) {
   }
 }
 
-void TReader::ReadProperty(TPersistent* instance) {
+void TReader::ReadProperties(TPersistent* instance) {
+  TPropertiesReadList read;
+  while (!EndOfList()) ReadProperty(instance, read);
+  std::vector<TPersistent*> targets;
+  for (const auto& entry : read)
+    if (std::find(targets.begin(), targets.end(), entry.first) == targets.end()) targets.push_back(entry.first);
+  for (TPersistent* target : targets) {
+    std::vector<std::string> names;
+    for (const auto& [object, name] : read)
+      if (object == target) names.push_back(name);
+    target->PropertiesRead(names);
+  }
+}
+
+void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
   const std::string path = ReadStr();
   try {
     FCanHandleExcepts = true;
@@ -302,6 +316,7 @@ void TReader::ReadProperty(TPersistent* instance) {
       start = dot + 1;
     }
     FPropName = path.substr(start);
+    std::string name = FPropName;
     if (PPropInfo prop = GetPropInfo(target, FPropName)) {
       ReadPropValue(target, prop);
     } else {
@@ -311,6 +326,7 @@ void TReader::ReadProperty(TPersistent* instance) {
       FCanHandleExcepts = true;
       if (!FPropName.empty()) PropertyError();
     }
+    read.emplace_back(target, target == instance ? path : std::move(name));
   } catch (const Exception& e) {
     auto* component = dynamic_cast<TComponent*>(instance);
     if (!component) throw;
@@ -349,7 +365,7 @@ void TReader::ReadCollection(TCollection& collection) {
       if (const TValueType t = NextValue(); t == vaInt8 || t == vaInt16 || t == vaInt32) ReadInteger();
       TCollectionItem* item = collection.Add();
       ReadListBegin();
-      while (!EndOfList()) ReadProperty(item);
+      ReadProperties(item);
       ReadListEnd();
     }
     ReadListEnd();
@@ -392,7 +408,7 @@ TComponent* TReader::CreateComponent(const std::string& className) {
 
 void TReader::ReadData(TComponent* instance) {
   DepthGuard guard(FDepth);
-  while (!EndOfList()) ReadProperty(instance);
+  ReadProperties(instance);
   ReadListEnd();
   TComponent* oldOwner = FOwner;
   TComponent* oldParent = FParent;

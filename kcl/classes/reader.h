@@ -1,6 +1,8 @@
 #pragma once
 // TReader: reads components and values from the binary component stream.
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "kcl/classes/filer.h"
 
@@ -75,7 +77,10 @@ private:
   TComponent* CreateComponent(const std::string& className);
   void CallLoaded();
   TComponent* FindNestedComponent(const std::string& name);
-  void ReadProperty(TPersistent* instance);
+  using TPropertiesReadList = std::vector<std::pair<TPersistent*, std::string>>;
+  void ReadProperty(TPersistent* instance, TPropertiesReadList& read);
+  // Reads properties up to the end of the list and tells each object which it got.
+  void ReadProperties(TPersistent* instance);
   void ReadPropValue(TPersistent* instance, PPropInfo prop);
   int64_t ReadSet(const TTypeInfo* setType);
   [[noreturn]] void PropertyError();

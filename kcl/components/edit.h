@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "kcl/components/stdtypes.h"
+#include "kcl/controls/keys.h"
 #include "kcl/controls/wincontrol.h"
 
 class QLineEdit;
@@ -119,6 +120,7 @@ protected:
   void UpdateWidgetText() override;
   void UpdateWidgetOptions() override;
   QWidget* CreateWidget(QWidget* parentWidget) override;
+  bool WantsKey(Word key) const override { return key == VK_RETURN && FWantReturns; }
 
 private:
   QPlainTextEdit* TextEdit() const;

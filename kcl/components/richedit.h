@@ -15,6 +15,7 @@
 #include "kcl/components/edittypes.h"
 #include "kcl/components/paraattributes.h"
 #include "kcl/components/textattributes.h"
+#include "kcl/controls/keys.h"
 #include "kcl/controls/wincontrol.h"
 
 class QTextDocument;
@@ -147,6 +148,7 @@ public:
   bool AllowChange(int start, int end);
 
 protected:
+  bool WantsKey(Word key) const override { return key == VK_RETURN && FWantReturns; }
   QWidget* CreateWidget(QWidget* parentWidget) override;
   void InitWidget() override;
   void DestroyWidget() override;

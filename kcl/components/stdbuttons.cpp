@@ -1,5 +1,6 @@
 #include "kcl/components/stdbuttons.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,6 +8,7 @@
 
 #include "kcl/components/publish.h"
 #include "kcl/controls/form.h"
+#include "kcl/controls/keys.h"
 #include "kcl/graphics/ansitext.h"
 
 namespace kcl {
@@ -105,6 +107,14 @@ void TButton::SetDefault(bool v) {
 void TButton::Click() {
   if (TCustomForm* form = GetParentForm()) form->SetModalResult(FModalResult);
   TButtonControl::Click();
+}
+
+bool TButton::DialogKey(Word key, TShiftState shift) {
+  if (!shift.Empty() || !CanFocus()) return false;
+  const bool otherButtonFocused = !Focused() && qobject_cast<QPushButton*>(QApplication::focusWidget());
+  const bool active = key == VK_RETURN ? Focused() || (FDefault && !otherButtonFocused) : key == VK_ESCAPE && FCancel;
+  if (active) Click();
+  return active;
 }
 
 // --- TCustomCheckBox

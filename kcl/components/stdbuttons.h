@@ -46,6 +46,9 @@ public:
 
   // Sets the parent form's ModalResult to this button's, then OnClick.
   void Click() override;
+  // Enter clicks the focused button, or the default one when no button has the
+  // focus; Escape clicks the cancel button.
+  bool DialogKey(Word key, TShiftState shift) override;
 
 protected:
   QWidget* CreateWidget(QWidget* parentWidget) override;

@@ -4,7 +4,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
-#include <cmath>
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/font.h"
@@ -47,11 +46,6 @@ QStyle* WindowsStyle() {
 void UseWindowsStyle(QWidget* widget) {
   widget->setStyle(WindowsStyle());
   for (QWidget* child : widget->findChildren<QWidget*>()) child->setStyle(WindowsStyle());
-}
-
-int TextCellHeight(const TFont& font) {
-  const int h = font.Height();
-  return h < 0 ? static_cast<int>(std::lround(-h * 1.2)) : h;
 }
 
 void TBoundStrings::Changed() {

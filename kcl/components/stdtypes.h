@@ -8,6 +8,7 @@
 #include "kcl/classes/stringlist.h"
 #include "kcl/components/edittypes.h"
 #include "kcl/controls/controltypes.h"
+#include "kcl/graphics/font.h"
 #include "kcl/rtl/types.h"
 
 class QStyle;
@@ -15,7 +16,6 @@ class QWidget;
 
 namespace kcl {
 
-class TFont;
 class TWinControl;
 
 KCL_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
@@ -39,9 +39,6 @@ QStyle* WindowsStyle();
 // Gives a peer the shared style.
 void UseWindowsStyle(QWidget* widget);
 
-// The height of a line of text in the font as Windows measures its cell: the
-// character height plus the internal leading.
-int TextCellHeight(const TFont& font);
 
 // A string list that tells its control after each change (once per update).
 class TBoundStrings : public TStringList {

@@ -4,6 +4,8 @@
 #include <QWidget>
 
 #include "kcl/classes/classbuilder.h"
+#include "kcl/classes/reader.h"
+#include "kcl/classes/writer.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/qtconvert.h"
 #include "kcl/controls/widgetbridge.h"
@@ -47,6 +49,15 @@ TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_uniqu
 }
 
 TControl::~TControl() { DestroyWidget(); }
+
+void TControl::DefineProperties(TFiler& filer) {
+  TComponent::DefineProperties(filer);
+  const auto* ancestor = dynamic_cast<const TControl*>(filer.Ancestor());
+  filer.DefineProperty(
+      "IsControl", [this](TReader& r) { FIsControl = r.ReadBoolean(); },
+      [this](TWriter& w) { w.WriteBoolean(FIsControl); },
+      ancestor ? ancestor->FIsControl != FIsControl : FIsControl);
+}
 
 void TControl::BeforeDestruction() {
   SetParent(nullptr);

@@ -96,6 +96,10 @@ public:
   void SetDragMode(TDragMode v) { FDragMode = v; }
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle v) { FControlStyle = v; }
+  // Marks a control that stands for a whole component in a designed form
+  // (written as "IsControl" when set).
+  bool IsControl() const { return FIsControl; }
+  void SetIsControl(bool v) { FIsControl = v; }
 
   // Drawing and stacking.
   void Invalidate();
@@ -143,6 +147,7 @@ protected:
   virtual void TextChanged() {}
   // Paints the peer during its paint event; false leaves painting to the peer.
   virtual bool PaintWidget() { return false; }
+  void DefineProperties(TFiler& filer) override;
   virtual void FontChanged();
   virtual void ColorChanged();
   virtual void EnabledChanged();
@@ -185,6 +190,7 @@ private:
   std::string FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;
+  bool FIsControl = false;
   std::unique_ptr<TWidgetBridge> FBridge;
   TPopupMenuLink FPopupMenuLink{this};
 };

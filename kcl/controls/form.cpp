@@ -63,13 +63,11 @@ const TTypeInfo* TCloseQueryEventType() {
   return t;
 }
 
-KCL_CLASS_INFO(TCustomForm) {}
-KCL_CLASS_INFO(TForm) {}
-
 TCustomForm::TCustomForm(TComponent* owner)
-    : TWinControl(owner), FCanvas(std::make_unique<TControlCanvas>(this)) {
+    : TWinControl(owner), FIcon(std::make_unique<TIcon>()), FCanvas(std::make_unique<TControlCanvas>(this)) {
   SetVisible(false);
   SetColor(clBtnFace);
+  SetParentFont(false);
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   SetBounds(0, 0, 320, 240);
   HandleNeeded();
@@ -121,9 +119,9 @@ TPoint TCustomForm::ClientOrigin() const {
 }
 
 void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  TWinControl::GetChildren(proc, root);
   for (int i = 0; i < ComponentCount(); ++i)
     if (!Components(i)->HasParent()) proc(Components(i));
-  TWinControl::GetChildren(proc, root);
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
@@ -148,6 +146,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
     Realign();
   }
   if (operation == opRemove && component == FActiveControl) FActiveControl = nullptr;
+  if (operation == opRemove && component == FObjectMenuItem) FObjectMenuItem = nullptr;
+  if (operation == opRemove && component == FWindowMenu) FWindowMenu = nullptr;
 }
 
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
@@ -190,6 +190,7 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
+  if (v != FBorderStyle) FAutoScroll = v == bsSizeable || v == bsSizeToolWin;
   FBorderStyle = v;
   UpdateWidgetGeometry();
 }

@@ -7,6 +7,7 @@
 
 #include "kcl/controls/controlcanvas.h"
 #include "kcl/controls/wincontrol.h"
+#include "kcl/graphics/icon.h"
 
 namespace kcl {
 
@@ -18,6 +19,8 @@ KCL_SET(TBorderIcons, TBorderIcon)
 KCL_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
 KCL_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter)
 KCL_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+KCL_ENUM(TPrintScale, poNone, poProportional, poPrintToFit)
+KCL_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
 
 using TCloseEvent = TEvent<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = TEvent<void(TObject* sender, bool& canClose)>;
@@ -51,13 +54,39 @@ public:
   void SetModalResult(TModalResult v) { FModalResult = v; }
   int PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int v) { FPixelsPerInch = v; }
+  // A sizeable form scrolls by default; changing the border style resets it.
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool v) { FAutoScroll = v; }
+  std::string HelpFile() const { return FHelpFile; }
+  void SetHelpFile(const std::string& v) { FHelpFile = v; }
+  TIcon* Icon() const { return FIcon.get(); }
+  void SetIcon(TIcon* icon) { FIcon->Assign(icon); }
+  TMenuItem* ObjectMenuItem() const { return FObjectMenuItem; }
+  void SetObjectMenuItem(TMenuItem* item);
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* item);
+  TPrintScale PrintScale() const { return FPrintScale; }
+  void SetPrintScale(TPrintScale v) { FPrintScale = v; }
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool v) { FScaled = v; }
+  TWindowState WindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState v) { FWindowState = v; }
+  // The height of a line of the form's font as the file gives it; measured
+  // again once the font changes.
+  int TextHeight() const;
+  // Whether the file read wrote PixelsPerInch among the properties, and whether
+  // the font is written.
+  bool PixelsPerInchAmongProperties() const { return FPixelsPerInchPublished; }
+  bool FontStored() const { return !ParentFont() && FFontStored; }
 
   TRect ClientRect() const override;
-  // Owned components without a parent first (menus, dialogs), then the controls.
+  // The controls first, then the owned components without a parent (menus, dialogs).
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
   void Notification(TComponent* component, TOperation operation) override;
   TPoint ClientOrigin() const override;
   void SetBounds(int left, int top, int width, int height) override;
+  void SetClientSize(int width, int height) override;
+  void Loaded() override;
 
   void Show();
   void Close();
@@ -93,7 +122,10 @@ protected:
   void UpdateWidgetGeometry() override;
   void UpdateWidgetVisibility() override;
   void TextChanged() override;
+  void FontChanged() override;
   bool PaintWidget() override;
+  void DefineProperties(TFiler& filer) override;
+  void PropertiesRead(const std::vector<std::string>& names) override;
   virtual void DoCreate() { OnCreate(this); }
   virtual void DoShow() { OnShow(this); }
   virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
@@ -114,6 +146,24 @@ private:
   TPosition FPosition = poDesigned;
   TModalResult FModalResult = mrNone;
   int FPixelsPerInch = 96;
+  bool FAutoScroll = true;
+  std::string FHelpFile;
+  std::unique_ptr<TIcon> FIcon;
+  TMenuItem* FObjectMenuItem = nullptr;
+  TMenuItem* FWindowMenu = nullptr;
+  TPrintScale FPrintScale = poProportional;
+  bool FScaled = true;
+  TWindowState FWindowState = wsNormal;
+  // What the form's file held, so that it is written back the same way: files
+  // of the framework's previous version write PixelsPerInch among the
+  // properties, and some leave out the font and TextHeight.
+  int FTextHeight = 0;
+  bool FPixelsPerInchPublished = false;
+  bool FFontStored = true;
+  bool FTextHeightStored = true;
+  // A client size read from a file waits until the menu is known.
+  int FLoadedClientWidth = 0;
+  int FLoadedClientHeight = 0;
   bool FInModal = false;
   bool FFreeOnClose = false;
   TFormWindow* FWindow = nullptr;

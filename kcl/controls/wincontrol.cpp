@@ -259,13 +259,25 @@ bool TWinControl::DoKeyDown(TMessage& message) {
   return key == 0;
 }
 
+bool TWinControl::DialogKey(Word key, TShiftState shift) {
+  for (TControl* child : FWinControls)
+    if (child->Visible() && child->Enabled() && static_cast<TWinControl*>(child)->DialogKey(key, shift)) return true;
+  return false;
+}
+
 void TWinControl::WndProc(TMessage& message) {
   TControl::WndProc(message);
   if (message.Handled || FControlStyle.Contains(csNoStdEvents)) return;
   switch (message.Msg) {
     case WM_KEYDOWN:
     case WM_KEYUP:
-      if (DoKeyDown(message)) message.Handled = true;
+      if (DoKeyDown(message)) {
+        message.Handled = true;
+      } else if (const Word key = CharCode(message);
+                 message.Msg == WM_KEYDOWN && (key == VK_RETURN || key == VK_ESCAPE) && !WantsKey(key)) {
+        TCustomForm* form = GetParentForm();
+        if (form && form->DialogKey(key, KeyboardShiftState())) message.Handled = true;
+      }
       break;
     case WM_CHAR: {
       char key = static_cast<char>(message.WParam);

@@ -64,6 +64,9 @@ public:
   TNotifyEvent OnExit;
 
   void WndProc(TMessage& message) override;
+  // Offers Enter or Escape to the buttons inside (the default and cancel
+  // buttons of a dialog); true when one of them took it.
+  virtual bool DialogKey(Word key, TShiftState shift);
   // The widget children sit in (a form's client area; the peer itself otherwise).
   virtual QWidget* ClientWidget() const { return FWidget; }
 
@@ -74,6 +77,9 @@ protected:
   virtual void KeyUp(Word& key, TShiftState shift);
   virtual void DoEnter() { OnEnter(this); }
   virtual void DoExit() { OnExit(this); }
+  // Whether the control uses Enter or Escape itself rather than leave it to
+  // the form's buttons.
+  virtual bool WantsKey(Word /*key*/) const { return false; }
   // The part of the client area that aligned children share.
   virtual TRect AlignRect() const { return ClientRect(); }
   void RestackWidgets();

@@ -1,6 +1,8 @@
 #include "kcl/graphics/font.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/intconsts.h"
@@ -57,7 +59,7 @@ const TTypeInfo* TFontCharsetType() {
 }
 
 KCL_CLASS_INFO(TFont) {
-  cls.property("Charset", &TFont::Charset, &TFont::SetCharset, TFontCharsetType());
+  cls.property("Charset", &TFont::Charset, &TFont::SetCharset, TFontCharsetType()).Stored(&TFont::CharsetStored);
   cls.property("Color", &TFont::Color, &TFont::SetColor, TColorType());
   cls.property("Height", &TFont::Height, &TFont::SetHeight);
   cls.property("Name", &TFont::Name, &TFont::SetName, MakeStringType(tkLString, "TFontName"));
@@ -68,10 +70,16 @@ KCL_CLASS_INFO(TFont) {
 
 TFont::TFont() : FPixelsPerInch(ScreenPixelsPerInch()) { FHeight = -MulDiv(8, FPixelsPerInch, 72); }
 
+int TextCellHeight(const TFont& font) {
+  const int h = font.Height();
+  return h < 0 ? static_cast<int>(std::lround(-h * 1.2)) : h;
+}
+
 void TFont::Assign(const TPersistent* source) {
   const auto* font = dynamic_cast<const TFont*>(source);
   if (!font) return TGraphicsObject::Assign(source);
   FCharset = font->FCharset;
+  FCharsetStored = font->FCharsetStored;
   FColor = font->FColor;
   // Across resolutions the point size is what stays.
   FHeight = font->FPixelsPerInch == FPixelsPerInch ? font->FHeight : -MulDiv(font->Size(), FPixelsPerInch, 72);
@@ -82,9 +90,14 @@ void TFont::Assign(const TPersistent* source) {
 }
 
 void TFont::SetCharset(TFontCharset value) {
+  FCharsetStored = true;
   if (value == FCharset) return;
   FCharset = value;
   Changed();
+}
+
+void TFont::PropertiesRead(const std::vector<std::string>& names) {
+  FCharsetStored = std::find(names.begin(), names.end(), "Charset") != names.end();
 }
 
 void TFont::SetColor(TColor value) {

@@ -30,6 +30,11 @@ KCL_ENUM(TFontPitch, fpDefault, fpVariable, fpFixed)
 KCL_ENUM(TFontStyle, fsBold, fsItalic, fsUnderline, fsStrikeOut)
 KCL_SET(TFontStyles, TFontStyle)
 
+class TFont;
+// The height of a line of text in the font as Windows measures its cell: the
+// character height plus the internal leading.
+int TextCellHeight(const TFont& font);
+
 class TFont : public TGraphicsObject {
   KCL_CLASS(TFont, TGraphicsObject)
 public:
@@ -39,6 +44,10 @@ public:
 
   TFontCharset Charset() const { return FCharset; }
   void SetCharset(TFontCharset value);
+  // Fonts read from files of the framework's previous version have no Charset:
+  // such a font writes none until its character set is set.
+  bool CharsetStored() const { return FCharsetStored; }
+  void PropertiesRead(const std::vector<std::string>& names) override;
   TColor Color() const { return FColor; }
   void SetColor(TColor value);
   int Height() const { return FHeight; }
@@ -66,6 +75,7 @@ public:
 
 private:
   TFontCharset FCharset = DEFAULT_CHARSET;
+  bool FCharsetStored = true;
   TColor FColor = clWindowText;
   int FHeight;
   std::string FName = "MS Sans Serif";

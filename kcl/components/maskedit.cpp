@@ -1,0 +1,117 @@
+#include "kcl/components/maskedit.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "kcl/components/publish.h"
+#include "kcl/graphics/ansitext.h"
+#include "kcl/platform/cp1252.h"
+
+namespace kcl {
+
+namespace {
+
+// The mask itself and its blank character ("_" unless the mask names one).
+struct MaskParts {
+  std::string Mask;
+  char Blank = '_';
+};
+
+MaskParts SplitMask(const std::string& editMask) {
+  // The fields are the last two unescaped ";": "mask;save;blank".
+  std::vector<size_t> separators;
+  for (size_t i = 0; i < editMask.size(); ++i) {
+    if (editMask[i] == '\\') ++i;
+    else if (editMask[i] == ';') separators.push_back(i);
+  }
+  MaskParts parts{editMask};
+  if (separators.size() >= 2) {
+    const size_t blankAt = separators.back() + 1;
+    if (blankAt < editMask.size()) parts.Blank = editMask[blankAt];
+    parts.Mask = editMask.substr(0, separators[separators.size() - 2]);
+  } else if (separators.size() == 1) {
+    parts.Mask = editMask.substr(0, separators[0]);
+  }
+  return parts;
+}
+
+bool IsQtMaskChar(char c) {
+  return std::string_view("AaNnXx90Dd#HhBb<>!\\{}[];").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string EditMaskToQtInputMask(const std::string& editMask) {
+  const MaskParts parts = SplitMask(editMask);
+  std::string qt;
+  for (size_t i = 0; i < parts.Mask.size(); ++i) {
+    const char c = parts.Mask[i];
+    switch (c) {
+      case '!': break;  // trailing blanks: Qt keeps what was typed where it was typed
+      case '<':
+        if (i + 1 < parts.Mask.size() && parts.Mask[i + 1] == '>') ++i, qt += '!';
+        else qt += '<';
+        break;
+      case '>': qt += '>'; break;
+      case 'L': qt += 'A'; break;
+      case 'l': qt += 'a'; break;
+      case 'A': qt += 'N'; break;
+      case 'a': qt += 'n'; break;
+      case 'C': qt += 'X'; break;
+      case 'c': qt += 'x'; break;
+      case '0': qt += '9'; break;
+      case '9': qt += '0'; break;
+      case '#': qt += '#'; break;
+      case '_': qt += ' '; break;
+      case '\\':
+        if (++i < parts.Mask.size()) qt += (IsQtMaskChar(parts.Mask[i]) ? "\\" : "") + std::string(1, parts.Mask[i]);
+        break;
+      default: qt += (IsQtMaskChar(c) ? "\\" : "") + std::string(1, c); break;
+    }
+  }
+  if (qt.empty()) return qt;
+  return qt + ';' + (parts.Blank == ' ' || parts.Blank == 0 ? ' ' : parts.Blank);
+}
+
+KCL_CLASS_INFO(TCustomMaskEdit) {}
+
+KCL_CLASS_INFO(TMaskEdit) {
+  using T = TMaskEdit;
+  cls.property("AutoSelect", &T::AutoSelect, &T::SetAutoSelect).Default(true);
+  cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
+  cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
+  cls.property("CharCase", &T::CharCase, &T::SetCharCase).Default(ecNormal);
+  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.property("EditMask", &T::EditMask, &T::SetEditMask, MakeStringType(tkLString, "TEditMask"));
+  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
+  cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
+  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.property("PasswordChar", &T::PasswordChar, &T::SetPasswordChar).Default('\0');
+  Publish(cls, {"PopupMenu"});
+  cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
+  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
+  cls.property("Text", &T::Text, &T::SetText, MakeStringType(tkLString, "TMaskedText"));
+  Publish(cls, {"Visible"});
+  cls.event("OnChange", &T::OnChange, TNotifyEventType());
+  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+}
+
+void TCustomMaskEdit::SetEditMask(const std::string& v) {
+  FEditMask = v;
+  UpdateWidgetOptions();
+}
+
+void TCustomMaskEdit::UpdateWidgetOptions() {
+  TCustomEdit::UpdateWidgetOptions();
+  auto* edit = qobject_cast<QLineEdit*>(Widget());
+  if (!edit) return;
+  WidgetUpdate update(*this);
+  const QSignalBlocker blocker(edit);
+  edit->setInputMask(cp1252::Decode(EditMaskToQtInputMask(FEditMask)));
+  edit->setText(AnsiToQString(Text()));
+}
+
+}  // namespace kcl

@@ -1,0 +1,63 @@
+#include "kcl/components/olecontrol.h"
+
+#include "kcl/classes/classbuilder.h"
+#include "kcl/classes/filer.h"
+#include "kcl/components/publish.h"
+#include "kcl/graphics/canvas.h"
+
+namespace kcl {
+
+KCL_CLASS_INFO(TOleControl) {}
+
+TOleControl::TOleControl(TComponent* owner) : TCustomControl(owner) {}
+
+void TOleControl::SetControlData(std::string data) {
+  FControlData = std::move(data);
+  Invalidate();
+}
+
+void TOleControl::DefineProperties(TFiler& filer) {
+  TCustomControl::DefineProperties(filer);
+  filer.DefineBinaryProperty(
+      "ControlData",
+      [this](TStream& s) {
+        std::string data(static_cast<size_t>(s.Size() - s.Position()), '\0');
+        s.ReadBuffer(data.data(), static_cast<int64_t>(data.size()));
+        SetControlData(std::move(data));
+      },
+      [this](TStream& s) { s.WriteBuffer(FControlData.data(), static_cast<int64_t>(FControlData.size())); },
+      !FControlData.empty());
+}
+
+void TOleControl::Paint() {
+  TCanvas& canvas = *Canvas();
+  canvas.Brush()->SetStyle(bsSolid);
+  canvas.Brush()->SetColor(clBtnFace);
+  canvas.Pen()->SetColor(clBlack);
+  canvas.Rectangle(ClientRect());
+  const std::string name = ClassName();
+  canvas.Font()->SetColor(clBtnText);
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.TextOut((Width() - canvas.TextWidth(name)) / 2, (Height() - canvas.TextHeight(name)) / 2, name);
+}
+
+KCL_CLASS_INFO(TVtChart) {
+  Publish(cls, {"TabStop", "Align", "DragCursor", "DragMode", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+                "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnStartDrag"});
+}
+
+TVtChart::TVtChart(TComponent* owner) : TOleControl(owner) { SetBounds(Left(), Top(), 200, 150); }
+
+KCL_CLASS_INFO(TVSSpell) {}
+
+TVSSpell::TVSSpell(TComponent* owner) : TOleControl(owner) { SetBounds(Left(), Top(), 23, 23); }
+
+void RegisterOleControls() {
+  static const bool registered = [] {
+    RegisterClasses({&TVtChart::StaticClass(), &TVSSpell::StaticClass()});
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace kcl

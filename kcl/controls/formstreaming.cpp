@@ -1,0 +1,123 @@
+// How a form streams: its published properties in the framework's order, the
+// client size that waits for the menu, and the values it writes itself
+// (PixelsPerInch, TextHeight) the way its file wrote them.
+#include <algorithm>
+
+#include "kcl/classes/classbuilder.h"
+#include "kcl/classes/reader.h"
+#include "kcl/classes/writer.h"
+#include "kcl/components/publish.h"
+#include "kcl/controls/form.h"
+
+namespace kcl {
+
+KCL_CLASS_INFO(TCustomForm) {}
+
+KCL_CLASS_INFO(TForm) {
+  using T = TForm;
+  const auto formSizeStored = [](const TObject* o) { return static_cast<const T*>(o)->AutoScroll(); };
+  cls.republish("Width").Info().Stored = formSizeStored;
+  cls.republish("Height").Info().Stored = formSizeStored;
+  cls.property("ActiveControl", &T::ActiveControl, &T::SetActiveControl);
+  cls.property("BorderIcons", &T::BorderIcons, &T::SetBorderIcons)
+      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
+  cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle).Default(bsSizeable);
+  cls.property("AutoScroll", &T::AutoScroll, &T::SetAutoScroll).Info().Stored = [](const TObject* o) {
+    const auto* form = static_cast<const T*>(o);
+    return form->AutoScroll() != (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
+  };
+  Publish(cls, {"Caption"});
+  const auto clientSizeStored = [](const TObject* o) { return !static_cast<const T*>(o)->AutoScroll(); };
+  cls.property("ClientHeight", &T::ClientHeight, &T::SetClientHeight).Info().Stored = clientSizeStored;
+  cls.property("ClientWidth", &T::ClientWidth, &T::SetClientWidth).Info().Stored = clientSizeStored;
+  Publish(cls, {"Ctl3D"});
+  cls.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clBtnFace);
+  Publish(cls, {"Enabled"});
+  cls.property("Font", &T::Font, &T::SetFont).Stored(&T::FontStored);
+  cls.property("FormStyle", &T::FormStyle, &T::SetFormStyle).Default(fsNormal);
+  cls.property("HelpFile", &T::HelpFile, &T::SetHelpFile);
+  cls.property("Icon", &T::Icon, &T::SetIcon);
+  cls.property("KeyPreview", &T::KeyPreview, &T::SetKeyPreview).Default(false);
+  cls.property("Menu", &T::Menu, &T::SetMenu);
+  cls.property("ObjectMenuItem", &T::ObjectMenuItem, &T::SetObjectMenuItem);
+  cls.property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(false);
+  cls.property("PixelsPerInch", &T::PixelsPerInch, &T::SetPixelsPerInch).Stored(&T::PixelsPerInchAmongProperties);
+  Publish(cls, {"PopupMenu"});
+  cls.property("Position", &T::Position, &T::SetPosition).Default(poDesigned);
+  cls.property("PrintScale", &T::PrintScale, &T::SetPrintScale).Default(poProportional);
+  cls.property("Scaled", &T::Scaled, &T::SetScaled).Default(true);
+  Publish(cls, {"ShowHint"});
+  cls.property("Visible", &T::Visible, &T::SetVisible).Default(false);
+  cls.property("WindowState", &T::WindowState, &T::SetWindowState).Default(wsNormal);
+  cls.property("WindowMenu", &T::WindowMenu, &T::SetWindowMenu);
+  cls.event("OnActivate", &T::OnActivate, TNotifyEventType());
+  Publish(cls, {"OnClick"});
+  cls.event("OnClose", &T::OnClose, TCloseEventType());
+  cls.event("OnCloseQuery", &T::OnCloseQuery, TCloseQueryEventType());
+  cls.event("OnCreate", &T::OnCreate, TNotifyEventType());
+  Publish(cls, {"OnDblClick"});
+  cls.event("OnDestroy", &T::OnDestroy, TNotifyEventType());
+  cls.event("OnDeactivate", &T::OnDeactivate, TNotifyEventType());
+  Publish(cls, {"OnDragDrop", "OnDragOver"});
+  cls.event("OnHide", &T::OnHide, TNotifyEventType());
+  Publish(cls, {"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.event("OnPaint", &T::OnPaint, TNotifyEventType());
+  cls.event("OnResize", &T::OnResize, TNotifyEventType());
+  cls.event("OnShow", &T::OnShow, TNotifyEventType());
+}
+
+void TCustomForm::SetObjectMenuItem(TMenuItem* item) {
+  FObjectMenuItem = item;
+  if (item) item->FreeNotification(this);
+}
+
+void TCustomForm::SetWindowMenu(TMenuItem* item) {
+  FWindowMenu = item;
+  if (item) item->FreeNotification(this);
+}
+
+int TCustomForm::TextHeight() const { return FTextHeight > 0 ? FTextHeight : TextCellHeight(*Font()); }
+
+void TCustomForm::FontChanged() {
+  if (!IsLoading()) {
+    FTextHeight = 0;
+    FFontStored = true;
+  }
+  TWinControl::FontChanged();
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+  if (IsLoading()) {
+    FLoadedClientWidth = width;
+    FLoadedClientHeight = height;
+  }
+  TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  if (FLoadedClientWidth > 0 || FLoadedClientHeight > 0)
+    TWinControl::SetClientSize(FLoadedClientWidth, FLoadedClientHeight);
+  FLoadedClientWidth = FLoadedClientHeight = 0;
+}
+
+void TCustomForm::DefineProperties(TFiler& filer) {
+  TWinControl::DefineProperties(filer);
+  filer.DefineProperty(
+      "PixelsPerInch", nullptr, [this](TWriter& w) { w.WriteInteger(FPixelsPerInch); }, !FPixelsPerInchPublished);
+  filer.DefineProperty(
+      "TextHeight", [this](TReader& r) { FTextHeight = r.ReadInteger(); },
+      [this](TWriter& w) { w.WriteInteger(TextHeight()); }, FTextHeightStored);
+}
+
+void TCustomForm::PropertiesRead(const std::vector<std::string>& names) {
+  const auto has = [&names](std::string_view name) { return std::find(names.begin(), names.end(), name) != names.end(); };
+  const auto pixels = std::find(names.begin(), names.end(), "PixelsPerInch");
+  FPixelsPerInchPublished =
+      pixels != names.end() && std::any_of(pixels + 1, names.end(), [](const std::string& n) { return n != "TextHeight"; });
+  FFontStored = ParentFont() || std::any_of(names.begin(), names.end(),
+                                            [](const std::string& n) { return n.starts_with("Font."); });
+  FTextHeightStored = has("TextHeight");
+}
+
+}  // namespace kcl

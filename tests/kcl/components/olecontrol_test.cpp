@@ -1,0 +1,152 @@
+// ActiveX controls: their published properties, the sample forms' controls
+// written back byte for byte, and damaged control data refused.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "comctrlsstreaming.h"
+#include "kcl/classes/objecttext.h"
+#include "kcl/classes/reader.h"
+#include "kcl/components/extctrls.h"
+#include "kcl/components/olecontrol.h"
+#include "kcl/controls/form.h"
+#include "kcl/rtl/exceptions.h"
+
+using namespace kcl;
+using namespace comctrls_test;
+
+namespace {
+
+using FormPtr = std::unique_ptr<TForm, TObjectFree>;
+using RootPtr = std::unique_ptr<TRecordRoot, TObjectFree>;
+
+std::string Declared(TClass cls) {
+  std::string names;
+  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
+  return names;
+}
+
+std::string Sorted(TClass cls) {
+  std::string names;
+  for (PPropInfo p : GetPropList(cls, tkAny)) names += (names.empty() ? "" : " ") + p->Name;
+  return names;
+}
+
+void RegisterAll() {
+  RegisterTestClasses();
+  RegisterOleControls();
+  RegisterClass(&TPanel::StaticClass());
+}
+
+const std::string RootHeader = "object Root: TRecordRoot\n  Left = 0\n  Top = 0\n  Width = 0\n  Height = 0\n";
+
+// The binary form of a root holding one TVSSpell whose ControlData is data.
+std::string SpellerBinary(const std::string& data) {
+  return ObjectTextToBinary(RootHeader + "  object VSSpell1: TVSSpell\n    Left = 1\n    Top = 2\n" +
+                            "    Width = 23\n    Height = 23\n    ControlData = {" + data + "}\n  end\nend\n");
+}
+
+void ReadBinary(TComponent* root, const std::string& binary) {
+  TStringStream stream(binary);
+  TReader reader(stream);
+  reader.ReadRootComponent(root);
+}
+
+}  // namespace
+
+TEST(OleControls, PublishWhatTheirImportedWrappersPublish) {
+  EXPECT_EQ(Declared(&TVtChart::StaticClass()),
+            "Name Tag Left Top Width Height Cursor Hint TabStop Align DragCursor DragMode ParentShowHint PopupMenu "
+            "ShowHint TabOrder Visible OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnStartDrag");
+  EXPECT_EQ(Sorted(&TVtChart::StaticClass()),
+            "Align Cursor DragCursor DragMode Height Hint Left Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
+            "OnStartDrag ParentShowHint PopupMenu ShowHint TabOrder TabStop Tag Top Visible Width");
+  EXPECT_EQ(Declared(&TVSSpell::StaticClass()), "Name Tag Left Top Width Height Cursor Hint");
+  EXPECT_EQ(Sorted(&TVSSpell::StaticClass()), "Cursor Height Hint Left Name Tag Top Width");
+}
+
+TEST(OleControls, FreshlyPlacedControlsWriteTheirBoundsOnly) {
+  RegisterAll();
+  FormPtr form(new TForm(nullptr));
+  form->SetName("Form1");
+  form->SetDesigning(true);
+  auto* chart = new TVtChart(form.get());
+  chart->SetName("VtChart1");
+  chart->SetParent(form.get());
+  auto* speller = new TVSSpell(form.get());
+  speller->SetName("VSSpell1");
+  speller->SetParent(form.get());
+  speller->SetBounds(30, 40, speller->Width(), speller->Height());
+  const std::string text = WriteText(form.get());
+  EXPECT_EQ(RecordOf(text, "VtChart1"),
+            "object VtChart1: TVtChart\n  Left = 0\n  Top = 0\n  Width = 200\n  Height = 150\n  TabOrder = 0\nend\n");
+  EXPECT_EQ(RecordOf(text, "VSSpell1"),
+            "object VSSpell1: TVSSpell\n  Left = 30\n  Top = 40\n  Width = 23\n  Height = 23\nend\n");
+}
+
+TEST(OleControls, SampleFormControlsKeepTheirDataByteForByte) {
+  RegisterAll();
+  // Windowed controls before the chart give it its tab order.
+  const std::string panels = "  object Panel1: TPanel\n  end\n  object Panel2: TPanel\n  end\n"
+                             "  object Panel3: TPanel\n  end\n";
+  for (const auto& [file, name, before] : {std::tuple{"23/XCHART/XCHARTF.DFM", "VtChart1", panels},
+                                           std::tuple{"23/SPELL/SPELLF.DFM", "VSSpell1", std::string()}}) {
+    SCOPED_TRACE(file);
+    const std::string record = SampleRecord(file, name);
+    std::string indented;
+    for (size_t at = 0; at < record.size();) {
+      const size_t eol = record.find('\n', at);
+      indented += "  " + record.substr(at, eol + 1 - at);
+      at = eol + 1;
+    }
+    const std::string text = RootHeader + before + indented + "end\n";
+    RootPtr root(new TRecordRoot(nullptr));
+    ReadText(root.get(), text);
+    root->SetDesigning(true);
+    auto* control = static_cast<TOleControl*>(root->FindComponent(name));
+    EXPECT_GT(control->ControlData().size(), 50u);
+    TMemoryStream written;
+    written.WriteComponent(root.get());
+    EXPECT_EQ(RecordOf(ObjectBinaryToText(written.View()), name), record);
+  }
+}
+
+TEST(OleControls, DamagedControlDataIsAReadingError) {
+  RegisterAll();
+  // A length that runs past the end of the stream.
+  std::string binary = SpellerBinary("0000020001");
+  const std::string name = "ControlData";
+  const size_t at = binary.find(name) + name.size();
+  ASSERT_EQ(static_cast<uint8_t>(binary[at]), vaBinary);
+  binary[at + 2] = '\x10';  // 5 bytes become 4101
+  RootPtr root(new TRecordRoot(nullptr));
+  EXPECT_THROW(ReadBinary(root.get(), binary), EReadError);
+
+  // Control data that is not binary.
+  RootPtr other(new TRecordRoot(nullptr));
+  const std::string text = RootHeader + "  object VSSpell1: TVSSpell\n    ControlData = 'abc'\n  end\nend\n";
+  EXPECT_THROW(ReadText(other.get(), text), EReadError);
+
+  // Intact data reads.
+  RootPtr intact(new TRecordRoot(nullptr));
+  ReadBinary(intact.get(), SpellerBinary("0000020001"));
+  EXPECT_EQ(static_cast<TOleControl*>(intact->FindComponent("VSSpell1"))->ControlData(),
+            std::string("\x00\x00\x02\x00\x01", 5));
+}
+
+TEST(OleControls, ShowAFramedBoxWithTheirClassName) {
+  FormPtr form(new TForm(nullptr));
+  form->SetBounds(0, 0, 300, 200);
+  auto* chart = new TVtChart(form.get());
+  chart->SetParent(form.get());
+  form->Show();
+  const QImage shot = chart->Widget()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(0, 10), QColor(0, 0, 0));
+  EXPECT_EQ(shot.pixelColor(5, 10), QColor(0xC0, 0xC0, 0xC0));  // button face of the Windows scheme
+  // The class name in the middle, in dark text.
+  bool text = false;
+  for (int x = 2; x < shot.width() - 2 && !text; ++x)
+    for (int y = chart->Height() / 2 - 4; y <= chart->Height() / 2 + 4 && !text; ++y)
+      text = shot.pixelColor(x, y).lightness() < 100;
+  EXPECT_TRUE(text);
+}

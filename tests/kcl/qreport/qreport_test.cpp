@@ -1,0 +1,261 @@
+// The report classes: their published properties, what freshly placed ones
+// write, a report form read and written back, references between bands, and
+// how bands and printables look on the page.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <sstream>
+
+#include "kcl/classes/classbuilder.h"
+#include "kcl/classes/objecttext.h"
+#include "kcl/classes/reader.h"
+#include "kcl/classes/streams.h"
+#include "kcl/controls/form.h"
+#include "kcl/qreport/qrpreview.h"
+#include "kcl/qreport/qrprintables.h"
+#include "kcl/qreport/quickreport.h"
+#include "kcl/rtl/sysutils.h"
+
+using namespace kcl;
+
+namespace {
+
+using FormPtr = std::unique_ptr<TForm, TObjectFree>;
+
+std::string Declared(TClass cls) {
+  std::string names;
+  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
+  return names;
+}
+
+void ExpectSortedListOf(TClass cls) {
+  std::istringstream in(Declared(cls));
+  std::vector<std::string> expected;
+  for (std::string w; in >> w;) expected.push_back(w);
+  std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return CompareText(a, b) < 0; });
+  std::vector<std::string> listed;
+  for (PPropInfo p : GetPropList(cls, tkAny)) listed.push_back(p->Name);
+  EXPECT_EQ(listed, expected) << cls->ClassName();
+}
+
+// The form as text, lines ending in LF.
+std::string WriteText(TComponent* root) {
+  TMemoryStream stream;
+  stream.WriteComponent(root);
+  std::string text = ObjectBinaryToText(stream.View());
+  std::erase(text, '\r');
+  return text;
+}
+
+// The property lines of the named object's record (nested objects left out).
+std::vector<std::string> PropertyLines(const std::string& text, const std::string& name) {
+  std::istringstream lines(text);
+  std::vector<std::string> result;
+  std::string indent;
+  bool inside = false;
+  for (std::string line; std::getline(lines, line);) {
+    const size_t at = line.find("object " + name + ":");
+    if (!inside && at != std::string::npos) {
+      inside = true;
+      indent = line.substr(0, at) + "  ";
+      continue;
+    }
+    if (!inside) continue;
+    if (!line.starts_with(indent) || line.substr(indent.size()).starts_with("object ")) break;
+    result.push_back(line.substr(indent.size()));
+  }
+  return result;
+}
+
+template <class T>
+T* Place(TForm* form, TWinControl* parent, const std::string& name) {
+  auto* c = new T(form);
+  c->SetName(name);
+  if constexpr (std::is_base_of_v<TControl, T>) c->SetParent(parent);
+  return c;
+}
+
+// A streaming root that writes what it owns in the order it was made.
+class TReportRoot : public TWinControl {
+  KCL_CLASS(TReportRoot, TWinControl)
+public:
+  using TWinControl::TWinControl;
+  void GetChildren(const TGetChildProc& proc, TComponent*) override {
+    for (int i = 0; i < ComponentCount(); ++i)
+      if (TComponent* parent = Components(i)->GetParentComponent(); !parent || parent == this) proc(Components(i));
+  }
+};
+
+}  // namespace
+
+KCL_CLASS_INFO(TReportRoot) {}
+
+TEST(Reports, PublishQuickReportsProperties) {
+  const std::string control = "Name Tag Left Top Width Height Cursor Hint ";
+  EXPECT_EQ(Declared(&TQuickReport::StaticClass()),
+            control + "Columns DataSet Description DisplayPrintDialog Font Frame Options Orientation PaperSize "
+                      "PrintIfEmpty ReportTitle ShowProgress SnapToGrid Units Zoom AfterPreview AfterPrint "
+                      "BeforePrint OnEndPage OnNeedData OnPreview OnStartPage");
+  const std::string band = "AlignToBottom BandType Color Enabled Font ForceNewColumn ForceNewPage Frame LinkBand "
+                           "ParentFont AfterPrint BeforePrint";
+  EXPECT_EQ(Declared(&TQRBand::StaticClass()), control + band);
+  EXPECT_EQ(Declared(&TQRGroup::StaticClass()), control + band + " Expression FooterBand Master");
+  EXPECT_EQ(Declared(&TQRDetailLink::StaticClass()),
+            "Name Tag DataSet DetailBand FooterBand HeaderBand Master PrintBefore OnNeedData");
+  EXPECT_EQ(Declared(&TQRLabel::StaticClass()),
+            control + "Alignment AlignToBand AutoSize AutoStretch Caption Color Font Frame ParentFont Transparent "
+                      "WordWrap OnPrint");
+  EXPECT_EQ(Declared(&TQRMemo::StaticClass()),
+            control + "Alignment AlignToBand AutoSize AutoStretch Color Font Frame Lines ParentFont Transparent "
+                      "WordWrap");
+  const std::string dbText = "Alignment AlignToBand AutoSize AutoStretch Color DataField DataSet Font Frame Mask "
+                             "ParentFont Transparent WordWrap OnPrint";
+  EXPECT_EQ(Declared(&TQRDBText::StaticClass()), control + dbText);
+  EXPECT_EQ(Declared(&TQRDBCalc::StaticClass()), control + dbText + " Operation PrintMask ResetAfterPrint");
+  EXPECT_EQ(Declared(&TQRSysData::StaticClass()),
+            control + "Alignment AlignToBand AutoSize Color Data Font Frame ParentFont Text Transparent OnPrint");
+  EXPECT_EQ(Declared(&TQRShape::StaticClass()), control + "Brush Pen Shape");
+  EXPECT_EQ(Declared(&TQRPreview::StaticClass()),
+            control + "Align DragCursor DragMode Enabled ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible "
+                      "OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove "
+                      "OnMouseUp OnPageAvailable OnProgressUpdate OnStartDrag PageNumber Zoom");
+  EXPECT_EQ(Declared(&TQRFrame::StaticClass()), "Color DrawBottom DrawLeft DrawRight DrawTop Style Width");
+  for (TClass cls : {&TQuickReport::StaticClass(), &TQRBand::StaticClass(), &TQRDBCalc::StaticClass(),
+                     &TQRPreview::StaticClass()})
+    ExpectSortedListOf(cls);
+
+  const TTypeInfo* bandType = GetPropInfo(&TQRBand::StaticClass(), "BandType")->PropType;
+  EXPECT_EQ(GetEnumName(bandType, 5), "rbGroupHeader");
+  EXPECT_EQ(GetEnumName(GetPropInfo(&TQuickReport::StaticClass(), "PaperSize")->PropType, 9), "A4");
+  const TTypeData* print = GetTypeData(GetPropInfo(&TQRLabel::StaticClass(), "OnPrint")->PropType);
+  ASSERT_EQ(print->Params.size(), 2u);
+  EXPECT_EQ(print->Params[1].Flags, pfVar);
+}
+
+TEST(Reports, FreshlyPlacedReportClassesWriteTheirBoundsOnly) {
+  RegisterReportClasses();
+  FormPtr form(new TForm(nullptr));
+  form->SetName("Form1");
+  form->SetDesigning(true);
+  auto* report = Place<TQuickReport>(form.get(), form.get(), "QuickReport1");
+  auto* title = Place<TQRBand>(form.get(), report, "QRBand1");
+  auto* group = Place<TQRGroup>(form.get(), report, "QRGroup1");
+  Place<TQRDetailLink>(form.get(), nullptr, "QRDetailLink1");
+  Place<TQRLabel>(form.get(), title, "QRLabel1");
+  Place<TQRMemo>(form.get(), title, "QRMemo1");
+  Place<TQRDBText>(form.get(), group, "QRDBText1");
+  Place<TQRDBCalc>(form.get(), group, "QRDBCalc1");
+  Place<TQRSysData>(form.get(), group, "QRSysData1");
+  Place<TQRShape>(form.get(), group, "QRShape1");
+  Place<TQRPreview>(form.get(), form.get(), "QRPreview1");
+  const std::string text = WriteText(form.get());
+  EXPECT_EQ(PropertyLines(text, "QuickReport1"),
+            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 794", "Height = 1123"}));
+  // Bands lie across the report, one below the other.
+  EXPECT_EQ(PropertyLines(text, "QRGroup1"),
+            (std::vector<std::string>{"Left = 0", "Top = 40", "Width = 794", "Height = 40"}));
+  EXPECT_EQ(PropertyLines(text, "QRLabel1"),
+            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 65", "Height = 17"}));
+  EXPECT_EQ(PropertyLines(text, "QRMemo1"),
+            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 185", "Height = 89"}));
+  EXPECT_EQ(PropertyLines(text, "QRShape1"),
+            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 65", "Height = 65"}));
+  EXPECT_EQ(PropertyLines(text, "QRPreview1"),
+            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 100", "Height = 100", "TabOrder = 1"}));
+  EXPECT_EQ(PropertyLines(text, "QRDetailLink1"), std::vector<std::string>{});
+  // The system data sizes itself to what it shows.
+  const std::vector<std::string> sysData = PropertyLines(text, "QRSysData1");
+  ASSERT_EQ(sysData.size(), 4u);
+  EXPECT_NE(sysData[2], "Width = 65");
+}
+
+TEST(Reports, AReportFormReadsAndWritesBackUnchanged) {
+  RegisterReportClasses();
+  const std::string text =
+      "object Root: TReportRoot\n"
+      "  Left = 0\n  Top = 0\n  Width = 900\n  Height = 700\n"
+      "  object QRDetailLink1: TQRDetailLink\n    DetailBand = QRBand2\n    Master = QuickReport1\n"
+      "    PrintBefore = True\n  end\n"
+      "  object QuickReport1: TQuickReport\n    Left = 0\n    Top = 0\n    Width = 794\n    Height = 1123\n"
+      "    Description.Strings = (\n      'Monthly sales')\n"
+      "    Frame.DrawTop = True\n    Options = [FirstPageHeader]\n    Orientation = poLandscape\n"
+      "    PaperSize = Letter\n    ReportTitle = 'Sales'\n    Units = Inches\n    Zoom = 80\n"
+      "    object QRBand1: TQRBand\n      Left = 0\n      Top = 0\n      Width = 794\n      Height = 40\n"
+      "      Color = clSilver\n      LinkBand = QRBand2\n"
+      "      object QRLabel1: TQRLabel\n        Left = 8\n        Top = 8\n        Width = 100\n"
+      "        Height = 17\n        Alignment = taCenter\n        AutoSize = False\n        Caption = 'Sales'\n"
+      "        Transparent = True\n      end\n"
+      "      object QRSysData1: TQRSysData\n        Left = 700\n        Top = 8\n        Width = 80\n"
+      "        Height = 13\n        Data = qrsPageNumber\n        Text = 'Page '\n      end\n"
+      "    end\n"
+      "    object QRBand2: TQRBand\n      Left = 0\n      Top = 40\n      Width = 794\n      Height = 30\n"
+      "      BandType = rbDetail\n"
+      "      object QRDBCalc1: TQRDBCalc\n        Left = 8\n        Top = 4\n        Width = 60\n"
+      "        Height = 13\n        DataField = 'Amount'\n        Operation = qrcAverage\n"
+      "        PrintMask = '0.00'\n      end\n"
+      "      object QRShape1: TQRShape\n        Left = 100\n        Top = 4\n        Width = 200\n"
+      "        Height = 2\n        Shape = qrsHorLine\n      end\n"
+      "    end\n"
+      "  end\n"
+      "end\n";
+  RegisterClass(&TReportRoot::StaticClass());
+  std::unique_ptr<TReportRoot, TObjectFree> form(new TReportRoot(nullptr));
+  TStringStream stream(ObjectTextToBinary(text));
+  TReader reader(stream);
+  reader.ReadRootComponent(form.get());
+  auto* link = static_cast<TQRDetailLink*>(form->FindComponent("QRDetailLink1"));
+  EXPECT_EQ(link->DetailBand(), form->FindComponent("QRBand2"));
+  EXPECT_EQ(static_cast<TQuickReport*>(form->FindComponent("QuickReport1"))->PaperSize(), TQRPaperSize::Letter);
+  EXPECT_EQ(WriteText(form.get()), text);
+
+  // References let go of components that go.
+  form->FindComponent("QRBand2")->Free();
+  EXPECT_EQ(link->DetailBand(), nullptr);
+  EXPECT_EQ(static_cast<TQRBand*>(form->FindComponent("QRBand1"))->LinkBand(), nullptr);
+}
+
+TEST(Reports, ThePageFollowsPaperOrientationAndZoom) {
+  FormPtr form(new TForm(nullptr));
+  auto* report = Place<TQuickReport>(form.get(), form.get(), "QuickReport1");
+  report->SetOrientation(poLandscape);
+  EXPECT_EQ(report->Width(), 1123);
+  EXPECT_EQ(report->Height(), 794);
+  report->SetPaperSize(TQRPaperSize::Letter);
+  report->SetZoom(50);
+  EXPECT_EQ(report->Width(), 527);  // 279 mm at half size
+  EXPECT_EQ(report->Height(), 408);
+  report->SetZoom(5000);
+  EXPECT_EQ(report->Zoom(), 500);
+}
+
+TEST(Reports, BandsAndPrintablesDrawOnThePage) {
+  FormPtr form(new TForm(nullptr));
+  form->SetBounds(0, 0, 400, 300);
+  auto* band = new TQRBand(form.get());
+  band->SetParent(form.get());
+  band->SetColor(clYellow);
+  band->SetHeight(60);
+  auto* label = new TQRLabel(form.get());
+  label->SetParent(band);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 80, 20);
+  label->SetColor(clAqua);
+  label->Frame()->SetDrawBottom(true);
+  label->SetCaption("Total");
+  auto* shape = new TQRShape(form.get());
+  shape->SetParent(band);
+  shape->SetBounds(200, 10, 40, 40);
+  shape->Brush()->SetColor(clRed);
+  form->Show();
+  const QImage shot = band->Widget()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(5, 50), QColor(255, 255, 0));     // the band
+  EXPECT_EQ(shot.pixelColor(85, 12), QColor(0, 255, 255));    // the label's own colour
+  EXPECT_EQ(shot.pixelColor(50, 29), QColor(0, 0, 0));        // its frame's bottom line
+  EXPECT_EQ(shot.pixelColor(220, 30), QColor(255, 0, 0));     // the shape's brush
+  EXPECT_EQ(shot.pixelColor(200, 30), QColor(0, 0, 0));       // and its pen
+  bool text = false;
+  for (int x = 10; x < 90 && !text; ++x)
+    for (int y = 10; y < 28 && !text; ++y) text = shot.pixelColor(x, y).lightness() < 100;
+  EXPECT_TRUE(text);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Loads a binary form file into live components as the form designer does and
+// writes it back under the root's class name, to tell whether the file comes
+// back byte for byte and, if not, where it first differs.
+#include <functional>
+#include <string>
+
+namespace korvax::formcheck {
+
+struct TFormCheckResult {
+  bool Loaded = false;
+  std::string Error;       // the framework's reading error when not loaded
+  bool Identical = false;
+  std::string Difference;  // the first property or component that differs
+};
+
+// The class name of a binary form file's root component ("" when the data is
+// not a form file).
+std::string RootClassName(const std::string& fileBytes);
+
+// The classes a form may hold must be registered before checking.
+TFormCheckResult CheckForm(const std::string& fileBytes);
+
+// "OK  path", "DIFF path: at Form1.Button1.Caption" or "FAIL path: message".
+std::string ResultLine(const std::string& path, const TFormCheckResult& result);
+
+}  // namespace korvax::formcheck
