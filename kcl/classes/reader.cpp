@@ -290,15 +290,20 @@ void TReader::ReadPropValue(TPersistent* instance, PPropInfo prop) {
 void TReader::ReadProperties(TPersistent* instance) {
   TPropertiesReadList read;
   while (!EndOfList()) ReadProperty(instance, read);
+  std::vector<std::string> paths;
   std::vector<TPersistent*> targets;
-  for (const auto& entry : read)
-    if (std::find(targets.begin(), targets.end(), entry.first) == targets.end()) targets.push_back(entry.first);
+  for (const auto& [target, path] : read) {
+    paths.push_back(path);
+    if (target != instance && std::find(targets.begin(), targets.end(), target) == targets.end())
+      targets.push_back(target);
+  }
   for (TPersistent* target : targets) {
     std::vector<std::string> names;
-    for (const auto& [object, name] : read)
-      if (object == target) names.push_back(name);
+    for (const auto& [object, path] : read)
+      if (object == target) names.push_back(path.substr(path.rfind('.') + 1));
     target->PropertiesRead(names);
   }
+  instance->PropertiesRead(paths);
 }
 
 void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
@@ -316,7 +321,6 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
       start = dot + 1;
     }
     FPropName = path.substr(start);
-    std::string name = FPropName;
     if (PPropInfo prop = GetPropInfo(target, FPropName)) {
       ReadPropValue(target, prop);
     } else {
@@ -326,7 +330,7 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
       FCanHandleExcepts = true;
       if (!FPropName.empty()) PropertyError();
     }
-    read.emplace_back(target, target == instance ? path : std::move(name));
+    read.emplace_back(target, path);
   } catch (const Exception& e) {
     auto* component = dynamic_cast<TComponent*>(instance);
     if (!component) throw;

@@ -119,7 +119,7 @@ void TUpDown::ButtonClicked(TUDBtnType button) {
   bool allow = true;
   OnChanging(this, allow);
   if (!allow) return;
-  const int step = button == btNext ? FIncrement : -FIncrement;
+  const int step = button == TUDBtnType::btNext ? FIncrement : -FIncrement;
   int next = FPosition + step;
   const int low = std::min(FMin, FMax), high = std::max(FMin, FMax);
   // Min above Max turns the buttons around, as Windows does.
@@ -134,10 +134,10 @@ TRect TUpDown::ButtonRect(TUDBtnType button) const {
   // Next is the upper button, or the right one of a horizontal pair.
   if (FOrientation == udVertical) {
     const int half = Height() / 2;
-    return button == btNext ? Rect(0, 0, Width(), half) : Rect(0, half, Width(), Height());
+    return button == TUDBtnType::btNext ? Rect(0, 0, Width(), half) : Rect(0, half, Width(), Height());
   }
   const int half = Width() / 2;
-  return button == btNext ? Rect(half, 0, Width(), Height()) : Rect(0, 0, half, Height());
+  return button == TUDBtnType::btNext ? Rect(half, 0, Width(), Height()) : Rect(0, 0, half, Height());
 }
 
 void TUpDown::PaintButton(TUDBtnType button) {
@@ -153,12 +153,12 @@ void TUpDown::PaintButton(TUDBtnType button) {
   std::array<TPoint, 3> arrow;
   if (FOrientation == udVertical)
     arrow =
-        button == btNext
+        button == TUDBtnType::btNext
             ? std::array<TPoint, 3>{{{cx - size, cy + size / 2}, {cx + size, cy + size / 2}, {cx, cy - size / 2 - 1}}}
             : std::array<TPoint, 3>{{{cx - size, cy - size / 2}, {cx + size, cy - size / 2}, {cx, cy + size / 2 + 1}}};
   else
     arrow =
-        button == btNext
+        button == TUDBtnType::btNext
             ? std::array<TPoint, 3>{{{cx - size / 2, cy - size}, {cx - size / 2, cy + size}, {cx + size / 2 + 1, cy}}}
             : std::array<TPoint, 3>{{{cx + size / 2, cy - size}, {cx + size / 2, cy + size}, {cx - size / 2 - 1, cy}}};
   const TColor arrowColor = Enabled() ? clBtnText : clGrayText;
@@ -168,21 +168,21 @@ void TUpDown::PaintButton(TUDBtnType button) {
 }
 
 void TUpDown::Paint() {
-  PaintButton(btNext);
-  PaintButton(btPrev);
+  PaintButton(TUDBtnType::btNext);
+  PaintButton(TUDBtnType::btPrev);
 }
 
 void TUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == mbLeft && !IsDesigning()) {
-    FPressed = ButtonRect(btNext).Contains({x, y}) ? btNext : btPrev;
+    FPressed = ButtonRect(TUDBtnType::btNext).Contains({x, y}) ? TUDBtnType::btNext : TUDBtnType::btPrev;
     Invalidate();
-    ButtonClicked(static_cast<TUDBtnType>(FPressed));
+    ButtonClicked(*FPressed);
   }
   TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TUpDown::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  FPressed = -1;
+  FPressed.reset();
   Invalidate();
   TCustomControl::MouseUp(button, shift, x, y);
 }
@@ -192,9 +192,9 @@ void TUpDown::KeyDown(Word& key, TShiftState shift) {
   if (!FArrowKeys) return;
   const bool vertical = FOrientation == udVertical;
   if (key == (vertical ? VK_UP : VK_RIGHT))
-    ButtonClicked(btNext), key = 0;
+    ButtonClicked(TUDBtnType::btNext), key = 0;
   else if (key == (vertical ? VK_DOWN : VK_LEFT))
-    ButtonClicked(btPrev), key = 0;
+    ButtonClicked(TUDBtnType::btPrev), key = 0;
 }
 
 }  // namespace kcl

@@ -3,13 +3,17 @@
 // by the framework as Windows draws an up-down control. An associated control
 // (an edit box, typically) shows the position as its text and gets the buttons
 // beside it.
+#include <optional>
+
 #include "kcl/controls/customcontrol.h"
 
 namespace kcl {
 
 KCL_ENUM(TUDAlignButton, udLeft, udRight)
 KCL_ENUM(TUDOrientation, udHorizontal, udVertical)
-KCL_ENUM(TUDBtnType, btNext, btPrev)
+// Scoped: the media player has buttons of the same names.
+enum class TUDBtnType : int { btNext, btPrev };
+KCL_ENUM_TYPE(TUDBtnType, "TUDBtnType", btNext, btPrev)
 
 using TUDClickEvent = TEvent<void(TObject* sender, TUDBtnType button)>;
 using TUDChangingEvent = TEvent<void(TObject* sender, bool& allowChange)>;
@@ -75,7 +79,7 @@ private:
   TUDOrientation FOrientation = udVertical;
   bool FThousands = true;
   bool FWrap = false;
-  int FPressed = -1;  // the button held down
+  std::optional<TUDBtnType> FPressed;  // the button held down
 };
 
 }  // namespace kcl

@@ -69,6 +69,14 @@ void TControl::BeforeDestruction() {
 
 TComponent* TControl::GetParentComponent() const { return FParent; }
 
+void TControl::SetName(const std::string& newName) {
+  const auto* owner = dynamic_cast<const TControl*>(Owner());
+  const bool changeText = FControlStyle.Contains(csSetCaption) && !IsLoading() && Name() == Text() &&
+                          !(owner && owner->IsLoading());
+  TComponent::SetName(newName);
+  if (changeText) SetText(newName);
+}
+
 void TControl::SetParentComponent(TComponent* parent) {
   if (auto* wc = dynamic_cast<TWinControl*>(parent)) SetParent(wc);
 }

@@ -34,6 +34,8 @@ public:
   virtual void SetParent(TWinControl* parent);
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override;
+  // A control whose text is its name takes the new name as its text too.
+  void SetName(const std::string& newName) override;
   void SetParentComponent(TComponent* parent) override;
 
   // Geometry.

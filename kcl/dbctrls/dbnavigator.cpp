@@ -42,7 +42,7 @@ TDBNavigator::TDBNavigator(TComponent* owner) : TCustomPanel(owner), TDataAware(
   SetBounds(Left(), Top(), 240, 25);
 }
 
-void TDBNavigator::SetVisibleButtons(TButtonSet v) {
+void TDBNavigator::SetVisibleButtons(TNavButtonSet v) {
   FVisibleButtons = v;
   Invalidate();
 }

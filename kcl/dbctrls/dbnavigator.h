@@ -12,7 +12,12 @@
 namespace kcl {
 
 KCL_ENUM(TNavigateBtn, nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh)
-KCL_SET(TButtonSet, TNavigateBtn)
+// The navigator's "TButtonSet"; the media player has a set of that name too.
+using TNavButtonSet = TSet<TNavigateBtn>;
+inline const TTypeInfo* KclTypeInfo(TNavButtonSet*) {
+  static const TTypeInfo* info = MakeSetType("TButtonSet", TypeInfoOf<TNavigateBtn>());
+  return info;
+}
 
 using ENavClick = TEvent<void(TObject* sender, TNavigateBtn button)>;
 const TTypeInfo* ENavClickType();
@@ -20,12 +25,12 @@ const TTypeInfo* ENavClickType();
 class TDBNavigator : public TCustomPanel, public TDataAware {
   KCL_CLASS(TDBNavigator, TCustomPanel)
 public:
-  static constexpr TButtonSet AllButtons{nbFirst, nbPrior,  nbNext, nbLast,   nbInsert,
+  static constexpr TNavButtonSet AllButtons{nbFirst, nbPrior,  nbNext, nbLast,   nbInsert,
                                          nbDelete, nbEdit, nbPost, nbCancel, nbRefresh};
   explicit TDBNavigator(TComponent* owner);
 
-  TButtonSet VisibleButtons() const { return FVisibleButtons; }
-  void SetVisibleButtons(TButtonSet v);
+  TNavButtonSet VisibleButtons() const { return FVisibleButtons; }
+  void SetVisibleButtons(TNavButtonSet v);
   bool Flat() const { return FFlat; }
   void SetFlat(bool v);
   // Flat is written when set, or when the form it was read from said so.
@@ -60,7 +65,7 @@ private:
   int ButtonAt(int x, int y) const;
   void DrawButton(TCanvas& canvas, TNavigateBtn button, TRect rect, bool down);
 
-  TButtonSet FVisibleButtons = AllButtons;
+  TNavButtonSet FVisibleButtons = AllButtons;
   bool FFlat = false;
   bool FFlatKept = false;
   std::unique_ptr<TStringList> FHints = std::make_unique<TStringList>();

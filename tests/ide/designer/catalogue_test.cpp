@@ -10,7 +10,9 @@
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/reader.h"
 #include "kcl/classes/writer.h"
+#include "kcl/components/stdbuttons.h"
 #include "kcl/controls/control.h"
+#include "kcl/rtl/sysutils.h"
 #include "kcl/controls/form.h"
 
 using namespace kcl;
@@ -51,7 +53,9 @@ TEST(Catalogue, PalettePagesHoldTheirButtonsInOrder) {
   for (const TCatalogueEntry& entry : Catalogue()) {
     if (entry.Page < 0) continue;
     pages[entry.Page].push_back(entry.Hint);
-    if (entry.Tag >= 0) EXPECT_TRUE(tags.insert(entry.Tag).second) << entry.Tag;
+    if (entry.Tag >= 0) {
+      EXPECT_TRUE(tags.insert(entry.Tag).second) << entry.Tag;
+    }
   }
   ASSERT_EQ(pages.size(), 10u);
   EXPECT_STREQ(PalettePages[4], "Data Access");
@@ -102,7 +106,7 @@ TEST(Catalogue, EveryClassCreatesAndStreamsUnchanged) {
     if (!entry.Class) continue;
     SCOPED_TRACE(entry.ClassName);
     TClass cls = entry.Class();
-    const PPropList props = GetPropList(cls, tkAny);
+    const auto props = GetPropList(cls, tkAny);
     for (size_t i = 1; i < props.size(); ++i) EXPECT_LT(CompareText(props[i - 1]->Name, props[i]->Name), 0);
 
     std::unique_ptr<TForm, TObjectFree> owner(new TForm(nullptr));

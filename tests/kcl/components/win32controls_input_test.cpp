@@ -62,7 +62,7 @@ TEST(Win32Input, UpDownStepsItsPositionIntoItsAssociatesText) {
   EXPECT_EQ(edit->Text(), "999");
   form->Show();
   std::vector<std::string> log;
-  updown->OnClick.SetHandler([&](TObject*, TUDBtnType b) { log.push_back(b == btNext ? "next" : "prev"); });
+  updown->OnClick.SetHandler([&](TObject*, TUDBtnType b) { log.push_back(b == TUDBtnType::btNext ? "next" : "prev"); });
   QTest::mouseClick(updown->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 3));
   EXPECT_EQ(updown->Position(), 1000);
   EXPECT_EQ(edit->Text(), "1,000");
@@ -71,13 +71,13 @@ TEST(Win32Input, UpDownStepsItsPositionIntoItsAssociatesText) {
   QTest::mouseClick(updown->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 18));
   EXPECT_EQ(updown->Position(), 999);
   updown->SetPosition(1002);
-  updown->ButtonClicked(btNext);  // held at Max
+  updown->ButtonClicked(TUDBtnType::btNext);  // held at Max
   EXPECT_EQ(updown->Position(), 1002);
   updown->SetWrap(true);
-  updown->ButtonClicked(btNext);  // round to Min
+  updown->ButtonClicked(TUDBtnType::btNext);  // round to Min
   EXPECT_EQ(updown->Position(), 0);
   updown->OnChanging.SetHandler([](TObject*, bool& allow) { allow = false; });
-  updown->ButtonClicked(btNext);
+  updown->ButtonClicked(TUDBtnType::btNext);
   EXPECT_EQ(updown->Position(), 0);
   EXPECT_EQ(log, (std::vector<std::string>{"next", "prev", "next", "next"}));
   edit->Free();
