@@ -65,6 +65,8 @@
 #include "kcl/db/ibevents.h"
 #include "kcl/db/updatesql.h"
 #include "kcl/dbctrls/datacontrols.h"
+#include "kcl/dbctrls/dbctrlgrid.h"
+#include "kcl/dbctrls/dbgrid.h"
 #include "kcl/dbctrls/dblookup.h"
 #include "kcl/dbctrls/dbctrls.h"
 #include "kcl/dbctrls/dbimage.h"
@@ -147,7 +149,7 @@ const TCatalogueEntry Entries[] = {
     {"TBatchMove", KORVAX_CLASS(TBatchMove), 41, DataAccess, "sbBatchMove", 77, "BatchMove"},
     {"TUpdateSQL", KORVAX_CLASS(TUpdateSQL), 42, DataAccess, "sbUpdateSQL", 78, "UpdateSQL"},
 
-    {"TDBGrid", nullptr, 43, DataControls, "sbDBGrid", 91, "DBGrid"},
+    {"TDBGrid", KORVAX_CLASS(TDBGrid), 43, DataControls, "sbDBGrid", 91, "DBGrid"},
     {"TDBNavigator", KORVAX_CLASS(TDBNavigator), 44, DataControls, "sbDBNavigator", 92, "DBNavigator"},
     {"TDBText", KORVAX_CLASS(TDBText), 45, DataControls, "sbDBText", 93, "DBText"},
     {"TDBEdit", KORVAX_CLASS(TDBEdit), 46, DataControls, "sbDBEdit", 94, "DBEdit"},
@@ -203,7 +205,7 @@ const TCatalogueEntry Entries[] = {
     {"TCalendar", KORVAX_CLASS(TCalendar), 69, Samples, "sbCalendar", 167, "Calenddar"},
 
     {"TForm", KORVAX_CLASS(TForm), 0, None, nullptr, None, nullptr},
-    {"TDBCtrlGrid", nullptr, 55, None, nullptr, None, nullptr},
+    {"TDBCtrlGrid", KORVAX_CLASS(TDBCtrlGrid), 55, None, nullptr, None, nullptr},
     {"TWrapperControl", nullptr, 70, None, nullptr, None, nullptr},
     {"TTabSheet", KORVAX_CLASS(TTabSheet), 72, None, nullptr, None, nullptr},
     {"TToolBar", KORVAX_CLASS(TToolBar), 75, None, nullptr, None, nullptr},

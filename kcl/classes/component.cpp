@@ -190,6 +190,17 @@ void TComponent::DefineProperties(TFiler& filer) {
       [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info >> 16)); }, (info >> 16) != 0);
 }
 
+std::string TComponent::UnresolvedReference(const std::string& propName) const {
+  for (const auto& [prop, name] : FUnresolvedReferences)
+    if (prop == propName) return name;
+  return "";
+}
+
+void TComponent::SetUnresolvedReference(const std::string& propName, const std::string& name) {
+  std::erase_if(FUnresolvedReferences, [&](const auto& entry) { return entry.first == propName; });
+  if (!name.empty()) FUnresolvedReferences.emplace_back(propName, name);
+}
+
 void TComponent::ReadState(TReader& reader) { reader.ReadData(this); }
 
 void TComponent::WriteState(TWriter& writer) { writer.WriteComponentData(this); }

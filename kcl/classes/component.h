@@ -40,6 +40,11 @@ public:
   void SetTag(int32_t tag) { FTag = tag; }
   // Where the designer shows a non-visual component: Left in the low word, Top in
   // the high word; streamed as "Left" and "Top" when not zero.
+  // A reference read from a file that names no component within reach (one on
+  // another form that is not open): kept by property so that saving writes it
+  // back until the property is given a component.
+  std::string UnresolvedReference(const std::string& propName) const;
+  void SetUnresolvedReference(const std::string& propName, const std::string& name);
   int32_t DesignInfo() const { return FDesignInfo; }
   void SetDesignInfo(int32_t info) { FDesignInfo = info; }
 
@@ -96,6 +101,7 @@ private:
   std::string FName;
   int32_t FTag = 0;
   int32_t FDesignInfo = 0;
+  std::vector<std::pair<std::string, std::string>> FUnresolvedReferences;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
   TComponentState FComponentState;

@@ -486,12 +486,18 @@ void TReader::FixupReferences() {
   fixups.swap(FFixups);
   for (const Fixup& f : fixups) {
     TComponent* target = FindNestedComponent(f.Name);
-    if (!target) continue;
-    try {
-      SetObjectProp(f.Instance, f.Prop, target);
-    } catch (const EPropertyError&) {
-      // A name that now belongs to a component of another class is left unset.
+    bool set = false;
+    if (target) {
+      try {
+        SetObjectProp(f.Instance, f.Prop, target);
+        set = true;
+      } catch (const EPropertyError&) {
+      }
     }
+    // A name not found, or one that belongs to a component of another class, is
+    // kept as written.
+    if (auto* component = dynamic_cast<TComponent*>(f.Instance); !set && component)
+      component->SetUnresolvedReference(f.Prop->Name, f.Name);
   }
 }
 

@@ -169,7 +169,15 @@ void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
     case tkClass: {
       if (!prop->GetObj) return;
       TObject* value = GetObjectProp(instance, prop);
-      if (!value) return;
+      if (!value) {
+        const auto* component = dynamic_cast<const TComponent*>(instance);
+        const std::string kept = component ? component->UnresolvedReference(prop->Name) : "";
+        if (!kept.empty()) {
+          WritePropName(prop->Name);
+          WriteIdent(kept);
+        }
+        return;
+      }
       if (auto* component = dynamic_cast<TComponent*>(value)) {
         std::string name;
         if (component->Owner() == FRoot || component == FRoot)

@@ -152,11 +152,16 @@ public:
   void SetCustomColors(TStrings* v) { FCustomColors->Assign(v); }
   TColorDialogOptions Options() const { return FOptions; }
   void SetOptions(TColorDialogOptions v) { FOptions = v; }
+  // Files of the framework's previous version leave Ctl3D out; such a dialog
+  // is written back the same way.
+  bool Ctl3DStored() const { return FCtl3DInFile; }
+  void PropertiesRead(const std::vector<std::string>& names) override;
 
 protected:
   bool Show() override;
 
 private:
+  bool FCtl3DInFile = true;
   TColor FColor = clBlack;
   std::unique_ptr<TStringList> FCustomColors;
   TColorDialogOptions FOptions;

@@ -21,10 +21,14 @@ KCL_CLASS_INFO(TFontDialog) {
 
 KCL_CLASS_INFO(TColorDialog) {
   // New colour dialogs are 3-D although the default is not, so form files say so.
-  cls.republish("Ctl3D").Default(false);
+  cls.republish("Ctl3D").Default(false).Stored(&TColorDialog::Ctl3DStored);
   cls.property("Color", &TColorDialog::Color, &TColorDialog::SetColor, TColorType()).Default(clBlack);
   cls.property("CustomColors", &TColorDialog::CustomColors, &TColorDialog::SetCustomColors);
   cls.property("Options", &TColorDialog::Options, &TColorDialog::SetOptions).Default(TColorDialogOptions{});
+}
+
+void TColorDialog::PropertiesRead(const std::vector<std::string>& names) {
+  FCtl3DInFile = std::find(names.begin(), names.end(), "Ctl3D") != names.end();
 }
 
 // --- TFontDialog

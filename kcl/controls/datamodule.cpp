@@ -19,7 +19,8 @@ void TDataModule::BeforeDestruction() {
 }
 
 void TDataModule::GetChildren(const TGetChildProc& proc, TComponent*) {
-  for (int i = 0; i < ComponentCount(); ++i) proc(Components(i));
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
 }
 
 void TDataModule::DefineProperties(TFiler& filer) {

@@ -19,7 +19,7 @@ public:
   TPoint DesignSize() const { return FDesignSize; }
   void SetDesignSize(TPoint p) { FDesignSize = p; }
 
-  // Every component it owns, in creation order.
+  // The components it owns that belong to no other (fields go with their data set).
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
   TNotifyEvent OnCreate;

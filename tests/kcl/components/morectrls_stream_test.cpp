@@ -385,7 +385,7 @@ TEST(MoreControlsStreaming, NotebookPagesAndTheirControlsRoundTrip) {
             "object Notebook1: TNotebook\n  Left = 0\n  Top = 0\n  Width = 150\n  Height = 150\n  PageIndex = 1\n"
             "  TabOrder = 0\n  object TPage\n    Left = 0\n    Top = 0\n    Caption = 'Default'\n  end\n"
             "  object TPage\n    Left = 0\n    Top = 0\n    Caption = 'Second'\n    object Button1: TButton\n"
-            "      Left = 0\n      Top = 0\n      Width = 75\n      Height = 25\n      TabOrder = 0\n    end\n"
+            "      Left = 0\n      Top = 0\n      Width = 75\n      Height = 25\n      Caption = 'Button1'\n      TabOrder = 0\n    end\n"
             "  end\nend\n");
   RootPtr copy(new TRecordRoot(nullptr));
   ReadText(copy.get(), text);

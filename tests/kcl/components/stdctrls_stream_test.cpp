@@ -269,7 +269,8 @@ std::string SampleControls(const std::string& file) {
   const std::string& all = text.DataString();
   const size_t first = all.find("\r\n  object ");
   const size_t last = all.rfind("end\r\n");
-  return "object Sample: TStdForm\r\n  Left = 0\r\n  Top = 0\r\n  Width = 400\r\n  Height = 300" +
+  return "object Sample: TStdForm\r\n  Left = 0\r\n  Top = 0\r\n  Width = 400\r\n  Height = 300\r\n"
+         "  Caption = 'Sample'\r\n  PixelsPerInch = 96\r\n  TextHeight = 13" +
          all.substr(first, last - first) + "end\r\n";
 }
 

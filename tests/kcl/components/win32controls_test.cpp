@@ -148,7 +148,7 @@ TEST(Win32Controls, FreshlyPlacedControlsWriteOnlyWhatDelphiWrites) {
   EXPECT_EQ(RecordOf(text, "TabControl1"),
             "object TabControl1: TTabControl\n" + origin + "  Width = 289\n  Height = 193\n  TabOrder = 6\nend\n");
   EXPECT_EQ(RecordOf(text, "ToolBar1"), "object ToolBar1: TToolBar\n" + origin +
-                                            "  Width = 392\n  Height = 29\n  TabOrder = 7\nend\n");
+                                            "  Width = 392\n  Height = 29\n  Caption = 'ToolBar1'\n  TabOrder = 7\nend\n");
   EXPECT_EQ(RecordOf(text, "CoolBar1"),
             "object CoolBar1: TCoolBar\n  Left = 0\n  Top = 29\n"
             "  Width = 392\n  Height = 75\n  Bands = <>\nend\n");

@@ -142,7 +142,7 @@ TEST(Reports, FreshlyPlacedReportClassesWriteTheirBoundsOnly) {
   auto* title = Place<TQRBand>(form.get(), report, "QRBand1");
   auto* group = Place<TQRGroup>(form.get(), report, "QRGroup1");
   Place<TQRDetailLink>(form.get(), nullptr, "QRDetailLink1");
-  Place<TQRLabel>(form.get(), title, "QRLabel1");
+  auto* label = Place<TQRLabel>(form.get(), title, "QRLabel1");
   Place<TQRMemo>(form.get(), title, "QRMemo1");
   Place<TQRDBText>(form.get(), group, "QRDBText1");
   Place<TQRDBCalc>(form.get(), group, "QRDBCalc1");
@@ -155,8 +155,10 @@ TEST(Reports, FreshlyPlacedReportClassesWriteTheirBoundsOnly) {
   // Bands lie across the report, one below the other.
   EXPECT_EQ(PropertyLines(text, "QRGroup1"),
             (std::vector<std::string>{"Left = 0", "Top = 40", "Width = 794", "Height = 40"}));
+  // A new label shows its name, sized to the text.
   EXPECT_EQ(PropertyLines(text, "QRLabel1"),
-            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 65", "Height = 17"}));
+            (std::vector<std::string>{"Left = 0", "Top = 0", "Width = " + std::to_string(label->Width()),
+                                      "Height = " + std::to_string(label->Height()), "Caption = 'QRLabel1'"}));
   EXPECT_EQ(PropertyLines(text, "QRMemo1"),
             (std::vector<std::string>{"Left = 0", "Top = 0", "Width = 185", "Height = 89"}));
   EXPECT_EQ(PropertyLines(text, "QRShape1"),
