@@ -60,7 +60,17 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::Add() {
-  TObject* object = FItemClass ? FItemClass->NewInstance(static_cast<void*>(this)) : nullptr;
+  // The item joins the collection from its base's constructor: the collection
+  // tells of the change only once the whole item is made.
+  BeginUpdate();
+  TObject* object = nullptr;
+  try {
+    object = FItemClass ? FItemClass->NewInstance(static_cast<void*>(this)) : nullptr;
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
   auto* item = dynamic_cast<TCollectionItem*>(object);
   if (!item) {
     delete object;

@@ -79,20 +79,13 @@ bool TWidgetBridge::eventFilter(QObject* watched, QEvent* event) {
   return Route(source, event);
 }
 
-namespace {
-
-// A key goes to the focused control alone. Qt offers a key its widget did not
-// take to the parents as well; those see the same event again and leave it.
-bool PassingUp(QWidget* source, const QEvent* event) {
-  static const QEvent* lastKey = nullptr;
-  static QPointer<QWidget> lastTarget;
-  if (event == lastKey && lastTarget && lastTarget != source && source->isAncestorOf(lastTarget)) return true;
-  lastKey = event;
-  lastTarget = source;
-  return false;
+// A key goes to the focused control alone: Qt offers a key the focused widget
+// did not take to its parents too, which are other controls here.
+bool TWidgetBridge::HasKeyboardFocus() const {
+  QWidget* focus = QApplication::focusWidget();
+  while (focus && !ControlOf(focus)) focus = focus->parentWidget();
+  return !focus || ControlOf(focus) == FControl;
 }
-
-}  // namespace
 
 bool TWidgetBridge::Route(QWidget* source, QEvent* event) {
   TMessage message;
@@ -112,7 +105,7 @@ bool TWidgetBridge::Route(QWidget* source, QEvent* event) {
     }
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-      if (PassingUp(source, event)) return false;
+      if (!HasKeyboardFocus()) return false;
       auto* key = static_cast<QKeyEvent*>(event);
       const uint16_t vk = VirtualKeyFromQt(key->key());
       if (vk == 0) return false;

@@ -33,6 +33,7 @@ protected:
 private:
   void Watch(QWidget* widget);
   bool Route(QWidget* source, QEvent* event);
+  bool HasKeyboardFocus() const;
   bool Guarded(const std::function<bool()>& handler);
 
   TControl* FControl;
