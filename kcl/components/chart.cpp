@@ -2,6 +2,7 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/reader.h"
+#include "kcl/components/panelpublish.h"
 #include "kcl/components/publish.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
@@ -185,15 +186,7 @@ KCL_CLASS_INFO(TChart) {
   cls.event("OnZoom", &T::OnZoom, TNotifyEventType());
 
   Publish(cls, {"Align"});
-  cls.property("BevelInner", &T::BevelInner, &T::SetBevelInner).Default(bvNone);
-  cls.property("BevelOuter", &T::BevelOuter, &T::SetBevelOuter).Default(bvRaised);
-  cls.property("BevelWidth", &T::BevelWidth, &T::SetBevelWidth,
-               MakeOrdinalType(tkInteger, "TBevelWidth", otSLong, 1, INT32_MAX))
-      .Default(1);
-  cls.property("BorderWidth", &T::BorderWidth, &T::SetBorderWidth,
-               MakeOrdinalType(tkInteger, "TBorderWidth", otSLong, 0, INT32_MAX))
-      .Default(0);
-  cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsNone);
+  PublishPanelBorders(cls);
   Publish(cls, {"Color", "DragCursor", "DragMode", "Enabled", "ParentColor", "ParentShowHint", "PopupMenu", "ShowHint",
                 "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
                 "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp"});

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "kcl/components/panelpublish.h"
 #include "kcl/components/publish.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/qtcolor.h"
@@ -26,20 +27,22 @@ void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, 
 
 // --- TPanel
 
+const TTypeInfo* TBevelWidthType() {
+  static const TTypeInfo* t = MakeOrdinalType(tkInteger, "TBevelWidth", otSLong, 1, INT32_MAX);
+  return t;
+}
+
+const TTypeInfo* TBorderWidthType() {
+  static const TTypeInfo* t = MakeOrdinalType(tkInteger, "TBorderWidth", otSLong, 0, INT32_MAX);
+  return t;
+}
+
 KCL_CLASS_INFO(TCustomPanel) {}
 
 KCL_CLASS_INFO(TPanel) {
   Publish(cls, {"Align"});
   cls.property("Alignment", &TPanel::Alignment, &TPanel::SetAlignment).Default(taCenter);
-  cls.property("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner).Default(bvNone);
-  cls.property("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter).Default(bvRaised);
-  cls.property("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth,
-               MakeOrdinalType(tkInteger, "TBevelWidth", otSLong, 1, INT32_MAX))
-      .Default(1);
-  cls.property("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth,
-               MakeOrdinalType(tkInteger, "TBorderWidth", otSLong, 0, INT32_MAX))
-      .Default(0);
-  cls.property("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle, TBorderStyleType()).Default(bsNone);
+  PublishPanelBorders(cls);
   Publish(cls, {"DragCursor", "DragMode", "Enabled"});
   cls.property("FullRepaint", &TPanel::FullRepaint, &TPanel::SetFullRepaint).Default(true);
   Publish(cls, {"Caption", "Color", "Ctl3D", "Font"});

@@ -13,7 +13,7 @@
 #include "kcl/components/stdbuttons.h"
 #include "kcl/controls/control.h"
 #include "kcl/controls/datamodule.h"
-#include "kcl/rtl/sysutils.h"
+#include "support/propnames.h"
 #include "kcl/controls/form.h"
 
 using namespace kcl;
@@ -109,8 +109,7 @@ TEST(Catalogue, EveryClassCreatesAndStreamsUnchanged) {
       continue;
     SCOPED_TRACE(entry.ClassName);
     TClass cls = entry.Class();
-    const auto props = GetPropList(cls, tkAny);
-    for (size_t i = 1; i < props.size(); ++i) EXPECT_LT(CompareText(props[i - 1]->Name, props[i]->Name), 0);
+    korvax::test::ExpectListedInNameOrder(cls);
 
     std::unique_ptr<TForm, TObjectFree> form(new TForm(nullptr));
     form->SetName("Form1");

@@ -13,32 +13,17 @@
 #include "kcl/components/chart.h"
 #include "kcl/controls/form.h"
 #include "kcl/rtl/sysutils.h"
+#include "support/propnames.h"
 
 using namespace kcl;
+using korvax::test::DeclaredPropNames;
+using korvax::test::ExpectListedInNameOrder;
 using namespace comctrls_test;
 
 namespace {
 
 using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 using RootPtr = std::unique_ptr<TRecordRoot, TObjectFree>;
-
-std::string Declared(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
-
-// The names the object inspector lists: every published one, sorted without
-// regard to case.
-void ExpectSortedListOf(TClass cls) {
-  std::istringstream in(Declared(cls));
-  std::vector<std::string> expected;
-  for (std::string w; in >> w;) expected.push_back(w);
-  std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return CompareText(a, b) < 0; });
-  std::vector<std::string> listed;
-  for (PPropInfo p : GetPropList(cls, tkAny)) listed.push_back(p->Name);
-  EXPECT_EQ(listed, expected) << cls->ClassName();
-}
 
 void RegisterAll() {
   RegisterTestClasses();
@@ -86,7 +71,7 @@ TPoint Center(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Botto
 
 TEST(Charts, PublishTeeChartsPropertiesInItsOrder) {
   const std::string control = "Name Tag Left Top Width Height Cursor Hint ";
-  EXPECT_EQ(Declared(&TChart::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TChart::StaticClass()),
             control +
                 "AxisVisible BackColor BottomAxis Chart3DPercent ClipPoints Frame LeftAxis Legend MaxPointsPerPage "
                 "Monochrome RightAxis ScaleLastPage TopAxis View3D View3DWalls AllowPanning AllowZoom AnimatedZoom "
@@ -97,29 +82,29 @@ TEST(Charts, PublishTeeChartsPropertiesInItsOrder) {
                 "BorderWidth BorderStyle Color DragCursor DragMode Enabled ParentColor ParentShowHint PopupMenu "
                 "ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
                 "OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag");
-  EXPECT_EQ(Declared(&TBarSeries::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TBarSeries::StaticClass()),
             "Name Tag Active ColorEachPoint ColorSource Cursor HorizAxis Marks ParentChart DataSource PercentFormat "
             "SeriesColor ShowInLegend Title ValueFormat VertAxis XLabelsSource OnAfterAdd OnBeforeAdd OnClearValues "
             "OnClick OnDblClick OnGetMarkText AutoMarkPosition BarBrush BarPen BarStyle BarWidthPercent Dark3D "
             "MultiBar OffsetPercent SideMargins UseYOrigin YOrigin XValues YValues");
-  EXPECT_EQ(Declared(&TChartValueList::StaticClass()), "DateTime Name Multiplier Order ValueSource");
-  EXPECT_EQ(Declared(&TSeriesMarks::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TChartValueList::StaticClass()), "DateTime Name Multiplier Order ValueSource");
+  EXPECT_EQ(DeclaredPropNames(&TSeriesMarks::StaticClass()),
             "Arrow ArrowLength BackColor Clip Font Frame Style Transparent Visible");
-  EXPECT_EQ(Declared(&TChartTitle::StaticClass()), "AdjustFrame Alignment Brush Font Frame Text Visible");
-  EXPECT_EQ(Declared(&TChartWall::StaticClass()), "Brush Color Dark3D Pen Size");
-  EXPECT_EQ(Declared(&TChartPen::StaticClass()), "Color Mode Style Width Visible");
-  EXPECT_EQ(Declared(&TChartLegend::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TChartTitle::StaticClass()), "AdjustFrame Alignment Brush Font Frame Text Visible");
+  EXPECT_EQ(DeclaredPropNames(&TChartWall::StaticClass()), "Brush Color Dark3D Pen Size");
+  EXPECT_EQ(DeclaredPropNames(&TChartPen::StaticClass()), "Color Mode Style Width Visible");
+  EXPECT_EQ(DeclaredPropNames(&TChartLegend::StaticClass()),
             "Alignment Color ColorWidth Font Frame HorizMargin LegendStyle MaxNumRows ResizeChart ShadowColor "
             "ShadowSize TextStyle TopPos VertMargin Visible");
-  EXPECT_EQ(Declared(&TChartAxis::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TChartAxis::StaticClass()),
             "Automatic AutomaticMaximum AutomaticMinimum Axis AxisValuesFormat DateTimeFormat ExactDateTime Grid "
             "Increment Inverted Labels LabelsAngle LabelsFont LabelsOnAxis LabelsSeparation LabelsSize LabelStyle "
             "Logarithmic Maximum Minimum MinorGrid MinorTickCount MinorTickLength MinorTicks TickInnerLength "
             "TickLength Ticks TicksInner TickOnLabelsOnly Title TitleSize Visible");
-  EXPECT_EQ(Declared(&TChartAxisTitle::StaticClass()), "Angle Caption Font");
+  EXPECT_EQ(DeclaredPropNames(&TChartAxisTitle::StaticClass()), "Angle Caption Font");
   for (TClass cls : {&TChart::StaticClass(), &TBarSeries::StaticClass(), &TChartAxis::StaticClass(),
                      &TChartLegend::StaticClass(), &TSeriesMarks::StaticClass()})
-    ExpectSortedListOf(cls);
+    ExpectListedInNameOrder(cls);
 
   // Types the inspector and the handler declarations show.
   const TTypeInfo* multiBar = GetPropInfo(&TBarSeries::StaticClass(), "MultiBar")->PropType;

@@ -7,20 +7,16 @@
 #include "kcl/classes/objecttext.h"
 #include "kcl/components/comctrls.h"
 #include "kcl/controls/form.h"
+#include "support/propnames.h"
 
 using namespace kcl;
+using korvax::test::ListedPropNames;
 using namespace comctrls_test;
 
 namespace {
 
 using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 using RootPtr = std::unique_ptr<TRecordRoot, TObjectFree>;
-
-std::string PropNames(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropList(cls, tkAny)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
 
 template <class T>
 T* Place(TComponent* owner, TWinControl* parent, const std::string& name) {
@@ -38,30 +34,30 @@ QPoint TabCenter(TPageControl* pc, int tab) {
 }  // namespace
 
 TEST(CommonControls, PublishTheirPropertiesUnderDelphisNames) {
-  EXPECT_EQ(PropNames(&TTabSheet::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TTabSheet::StaticClass()),
             "Caption Cursor DragMode Enabled Font Height Hint ImageIndex Left Name OnDragDrop OnDragOver OnEndDrag "
             "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnStartDrag PageIndex ParentFont ParentShowHint PopupMenu "
             "ShowHint TabVisible Tag Top Visible Width");
-  EXPECT_EQ(PropNames(&TPageControl::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TPageControl::StaticClass()),
             "ActivePage Align Cursor DragCursor DragMode Enabled Font Height Hint HotTrack Left MultiLine Name "
             "OnChange OnChanging OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp "
             "OnStartDrag ParentFont ParentShowHint PopupMenu ShowHint TabHeight TabOrder TabStop TabWidth Tag Top Visible "
             "Width");
-  EXPECT_EQ(PropNames(&TStatusBar::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TStatusBar::StaticClass()),
             "Align Cursor DragCursor DragMode Enabled Font Height Hint Left Name OnClick OnDblClick OnDragDrop "
             "OnDragOver OnDrawPanel OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag Panels "
             "ParentFont ParentShowHint PopupMenu ShowHint SimplePanel SimpleText SizeGrip Tag Top Visible Width");
-  EXPECT_EQ(PropNames(&TStatusPanel::StaticClass()), "Alignment Bevel Style Text Width");
-  EXPECT_EQ(PropNames(&THeaderControl::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TStatusPanel::StaticClass()), "Alignment Bevel Style Text Width");
+  EXPECT_EQ(ListedPropNames(&THeaderControl::StaticClass()),
             "Align Cursor DragCursor DragMode Enabled Font Height Hint HotTrack Left Name OnDragDrop OnDragOver "
             "OnDrawSection OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnResize OnSectionClick OnSectionResize "
             "OnSectionTrack OnStartDrag ParentFont ParentShowHint PopupMenu Sections ShowHint Tag Top Visible Width");
-  EXPECT_EQ(PropNames(&THeaderSection::StaticClass()), "Alignment AllowClick MaxWidth MinWidth Style Text Width");
-  EXPECT_EQ(PropNames(&TAnimate::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&THeaderSection::StaticClass()), "Alignment AllowClick MaxWidth MinWidth Style Text Width");
+  EXPECT_EQ(ListedPropNames(&TAnimate::StaticClass()),
             "Active Align AutoSize Center Color CommonAVI Cursor FileName FrameCount FrameHeight FrameWidth Height "
             "Hint Left Name OnClose OnOpen OnStart OnStop Open ParentColor ParentShowHint PopupMenu Repetitions ShowHint "
             "StartFrame StopFrame Tag Timers Top Transparent Visible Width");
-  EXPECT_EQ(PropNames(&TColorGrid::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TColorGrid::StaticClass()),
             "BackgroundEnabled BackgroundIndex ClickEnablesColor Ctl3D Cursor DragCursor DragMode Enabled Font "
             "ForegroundEnabled ForegroundIndex GridOrdering Height Hint Left Name OnChange OnClick OnDragDrop "
             "OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp "

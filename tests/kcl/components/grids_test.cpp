@@ -51,9 +51,9 @@ struct PlainGrid {
 }  // namespace
 
 TEST(Grids, PublishDelphisPropertiesInDelphisOrder) {
-  EXPECT_EQ(DeclaredNames(&TDrawGrid::StaticClass()), DrawGridDeclared);
-  EXPECT_EQ(DeclaredNames(&TStringGrid::StaticClass()), DrawGridDeclared);
-  EXPECT_EQ(SortedNames(&TStringGrid::StaticClass()).substr(0, 60),
+  EXPECT_EQ(DeclaredPropNames(&TDrawGrid::StaticClass()), DrawGridDeclared);
+  EXPECT_EQ(DeclaredPropNames(&TStringGrid::StaticClass()), DrawGridDeclared);
+  EXPECT_EQ(ListedPropNames(&TStringGrid::StaticClass()).substr(0, 60),
             "Align BorderStyle ColCount Color Ctl3D Cursor DefaultColWidt");
   const TTypeInfo* options = GetPropInfo(&TStringGrid::StaticClass(), "Options")->PropType;
   EXPECT_EQ(options->Name, "TGridOptions");

@@ -11,26 +11,17 @@
 #include "kcl/components/olecontrol.h"
 #include "kcl/controls/form.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/propnames.h"
 
 using namespace kcl;
+using korvax::test::DeclaredPropNames;
+using korvax::test::ListedPropNames;
 using namespace comctrls_test;
 
 namespace {
 
 using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 using RootPtr = std::unique_ptr<TRecordRoot, TObjectFree>;
-
-std::string Declared(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
-
-std::string Sorted(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropList(cls, tkAny)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
 
 void RegisterAll() {
   RegisterTestClasses();
@@ -55,14 +46,14 @@ void ReadBinary(TComponent* root, const std::string& binary) {
 }  // namespace
 
 TEST(OleControls, PublishWhatTheirImportedWrappersPublish) {
-  EXPECT_EQ(Declared(&TVtChart::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TVtChart::StaticClass()),
             "Name Tag Left Top Width Height Cursor Hint TabStop Align DragCursor DragMode ParentShowHint PopupMenu "
             "ShowHint TabOrder Visible OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnStartDrag");
-  EXPECT_EQ(Sorted(&TVtChart::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TVtChart::StaticClass()),
             "Align Cursor DragCursor DragMode Height Hint Left Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
             "OnStartDrag ParentShowHint PopupMenu ShowHint TabOrder TabStop Tag Top Visible Width");
-  EXPECT_EQ(Declared(&TVSSpell::StaticClass()), "Name Tag Left Top Width Height Cursor Hint");
-  EXPECT_EQ(Sorted(&TVSSpell::StaticClass()), "Cursor Height Hint Left Name Tag Top Width");
+  EXPECT_EQ(DeclaredPropNames(&TVSSpell::StaticClass()), "Name Tag Left Top Width Height Cursor Hint");
+  EXPECT_EQ(ListedPropNames(&TVSSpell::StaticClass()), "Cursor Height Hint Left Name Tag Top Width");
 }
 
 TEST(OleControls, FreshlyPlacedControlsWriteTheirBoundsOnly) {

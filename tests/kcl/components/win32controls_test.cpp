@@ -88,9 +88,9 @@ TEST(Win32Controls, PublishDelphisPropertiesInDelphisOrder) {
   for (const auto& [name, order] : DeclaredOrder) {
     SCOPED_TRACE(name);
     // Collection items are not registered; the cool bar makes its bands itself.
-    EXPECT_EQ(DeclaredNames(name == "TCoolBand" ? &TCoolBand::StaticClass() : FindClass(name)), order);
+    EXPECT_EQ(DeclaredPropNames(name == "TCoolBand" ? &TCoolBand::StaticClass() : FindClass(name)), order);
   }
-  EXPECT_EQ(SortedNames(&TProgressBar::StaticClass()),
+  EXPECT_EQ(ListedPropNames(&TProgressBar::StaticClass()),
             "Align Cursor Enabled Height Hint Left Max Min Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
             "OnMouseDown OnMouseMove OnMouseUp OnStartDrag ParentShowHint PopupMenu Position ShowHint Step TabOrder "
             "TabStop Tag Top Visible Width");

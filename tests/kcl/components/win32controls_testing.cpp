@@ -19,18 +19,6 @@ void RegisterClassesForTests() {
   RegisterWin32Controls();
 }
 
-std::string SortedNames(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropList(cls, tkAny)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
-
-std::string DeclaredNames(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
-
 namespace {
 std::string Indented(const std::string& record) {
   std::string indented;

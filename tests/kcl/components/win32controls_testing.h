@@ -6,6 +6,7 @@
 
 #include "comctrlsstreaming.h"
 #include "kcl/controls/form.h"
+#include "support/propnames.h"
 
 namespace win32controls_test {
 
@@ -16,8 +17,8 @@ using RootPtr = std::unique_ptr<comctrls_test::TRecordRoot, kcl::TObjectFree>;
 void RegisterClassesForTests();
 
 // Published names sorted as the object inspector lists them, and in declaration order.
-std::string SortedNames(kcl::TClass cls);
-std::string DeclaredNames(kcl::TClass cls);
+using korvax::test::DeclaredPropNames;
+using korvax::test::ListedPropNames;
 
 template <class T>
 T* Place(kcl::TComponent* owner, kcl::TWinControl* parent, const std::string& name) {

@@ -20,6 +20,7 @@
 #include "kcl/controls/form.h"
 #include "kcl/controls/keys.h"
 #include "support/testfiles.h"
+#include "support/propnames.h"
 
 using namespace kcl;
 
@@ -32,12 +33,6 @@ void RegisterAll() {
   RegisterCommonControls();
   RegisterMenus();
   RegisterDialogs();
-}
-
-std::string Names(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
 }
 
 std::string Bytes(TMemoryStream& stream) { return std::string(stream.Memory(), static_cast<size_t>(stream.Size())); }
@@ -91,7 +86,7 @@ std::string SamplePath(const std::string& relative) {
 }  // namespace
 
 TEST(FormStreaming, PublishesTheFormsPropertiesInTheFrameworksOrder) {
-  EXPECT_EQ(Names(&TForm::StaticClass()),
+  EXPECT_EQ(korvax::test::DeclaredPropNames(&TForm::StaticClass()),
             "Name Tag Left Top Width Height Cursor Hint ActiveControl BorderIcons BorderStyle AutoScroll Caption "
             "ClientHeight ClientWidth Ctl3D Color Enabled Font FormStyle HelpFile Icon KeyPreview Menu "
             "ObjectMenuItem ParentFont PixelsPerInch PopupMenu Position PrintScale Scaled ShowHint Visible "

@@ -16,28 +16,15 @@
 #include "kcl/qreport/qrprintables.h"
 #include "kcl/qreport/quickreport.h"
 #include "kcl/rtl/sysutils.h"
+#include "support/propnames.h"
 
 using namespace kcl;
+using korvax::test::DeclaredPropNames;
+using korvax::test::ExpectListedInNameOrder;
 
 namespace {
 
 using FormPtr = std::unique_ptr<TForm, TObjectFree>;
-
-std::string Declared(TClass cls) {
-  std::string names;
-  for (PPropInfo p : GetPropInfos(cls)) names += (names.empty() ? "" : " ") + p->Name;
-  return names;
-}
-
-void ExpectSortedListOf(TClass cls) {
-  std::istringstream in(Declared(cls));
-  std::vector<std::string> expected;
-  for (std::string w; in >> w;) expected.push_back(w);
-  std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return CompareText(a, b) < 0; });
-  std::vector<std::string> listed;
-  for (PPropInfo p : GetPropList(cls, tkAny)) listed.push_back(p->Name);
-  EXPECT_EQ(listed, expected) << cls->ClassName();
-}
 
 // The form as text, lines ending in LF.
 std::string WriteText(TComponent* root) {
@@ -93,37 +80,37 @@ KCL_CLASS_INFO(TReportRoot) {}
 
 TEST(Reports, PublishQuickReportsProperties) {
   const std::string control = "Name Tag Left Top Width Height Cursor Hint ";
-  EXPECT_EQ(Declared(&TQuickReport::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TQuickReport::StaticClass()),
             control + "Columns DataSet Description DisplayPrintDialog Font Frame Options Orientation PaperSize "
                       "PrintIfEmpty ReportTitle ShowProgress SnapToGrid Units Zoom AfterPreview AfterPrint "
                       "BeforePrint OnEndPage OnNeedData OnPreview OnStartPage");
   const std::string band = "AlignToBottom BandType Color Enabled Font ForceNewColumn ForceNewPage Frame LinkBand "
                            "ParentFont AfterPrint BeforePrint";
-  EXPECT_EQ(Declared(&TQRBand::StaticClass()), control + band);
-  EXPECT_EQ(Declared(&TQRGroup::StaticClass()), control + band + " Expression FooterBand Master");
-  EXPECT_EQ(Declared(&TQRDetailLink::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TQRBand::StaticClass()), control + band);
+  EXPECT_EQ(DeclaredPropNames(&TQRGroup::StaticClass()), control + band + " Expression FooterBand Master");
+  EXPECT_EQ(DeclaredPropNames(&TQRDetailLink::StaticClass()),
             "Name Tag DataSet DetailBand FooterBand HeaderBand Master PrintBefore OnNeedData");
-  EXPECT_EQ(Declared(&TQRLabel::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TQRLabel::StaticClass()),
             control + "Alignment AlignToBand AutoSize AutoStretch Caption Color Font Frame ParentFont Transparent "
                       "WordWrap OnPrint");
-  EXPECT_EQ(Declared(&TQRMemo::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TQRMemo::StaticClass()),
             control + "Alignment AlignToBand AutoSize AutoStretch Color Font Frame Lines ParentFont Transparent "
                       "WordWrap");
   const std::string dbText = "Alignment AlignToBand AutoSize AutoStretch Color DataField DataSet Font Frame Mask "
                              "ParentFont Transparent WordWrap OnPrint";
-  EXPECT_EQ(Declared(&TQRDBText::StaticClass()), control + dbText);
-  EXPECT_EQ(Declared(&TQRDBCalc::StaticClass()), control + dbText + " Operation PrintMask ResetAfterPrint");
-  EXPECT_EQ(Declared(&TQRSysData::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TQRDBText::StaticClass()), control + dbText);
+  EXPECT_EQ(DeclaredPropNames(&TQRDBCalc::StaticClass()), control + dbText + " Operation PrintMask ResetAfterPrint");
+  EXPECT_EQ(DeclaredPropNames(&TQRSysData::StaticClass()),
             control + "Alignment AlignToBand AutoSize Color Data Font Frame ParentFont Text Transparent OnPrint");
-  EXPECT_EQ(Declared(&TQRShape::StaticClass()), control + "Brush Pen Shape");
-  EXPECT_EQ(Declared(&TQRPreview::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TQRShape::StaticClass()), control + "Brush Pen Shape");
+  EXPECT_EQ(DeclaredPropNames(&TQRPreview::StaticClass()),
             control + "Align DragCursor DragMode Enabled ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible "
                       "OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove "
                       "OnMouseUp OnPageAvailable OnProgressUpdate OnStartDrag PageNumber Zoom");
-  EXPECT_EQ(Declared(&TQRFrame::StaticClass()), "Color DrawBottom DrawLeft DrawRight DrawTop Style Width");
+  EXPECT_EQ(DeclaredPropNames(&TQRFrame::StaticClass()), "Color DrawBottom DrawLeft DrawRight DrawTop Style Width");
   for (TClass cls : {&TQuickReport::StaticClass(), &TQRBand::StaticClass(), &TQRDBCalc::StaticClass(),
                      &TQRPreview::StaticClass()})
-    ExpectSortedListOf(cls);
+    ExpectListedInNameOrder(cls);
 
   const TTypeInfo* bandType = GetPropInfo(&TQRBand::StaticClass(), "BandType")->PropType;
   EXPECT_EQ(GetEnumName(bandType, 5), "rbGroupHeader");
