@@ -34,6 +34,13 @@ public:
       FProp.Stored = [](const TObject*) { return false; };
     return *this;
   }
+  // A predicate on the instance (a lambda would otherwise convert to "true").
+  template <class F>
+    requires std::is_invocable_r_v<bool, F, const TObject*>
+  TPropRef& Stored(F predicate) {
+    FProp.Stored = std::move(predicate);
+    return *this;
+  }
   template <class C>
   TPropRef& Stored(bool (C::*predicate)() const) {
     FProp.Stored = [predicate](const TObject* o) { return (static_cast<const T*>(o)->*predicate)(); };

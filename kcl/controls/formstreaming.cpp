@@ -16,20 +16,20 @@ KCL_CLASS_INFO(TCustomForm) {}
 KCL_CLASS_INFO(TForm) {
   using T = TForm;
   const auto formSizeStored = [](const TObject* o) { return static_cast<const T*>(o)->AutoScroll(); };
-  cls.republish("Width").Info().Stored = formSizeStored;
-  cls.republish("Height").Info().Stored = formSizeStored;
+  cls.republish("Width").Stored(formSizeStored);
+  cls.republish("Height").Stored(formSizeStored);
   cls.property("ActiveControl", &T::ActiveControl, &T::SetActiveControl);
   cls.property("BorderIcons", &T::BorderIcons, &T::SetBorderIcons)
       .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle).Default(bsSizeable);
-  cls.property("AutoScroll", &T::AutoScroll, &T::SetAutoScroll).Info().Stored = [](const TObject* o) {
+  cls.property("AutoScroll", &T::AutoScroll, &T::SetAutoScroll).Stored([](const TObject* o) {
     const auto* form = static_cast<const T*>(o);
     return form->AutoScroll() != (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
-  };
+  });
   Publish(cls, {"Caption"});
   const auto clientSizeStored = [](const TObject* o) { return !static_cast<const T*>(o)->AutoScroll(); };
-  cls.property("ClientHeight", &T::ClientHeight, &T::SetClientHeight).Info().Stored = clientSizeStored;
-  cls.property("ClientWidth", &T::ClientWidth, &T::SetClientWidth).Info().Stored = clientSizeStored;
+  cls.property("ClientHeight", &T::ClientHeight, &T::SetClientHeight).Stored(clientSizeStored);
+  cls.property("ClientWidth", &T::ClientWidth, &T::SetClientWidth).Stored(clientSizeStored);
   Publish(cls, {"Ctl3D"});
   cls.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clBtnFace);
   Publish(cls, {"Enabled"});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "kcl/classes/classbuilder.h"
 #include "kcl/classes/testclasses.h"
 #include "kcl/classes/typinfo.h"
 #include "kcl/rtl/exceptions.h"
@@ -13,6 +14,24 @@ std::vector<std::string> Names(const TPropList& list) {
   std::vector<std::string> names;
   for (PPropInfo p : list) names.push_back(p->Name);
   return names;
+}
+
+// A property stored as a predicate on the instance says.
+class TStoredProbe : public TPersistent {
+  KCL_CLASS(TStoredProbe, TPersistent)
+public:
+  int Value() const { return FValue; }
+  void SetValue(int v) { FValue = v; }
+  bool Keep = false;
+
+private:
+  int FValue = 5;
+};
+
+KCL_CLASS_INFO(TStoredProbe) {
+  cls.property("Value", &TStoredProbe::Value, &TStoredProbe::SetValue).Stored([](const TObject* o) {
+    return static_cast<const TStoredProbe*>(o)->Keep;
+  });
 }
 
 }  // namespace
@@ -124,4 +143,13 @@ TEST(TypInfo, ClassRegistryFindsByNameIgnoringCase) {
   } catch (const EClassNotFound& e) {
     EXPECT_STREQ(e.what(), "Class TNoSuchThing not found");
   }
+}
+
+TEST(TypInfo, StoredTakesAPredicateOnTheInstance) {
+  TStoredProbe probe;
+  PPropInfo prop = GetPropInfo(&probe, "Value");
+  ASSERT_NE(prop, nullptr);
+  EXPECT_FALSE(IsStoredProp(&probe, prop));
+  probe.Keep = true;
+  EXPECT_TRUE(IsStoredProp(&probe, prop));
 }
