@@ -177,6 +177,8 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 
 void TComponent::DefineProperties(TFiler& filer) {
   const auto info = static_cast<uint32_t>(FDesignInfo);
+  const auto* ancestor = dynamic_cast<const TComponent*>(filer.Ancestor());
+  const auto ancestorInfo = ancestor ? static_cast<uint32_t>(ancestor->FDesignInfo) : 0u;
   const auto setWord = [this](int shift, int32_t value) {
     const uint32_t mask = 0xFFFFu << shift;
     FDesignInfo = static_cast<int32_t>((static_cast<uint32_t>(FDesignInfo) & ~mask) |
@@ -184,10 +186,10 @@ void TComponent::DefineProperties(TFiler& filer) {
   };
   filer.DefineProperty(
       "Left", [setWord](TReader& r) { setWord(0, r.ReadInteger()); },
-      [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info & 0xFFFF)); }, (info & 0xFFFF) != 0);
+      [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info & 0xFFFF)); }, (info & 0xFFFF) != (ancestorInfo & 0xFFFF));
   filer.DefineProperty(
       "Top", [setWord](TReader& r) { setWord(16, r.ReadInteger()); },
-      [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info >> 16)); }, (info >> 16) != 0);
+      [info](TWriter& w) { w.WriteInteger(static_cast<int32_t>(info >> 16)); }, (info >> 16) != (ancestorInfo >> 16));
 }
 
 std::string TComponent::UnresolvedReference(const std::string& propName) const {

@@ -16,14 +16,20 @@ TComponent* TStream::ReadComponentRes(TComponent* instance) {
   return ReadComponent(instance);
 }
 
-void TStream::WriteComponent(TComponent* instance) {
-  TWriter writer(*this);
-  writer.WriteRootComponent(instance);
-}
+void TStream::WriteComponent(TComponent* instance) { WriteDescendent(instance, nullptr); }
 
 void TStream::WriteComponentRes(const std::string& resName, TComponent* instance) {
+  WriteDescendentRes(resName, instance, nullptr);
+}
+
+void TStream::WriteDescendent(TComponent* instance, TComponent* ancestor) {
+  TWriter writer(*this);
+  writer.WriteDescendent(instance, ancestor);
+}
+
+void TStream::WriteDescendentRes(const std::string& resName, TComponent* instance, TComponent* ancestor) {
   const int64_t dataStart = WriteResourceHeader(*this, resName);
-  WriteComponent(instance);
+  WriteDescendent(instance, ancestor);
   FixupResourceHeader(*this, dataStart);
 }
 

@@ -437,6 +437,12 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   ReadPrefix(flags, childPos);
   const std::string className = ReadStr();
   std::string name = ReadStr();
+  // An inherited component was made by reading the ancestor form: it is read into.
+  const bool inherited = !component && (flags & ffInherited);
+  if (inherited) {
+    component = FOwner ? FOwner->FindComponent(name) : nullptr;
+    if (!component) throw EReadError(Format(msg::AncestorNotFound, {name}));
+  }
   const bool created = component == nullptr;
   TComponent* result = component ? component : CreateComponent(className);
   TComponent* parent = FParent;
@@ -444,14 +450,16 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   const size_t loadedMark = FLoaded.size();
   try {
     result->SetStateFlag(csLoading, true);
-    result->SetParentComponent(FParent);
-    if (OnSetName) OnSetName(*this, result, name);
-    result->SetName(name);
+    if (!inherited) {
+      result->SetParentComponent(FParent);
+      if (OnSetName) OnSetName(*this, result, name);
+      result->SetName(name);
+    }
     result->SetStateFlag(csReading, true);
     result->ReadState(*this);
     result->SetStateFlag(csReading, false);
     if ((flags & ffChildPos) && parent) parent->SetChildOrder(result, childPos);
-    FLoaded.push_back(result);
+    if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end()) FLoaded.push_back(result);
   } catch (...) {
     if (created) {
       // What was read inside the failed component may go with it.

@@ -45,6 +45,9 @@ public:
   TComponent* ReadComponentRes(TComponent* instance);
   void WriteComponent(TComponent* instance);
   void WriteComponentRes(const std::string& resName, TComponent* instance);
+  // An inherited form: only what differs from ancestor, the form it inherits from.
+  void WriteDescendent(TComponent* instance, TComponent* ancestor);
+  void WriteDescendentRes(const std::string& resName, TComponent* instance, TComponent* ancestor);
 };
 
 class TMemoryStream : public TStream {

@@ -1,5 +1,7 @@
 #include "kcl/classes/writer.h"
 
+#include <map>
+
 #include "kcl/classes/collection.h"
 #include "kcl/classes/component.h"
 #include "kcl/classes/extended.h"
@@ -17,7 +19,62 @@ void PutLength(TStream& stream, uint32_t value) {
   stream.WriteBuffer(b, 4);
 }
 
+std::string HandlerName(const TMethod& method) { return method.Code ? method.Code->Name : std::string(); }
+
+// A component reference as written, and the key it compares by: a form's
+// reference to itself matches the ancestor form's reference to itself.
+struct Reference {
+  std::string Name;
+  std::string Key;
+};
+
+Reference ReferenceOf(TPersistent* instance, PPropInfo prop, TComponent* root) {
+  auto* component = dynamic_cast<TComponent*>(GetObjectProp(instance, prop));
+  if (!component) {
+    const auto* owner = dynamic_cast<const TComponent*>(instance);
+    const std::string kept = owner ? owner->UnresolvedReference(prop->Name) : "";
+    return {kept, kept};
+  }
+  if (component == root) return {component->Name(), "\1"};
+  std::string name;
+  if (component->Owner() == root)
+    name = component->Name();
+  else if (component->Owner() && !component->Owner()->Name().empty() && !component->Name().empty())
+    name = component->Owner()->Name() + "." + component->Name();
+  return {name, UpperCase(name)};
+}
+
+std::string CollectionBytes(TCollection& collection, TComponent* root) {
+  TMemoryStream stream;
+  TWriter writer(stream);
+  writer.SetRoot(root);
+  writer.WriteCollection(collection);
+  return std::string(stream.View());
+}
+
+// The binary properties an object defines, by name, with the bytes each writes.
+class TBinaryPropertyCapture : public TFiler {
+public:
+  explicit TBinaryPropertyCapture(TStream& unused) : TFiler(unused) {}
+  void DefineProperty(const std::string&, const TReaderProc&, const TWriterProc&, bool) override {}
+  void DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc& writeData,
+                            bool hasData) override {
+    if (!hasData || !writeData) return;
+    TMemoryStream data;
+    writeData(data);
+    Data[name] = std::string(data.View());
+  }
+  std::map<std::string, std::string> Data;
+};
+
 }  // namespace
+
+std::map<std::string, std::string> TWriter::BinaryPropertiesOf(TPersistent* object) {
+  TMemoryStream unused;
+  TBinaryPropertyCapture capture(unused);
+  object->DefineProperties(capture);
+  return std::move(capture.Data);
+}
 
 // --- values
 
@@ -90,13 +147,22 @@ void TWriter::WriteSet(const TTypeInfo* setType, int64_t value) {
 }
 
 void TWriter::WriteCollection(TCollection& collection) {
-  WriteValue(vaCollection);
-  for (int i = 0; i < collection.Count(); ++i) {
-    WriteListBegin();
-    WriteProperties(collection.Items(i));
+  // Items are whole: a collection that differs from the ancestor's is written out.
+  TPersistent* ancestor = FAncestor;
+  FAncestor = nullptr;
+  try {
+    WriteValue(vaCollection);
+    for (int i = 0; i < collection.Count(); ++i) {
+      WriteListBegin();
+      WriteProperties(collection.Items(i));
+      WriteListEnd();
+    }
     WriteListEnd();
+  } catch (...) {
+    FAncestor = ancestor;
+    throw;
   }
-  WriteListEnd();
+  FAncestor = ancestor;
 }
 
 // --- properties
@@ -111,10 +177,19 @@ void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const 
 
 void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc& writeData,
                                    bool hasData) {
-  if (!hasData || !writeData) return;
-  WritePropName(name);
+  if (!writeData) return;
+  const std::string* ancestorData = nullptr;
+  if (FAncestorBinary) {
+    const auto it = FAncestorBinary->find(name);
+    if (it != FAncestorBinary->end()) ancestorData = &it->second;
+  }
+  // Below an inherited form the data is written when it differs from the
+  // ancestor's, an emptied value included.
+  if (!hasData && !ancestorData) return;
   TMemoryStream data;
   writeData(data);
+  if (ancestorData && data.View() == *ancestorData) return;
+  WritePropName(name);
   WriteValue(vaBinary);
   PutLength(FStream, static_cast<uint32_t>(data.Size()));
   FStream.WriteBuffer(data.Memory(), data.Size());
@@ -123,16 +198,28 @@ void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, 
 void TWriter::WriteProperties(TPersistent* instance) {
   for (PPropInfo prop : GetPropInfos(instance->ClassType()))
     if (IsStoredProp(instance, prop)) WriteProperty(instance, prop);
-  instance->DefineProperties(*this);
+  std::map<std::string, std::string> ancestorBinary;
+  if (FAncestor) ancestorBinary = BinaryPropertiesOf(FAncestor);
+  const auto* saved = FAncestorBinary;
+  FAncestorBinary = FAncestor ? &ancestorBinary : nullptr;
+  try {
+    instance->DefineProperties(*this);
+  } catch (...) {
+    FAncestorBinary = saved;
+    throw;
+  }
+  FAncestorBinary = saved;
 }
 
 void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
   const TTypeInfo* type = prop->PropType;
+  TPersistent* ancestor = FAncestor;
   switch (type->Kind) {
     case tkInteger: case tkChar: case tkEnumeration: case tkSet: {
       if (!prop->GetOrd) return;
       const int64_t value = GetOrdProp(instance, prop);
-      if (prop->Default != NoDefault && value == prop->Default) return;
+      if (ancestor ? value == GetOrdProp(ancestor, prop) : prop->Default != NoDefault && value == prop->Default)
+        return;
       WritePropName(prop->Name);
       if (type->Kind == tkInteger) {
         const TIntegerConsts* consts = FindIntegerConsts(type);
@@ -153,7 +240,7 @@ void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
     case tkFloat: {
       if (!prop->GetFloat) return;
       const long double value = GetFloatProp(instance, prop);
-      if (value == 0) return;
+      if (ancestor ? value == GetFloatProp(ancestor, prop) : value == 0) return;
       WritePropName(prop->Name);
       WriteFloat(value);
       return;
@@ -161,57 +248,56 @@ void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
     case tkString: case tkLString: case tkWString: {
       if (!prop->GetStr) return;
       const std::string value = GetStrProp(instance, prop);
-      if (value.empty()) return;
+      if (ancestor ? value == GetStrProp(ancestor, prop) : value.empty()) return;
       WritePropName(prop->Name);
       WriteString(value);
       return;
     }
-    case tkClass: {
-      if (!prop->GetObj) return;
-      TObject* value = GetObjectProp(instance, prop);
-      if (!value) {
-        const auto* component = dynamic_cast<const TComponent*>(instance);
-        const std::string kept = component ? component->UnresolvedReference(prop->Name) : "";
-        if (!kept.empty()) {
-          WritePropName(prop->Name);
-          WriteIdent(kept);
-        }
-        return;
-      }
-      if (auto* component = dynamic_cast<TComponent*>(value)) {
-        std::string name;
-        if (component->Owner() == FRoot || component == FRoot)
-          name = component->Name();
-        else if (component->Owner() && !component->Owner()->Name().empty() && !component->Name().empty())
-          name = component->Owner()->Name() + "." + component->Name();
-        if (name.empty()) return;
-        WritePropName(prop->Name);
-        WriteIdent(name);
-      } else if (auto* collection = dynamic_cast<TCollection*>(value)) {
-        WritePropName(prop->Name);
-        WriteCollection(*collection);
-      } else if (auto* persistent = dynamic_cast<TPersistent*>(value)) {
-        const std::string savedPath = FPropPath;
-        FPropPath += prop->Name + ".";
-        try {
-          WriteProperties(persistent);
-        } catch (...) {
-          FPropPath = savedPath;
-          throw;
-        }
-        FPropPath = savedPath;
-      }
+    case tkClass:
+      if (prop->GetObj) WriteObjectProperty(instance, prop);
       return;
-    }
     case tkMethod: {
       if (!prop->GetMeth) return;
-      const TMethod method = GetMethodProp(instance, prop);
-      if (!method.Code || method.Code->Name.empty()) return;
+      const std::string handler = HandlerName(GetMethodProp(instance, prop));
+      if (ancestor ? handler == HandlerName(GetMethodProp(ancestor, prop)) : handler.empty()) return;
       WritePropName(prop->Name);
-      WriteIdent(method.Code->Name);
+      WriteIdent(handler.empty() ? "nil" : handler);
       return;
     }
     default: return;
+  }
+}
+
+void TWriter::WriteObjectProperty(TPersistent* instance, PPropInfo prop) {
+  TObject* value = GetObjectProp(instance, prop);
+  TPersistent* ancestor = FAncestor;
+  TObject* ancestorValue = ancestor ? GetObjectProp(ancestor, prop) : nullptr;
+  if (!value || dynamic_cast<TComponent*>(value)) {
+    const Reference mine = ReferenceOf(instance, prop, FRoot);
+    if (ancestor ? mine.Key == ReferenceOf(ancestor, prop, FRootAncestor).Key : mine.Name.empty()) return;
+    WritePropName(prop->Name);
+    WriteIdent(mine.Name.empty() ? "nil" : mine.Name);
+  } else if (auto* collection = dynamic_cast<TCollection*>(value)) {
+    auto* ancestorCollection = dynamic_cast<TCollection*>(ancestorValue);
+    if (ancestor && ancestorCollection &&
+        CollectionBytes(*collection, FRoot) == CollectionBytes(*ancestorCollection, FRootAncestor))
+      return;
+    WritePropName(prop->Name);
+    WriteCollection(*collection);
+  } else if (auto* persistent = dynamic_cast<TPersistent*>(value)) {
+    // The sub-object is written against the ancestor's own sub-object.
+    const std::string savedPath = FPropPath;
+    FPropPath += prop->Name + ".";
+    FAncestor = ancestor ? dynamic_cast<TPersistent*>(ancestorValue) : nullptr;
+    try {
+      WriteProperties(persistent);
+    } catch (...) {
+      FPropPath = savedPath;
+      FAncestor = ancestor;
+      throw;
+    }
+    FPropPath = savedPath;
+    FAncestor = ancestor;
   }
 }
 
@@ -227,30 +313,88 @@ void TWriter::WritePrefix(uint8_t flags, int32_t childPos) {
 }
 
 void TWriter::WriteComponentData(TComponent* component) {
-  WritePrefix(0, 0);
+  auto* ancestor = dynamic_cast<TComponent*>(FAncestor);
+  const int64_t start = FStream.Position();
+  const bool placed = FAncestorList && FAncestorPos < static_cast<int>(FAncestorList->size());
+  uint8_t flags = ancestor ? ffInherited : 0;
+  // A child that is new, or inherited but moved, says where it stands among the
+  // ancestor's children.
+  if (placed && (!ancestor || (*FAncestorList)[FAncestorPos] != ancestor)) flags |= ffChildPos;
+  WritePrefix(flags, FChildPos);
   WriteStr(component->ClassName());
   WriteStr(component->Name());
+  const int64_t propertiesStart = FStream.Position();
+  if (placed) {
+    if (ancestor) ++FAncestorPos;
+    ++FChildPos;
+  }
   WriteProperties(component);
   WriteListEnd();
-  component->GetChildren([this](TComponent* child) { WriteComponent(child); }, FRoot);
+  WriteChildren(component, ancestor);
   WriteListEnd();
+  // An inherited component with nothing of its own is left out.
+  if (component != FRoot && flags == ffInherited && FStream.Position() == propertiesStart + 2) {
+    FStream.SetPosition(start);
+    FRolledBack = true;
+  }
+}
+
+void TWriter::WriteChildren(TComponent* component, TComponent* ancestor) {
+  const auto* savedList = FAncestorList;
+  const int savedPos = FAncestorPos, savedChildPos = FChildPos;
+  std::vector<TComponent*> ancestorChildren;
+  if (ancestor) ancestor->GetChildren([&](TComponent* child) { ancestorChildren.push_back(child); }, FRootAncestor);
+  FAncestorList = ancestor ? &ancestorChildren : nullptr;
+  FAncestorPos = FChildPos = 0;
+  const auto restore = [&] {
+    FAncestorList = savedList;
+    FAncestorPos = savedPos;
+    FChildPos = savedChildPos;
+  };
+  try {
+    component->GetChildren([this](TComponent* child) { WriteComponent(child); }, FRoot);
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+// The ancestor's child of the same name, when it is of a class the component
+// derives from.
+TComponent* TWriter::FindAncestor(const TComponent* component) const {
+  for (TComponent* candidate : *FAncestorList)
+    if (SameText(candidate->Name(), component->Name()))
+      return component->InheritsFrom(candidate->ClassType()) ? candidate : nullptr;
+  return nullptr;
 }
 
 void TWriter::WriteComponent(TComponent* component) {
+  TPersistent* savedAncestor = FAncestor;
+  if (FAncestorList) FAncestor = FindAncestor(component);
   component->SetStateFlag(csWriting, true);
   try {
     component->WriteState(*this);
   } catch (...) {
     component->SetStateFlag(csWriting, false);
+    FAncestor = savedAncestor;
     throw;
   }
   component->SetStateFlag(csWriting, false);
+  FAncestor = savedAncestor;
 }
 
-void TWriter::WriteRootComponent(TComponent* root) {
+void TWriter::WriteRootComponent(TComponent* root) { WriteDescendent(root, nullptr); }
+
+void TWriter::WriteDescendent(TComponent* root, TComponent* ancestor) {
   FRoot = root;
+  FRootAncestor = ancestor;
+  FAncestor = ancestor;
+  FRolledBack = false;
   WriteSignature();
   WriteComponent(root);
+  // Components left out may leave bytes behind the end.
+  if (FRolledBack && FStream.Size() > FStream.Position()) FStream.SetSize(FStream.Position());
 }
 
 }  // namespace kcl

@@ -2,6 +2,9 @@
 // TWriter: writes components and values to the binary component stream exactly as
 // Delphi 3 writes them: published properties in declaration order, ancestors first,
 // values equal to their defaults skipped, the smallest integer type chosen.
+// Below an inherited form only what differs from the ancestor form is written.
+#include <map>
+
 #include "kcl/classes/filer.h"
 
 namespace kcl {
@@ -12,6 +15,10 @@ public:
 
   // The root and everything it owns, with its signature.
   void WriteRootComponent(TComponent* root);
+  // The root as the differences from ancestor, the form it inherits from (an
+  // instance of the root's base class): components found by name in the ancestor
+  // are written as "inherited", and left out when nothing of theirs differs.
+  void WriteDescendent(TComponent* root, TComponent* ancestor);
   // One component (with its children) relative to Root(); no signature.
   void WriteComponent(TComponent* component);
   void WriteSignature();
@@ -42,10 +49,23 @@ public:
 
 private:
   void WriteProperty(TPersistent* instance, PPropInfo prop);
+  void WriteObjectProperty(TPersistent* instance, PPropInfo prop);
   void WritePropName(const std::string& name);
   void WriteSet(const TTypeInfo* setType, int64_t value);
+  void WriteChildren(TComponent* component, TComponent* ancestor);
+  TComponent* FindAncestor(const TComponent* component) const;
+  static std::map<std::string, std::string> BinaryPropertiesOf(TPersistent* object);
 
   std::string FPropPath;
+  TComponent* FRootAncestor = nullptr;
+  // The ancestor's children while a component that has an ancestor writes its own:
+  // the inherited ones are matched by name, the others placed by position.
+  const std::vector<TComponent*>* FAncestorList = nullptr;
+  int FAncestorPos = 0;
+  int FChildPos = 0;
+  bool FRolledBack = false;
+  // What the ancestor of the object being written defines as binary data.
+  const std::map<std::string, std::string>* FAncestorBinary = nullptr;
 };
 
 }  // namespace kcl

@@ -24,16 +24,18 @@ void TDataModule::GetChildren(const TGetChildProc& proc, TComponent*) {
 }
 
 void TDataModule::DefineProperties(TFiler& filer) {
-  // The position and size stand in for the component's design information.
-  const auto define = [&filer](const char* name, int& value) {
+  // The position and size stand in for the component's design information; an
+  // inherited data module writes those that differ from its ancestor's.
+  const auto* ancestor = dynamic_cast<const TDataModule*>(filer.Ancestor());
+  const auto define = [&filer](const char* name, int& value, const int* ancestorValue) {
     filer.DefineProperty(
         name, [&value](TReader& r) { value = r.ReadInteger(); }, [&value](TWriter& w) { w.WriteInteger(value); },
-        true);
+        !ancestorValue || value != *ancestorValue);
   };
-  define("Left", FDesignOffset.X);
-  define("Top", FDesignOffset.Y);
-  define("Height", FDesignSize.Y);
-  define("Width", FDesignSize.X);
+  define("Left", FDesignOffset.X, ancestor ? &ancestor->FDesignOffset.X : nullptr);
+  define("Top", FDesignOffset.Y, ancestor ? &ancestor->FDesignOffset.Y : nullptr);
+  define("Height", FDesignSize.Y, ancestor ? &ancestor->FDesignSize.Y : nullptr);
+  define("Width", FDesignSize.X, ancestor ? &ancestor->FDesignSize.X : nullptr);
 }
 
 void RegisterDataModule() { RegisterClasses({&TDataModule::StaticClass()}); }

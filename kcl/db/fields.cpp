@@ -96,9 +96,11 @@ void TField::SetSize(int v) {
 
 void TField::DefineProperties(TFiler& filer) {
   TComponent::DefineProperties(filer);
+  const auto* ancestor = dynamic_cast<const TField*>(filer.Ancestor());
   filer.DefineProperty(
       "AttributeSet", [this](TReader& reader) { FAttributeSet = reader.ReadString(); },
-      [this](TWriter& writer) { writer.WriteString(FAttributeSet); }, !FAttributeSet.empty());
+      [this](TWriter& writer) { writer.WriteString(FAttributeSet); },
+      ancestor ? FAttributeSet != ancestor->FAttributeSet : !FAttributeSet.empty());
 }
 
 KCL_CLASS_INFO(TStringField) {

@@ -2,6 +2,7 @@
 // back and says whether the bytes are the same.
 #include <QApplication>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -24,7 +25,10 @@ int main(int argc, char** argv) {
       result.Error = "Cannot open file " + std::string(argv[i]);
     } else {
       const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-      result = korvax::formcheck::CheckForm(bytes);
+      const std::string directory = std::filesystem::path(argv[i]).parent_path().string();
+      result = korvax::formcheck::CheckForm(bytes, [&directory](const std::string& form) {
+        return korvax::formcheck::AncestorInDirectory(directory.empty() ? "." : directory, form);
+      });
     }
     loaded += result.Loaded;
     identical += result.Identical;
