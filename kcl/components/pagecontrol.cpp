@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "kcl/classes/classbuilder.h"
+#include "kcl/components/imagelist.h"
 #include "kcl/components/publish.h"
 #include "kcl/controls/qtconvert.h"
 #include "kcl/graphics/ansitext.h"
@@ -40,20 +41,30 @@ KCL_CLASS_INFO(TTabSheet) {
 }
 
 KCL_CLASS_INFO(TPageControl) {
-  cls.property("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage);
+  using T = TPageControl;
+  cls.property("ActivePage", &T::ActivePage, &T::SetActivePage);
   Publish(cls, {"Align", "DragCursor", "DragMode", "Enabled", "Font"});
-  cls.property("HotTrack", &TPageControl::HotTrack, &TPageControl::SetHotTrack).Default(false);
-  cls.property("MultiLine", &TPageControl::MultiLine, &TPageControl::SetMultiLine).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
-  cls.property("TabHeight", &TPageControl::TabHeight, &TPageControl::SetTabHeight).Default(0);
+  cls.property("HotTrack", &T::HotTrack, &T::SetHotTrack).Default(false);
+  cls.property("Images", &T::Images, &T::SetImages, TImageList::StaticClass().ClassTypeInfo());
+  cls.property("MultiLine", &T::MultiLine, &T::SetMultiLine).Default(false);
+  cls.property("OwnerDraw", &T::OwnerDraw, &T::SetOwnerDraw).Default(false);
+  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.property("RaggedRight", &T::RaggedRight, &T::SetRaggedRight).Default(false);
+  cls.property("ScrollOpposite", &T::ScrollOpposite, &T::SetScrollOpposite).Default(false);
+  Publish(cls, {"ShowHint"});
+  cls.property("TabHeight", &T::TabHeight, &T::SetTabHeight).Default(0);
   Publish(cls, {"TabOrder"});
-  cls.property("TabStop", &TPageControl::TabStop, &TPageControl::SetTabStop).Default(true);
-  cls.property("TabWidth", &TPageControl::TabWidth, &TPageControl::SetTabWidth).Default(0);
+  cls.property("TabPosition", &T::TabPosition, &T::SetTabPosition).Default(tpTop);
+  cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
+  cls.property("TabWidth", &T::TabWidth, &T::SetTabWidth).Default(0);
   Publish(cls, {"Visible"});
-  cls.event("OnChange", &TPageControl::OnChange, TNotifyEventType());
-  cls.event("OnChanging", &TPageControl::OnChanging, TTabChangingEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove",
-                "OnMouseUp", "OnStartDrag"});
+  cls.event("OnChange", &T::OnChange, TNotifyEventType());
+  cls.event("OnChanging", &T::OnChanging, TTabChangingEventType());
+  Publish(cls, {"OnDragDrop", "OnDragOver"});
+  cls.event("OnDrawTab", &T::OnDrawTab, TDrawTabEventType());
+  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit"});
+  cls.event("OnGetImageIndex", &T::OnGetImageIndex, TTabGetImageEventType());
+  Publish(cls, {"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
 // --- TTabSheet
@@ -229,8 +240,28 @@ int TPageControl::TabRowHeight() const {
 }
 
 TRect TPageControl::DisplayRect() const {
-  const int top = TabRowHeight() + PageMargin;
-  return Rect(PageMargin, top, std::max(Width() - PageMargin, PageMargin), std::max(Height() - PageMargin, top));
+  const int tabs = TabRowHeight();
+  const int top = (FTabPosition == tpTop ? tabs : 0) + PageMargin;
+  const int bottom = Height() - PageMargin - (FTabPosition == tpBottom ? tabs : 0);
+  return Rect(PageMargin, top, std::max(Width() - PageMargin, PageMargin), std::max(bottom, top));
+}
+
+int TPageControl::TabBarTop() const { return FTabPosition == tpTop ? 0 : std::max(0, Height() - TabRowHeight()); }
+
+void TPageControl::SetImages(TCustomImageList* v) {
+  FImages = v;
+  if (v) v->FreeNotification(this);
+}
+
+void TPageControl::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FImages) FImages = nullptr;
+}
+
+void TPageControl::SetTabPosition(TTabPosition v) {
+  FTabPosition = v;
+  if (FTabBar) FTabBar->setShape(v == tpTop ? QTabBar::RoundedNorth : QTabBar::RoundedSouth);
+  LayoutPages();
 }
 
 TTabSheet* TPageControl::PageAtPos(TPoint p) const {
@@ -250,7 +281,7 @@ void TPageControl::SetBounds(int left, int top, int width, int height) {
 void TPageControl::LayoutPages() {
   const TRect r = DisplayRect();
   for (TTabSheet* page : FPages) page->SetBoundsRect(r);
-  if (FTabBar) FTabBar->setGeometry(0, 0, Width(), TabRowHeight());
+  if (FTabBar) FTabBar->setGeometry(0, TabBarTop(), Width(), TabRowHeight());
 }
 
 void TPageControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
@@ -314,7 +345,8 @@ void TPageControl::UpdateTabs() {
   FTabBar->setUsesScrollButtons(!FMultiLine);
   FTabBar->setStyleSheet(FTabWidth > 0 ? QString("QTabBar::tab { width: %1px; }").arg(FTabWidth) : QString());
   FTabBar->setCurrentIndex(FActivePage ? FActivePage->TabIndex() : -1);
-  FTabBar->setGeometry(0, 0, Width(), TabRowHeight());
+  FTabBar->setShape(FTabPosition == tpTop ? QTabBar::RoundedNorth : QTabBar::RoundedSouth);
+  FTabBar->setGeometry(0, TabBarTop(), Width(), TabRowHeight());
 }
 
 }  // namespace kcl

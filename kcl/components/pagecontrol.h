@@ -13,6 +13,7 @@
 namespace kcl {
 
 class TPageControl;
+class TCustomImageList;
 
 class TTabSheet : public TWinControl {
   KCL_CLASS(TTabSheet, TWinControl)
@@ -45,6 +46,14 @@ private:
 using TTabChangingEvent = TEvent<void(TObject* sender, bool& allowChange)>;
 const TTypeInfo* TTabChangingEventType();
 
+// What tab controls and page controls share: where the tabs are, and the events
+// of tabs drawn or given images by the program.
+KCL_ENUM(TTabPosition, tpTop, tpBottom)
+using TDrawTabEvent = TEvent<void(TWinControl* control, int tabIndex, const TRect& rect, bool active)>;
+using TTabGetImageEvent = TEvent<void(TObject* sender, int tabIndex, int& imageIndex)>;
+const TTypeInfo* TDrawTabEventType();
+const TTypeInfo* TTabGetImageEventType();
+
 class TPageControl : public TWinControl {
   KCL_CLASS(TPageControl, TWinControl)
 public:
@@ -66,6 +75,16 @@ public:
   void SetTabHeight(short v);
   short TabWidth() const { return FTabWidth; }
   void SetTabWidth(short v);
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* v);
+  bool OwnerDraw() const { return FOwnerDraw; }
+  void SetOwnerDraw(bool v) { FOwnerDraw = v; }
+  bool RaggedRight() const { return FRaggedRight; }
+  void SetRaggedRight(bool v) { FRaggedRight = v; }
+  bool ScrollOpposite() const { return FScrollOpposite; }
+  void SetScrollOpposite(bool v) { FScrollOpposite = v; }
+  TTabPosition TabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition v);
 
   // The part of the client area the pages fill.
   TRect DisplayRect() const;
@@ -74,7 +93,10 @@ public:
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
+  TDrawTabEvent OnDrawTab;
+  TTabGetImageEvent OnGetImageIndex;
 
+  void Notification(TComponent* component, TOperation operation) override;
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
   void SetChildOrder(TComponent* child, int order) override;
   void WndProc(TMessage& message) override;
@@ -95,6 +117,7 @@ private:
   void UpdateTabs();
   void LayoutPages();
   int TabRowHeight() const;
+  int TabBarTop() const;
   // A click on a tab: asks OnChanging, then shows the page and tells OnChange.
   void ClickTab(TTabSheet* page);
 
@@ -105,6 +128,9 @@ private:
   bool FMultiLine = false;
   short FTabHeight = 0;
   short FTabWidth = 0;
+  TCustomImageList* FImages = nullptr;
+  bool FOwnerDraw = false, FRaggedRight = false, FScrollOpposite = false;
+  TTabPosition FTabPosition = tpTop;
 };
 
 }  // namespace kcl

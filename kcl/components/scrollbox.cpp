@@ -89,7 +89,10 @@ TScrollingWinControl::TScrollingWinControl(TComponent* owner)
 TScrollingWinControl::~TScrollingWinControl() = default;
 
 void TScrollingWinControl::SetAutoScroll(bool v) {
+  if (v == FAutoScroll) return;
   FAutoScroll = v;
+  // The automatic ranges go with the automatic scrolling; a file read sets its own.
+  if (!v && !IsLoading()) FHorzScrollBar->FRange = FVertScrollBar->FRange = 0;
   UpdateScrollBars();
 }
 

@@ -12,14 +12,6 @@
 
 namespace kcl {
 
-class TTabControl;
-
-KCL_ENUM(TTabPosition, tpTop, tpBottom)
-
-using TDrawTabEvent = TEvent<void(TTabControl* control, int tabIndex, const TRect& rect, bool active)>;
-using TTabGetImageEvent = TEvent<void(TObject* sender, int tabIndex, int& imageIndex)>;
-const TTypeInfo* TDrawTabEventType();
-const TTypeInfo* TTabGetImageEventType();
 
 class TTabControl : public TCustomControl {
   KCL_CLASS(TTabControl, TCustomControl)

@@ -64,7 +64,7 @@ const TTypeInfo* TCloseQueryEventType() {
 }
 
 TCustomForm::TCustomForm(TComponent* owner)
-    : TWinControl(owner), FIcon(std::make_unique<TIcon>()), FCanvas(std::make_unique<TControlCanvas>(this)) {
+    : TScrollingWinControl(owner), FIcon(std::make_unique<TIcon>()), FCanvas(std::make_unique<TControlCanvas>(this)) {
   SetVisible(false);
   SetColor(clBtnFace);
   SetParentFont(false);
@@ -190,7 +190,7 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
-  if (v != FBorderStyle) FAutoScroll = v == bsSizeable || v == bsSizeToolWin;
+  if (v != FBorderStyle) SetAutoScroll(v == bsSizeable || v == bsSizeToolWin);
   FBorderStyle = v;
   UpdateWidgetGeometry();
 }

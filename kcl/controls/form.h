@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "kcl/components/scrollbox.h"
 #include "kcl/controls/controlcanvas.h"
-#include "kcl/controls/wincontrol.h"
 #include "kcl/graphics/icon.h"
 
 namespace kcl {
@@ -27,8 +27,10 @@ using TCloseQueryEvent = TEvent<void(TObject* sender, bool& canClose)>;
 const TTypeInfo* TCloseEventType();
 const TTypeInfo* TCloseQueryEventType();
 
-class TCustomForm : public TWinControl {
-  KCL_CLASS(TCustomForm, TWinControl)
+// A form carries the scroll bars of a scrolling control for its file's sake; its
+// window does not scroll.
+class TCustomForm : public TScrollingWinControl {
+  KCL_CLASS(TCustomForm, TScrollingWinControl)
 public:
   explicit TCustomForm(TComponent* owner);
   void BeforeDestruction() override;
@@ -54,9 +56,10 @@ public:
   void SetModalResult(TModalResult v) { FModalResult = v; }
   int PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int v) { FPixelsPerInch = v; }
-  // A sizeable form scrolls by default; changing the border style resets it.
-  bool AutoScroll() const { return FAutoScroll; }
-  void SetAutoScroll(bool v) { FAutoScroll = v; }
+  // A sizeable form scrolls by default; changing the border style resets
+  // AutoScroll. Such a form, or one with a scroll range, keeps its outer size in
+  // its file, any other its client size.
+  bool IsFormSizeStored() const;
   std::string HelpFile() const { return FHelpFile; }
   void SetHelpFile(const std::string& v) { FHelpFile = v; }
   TIcon* Icon() const { return FIcon.get(); }
@@ -146,7 +149,6 @@ private:
   TPosition FPosition = poDesigned;
   TModalResult FModalResult = mrNone;
   int FPixelsPerInch = 96;
-  bool FAutoScroll = true;
   std::string FHelpFile;
   std::unique_ptr<TIcon> FIcon;
   TMenuItem* FObjectMenuItem = nullptr;

@@ -13,9 +13,13 @@ namespace kcl {
 
 KCL_CLASS_INFO(TCustomForm) {}
 
+bool TCustomForm::IsFormSizeStored() const {
+  return AutoScroll() || HorzScrollBar()->Range() != 0 || VertScrollBar()->Range() != 0;
+}
+
 KCL_CLASS_INFO(TForm) {
   using T = TForm;
-  const auto formSizeStored = [](const TObject* o) { return static_cast<const T*>(o)->AutoScroll(); };
+  const auto formSizeStored = [](const TObject* o) { return static_cast<const T*>(o)->IsFormSizeStored(); };
   cls.republish("Width").Stored(formSizeStored);
   cls.republish("Height").Stored(formSizeStored);
   cls.property("ActiveControl", &T::ActiveControl, &T::SetActiveControl);
@@ -27,7 +31,7 @@ KCL_CLASS_INFO(TForm) {
     return form->AutoScroll() != (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
   });
   Publish(cls, {"Caption"});
-  const auto clientSizeStored = [](const TObject* o) { return !static_cast<const T*>(o)->AutoScroll(); };
+  const auto clientSizeStored = [](const TObject* o) { return !static_cast<const T*>(o)->IsFormSizeStored(); };
   cls.property("ClientHeight", &T::ClientHeight, &T::SetClientHeight).Stored(clientSizeStored);
   cls.property("ClientWidth", &T::ClientWidth, &T::SetClientWidth).Stored(clientSizeStored);
   Publish(cls, {"Ctl3D"});

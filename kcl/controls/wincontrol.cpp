@@ -11,7 +11,9 @@
 
 namespace kcl {
 
-KCL_CLASS_INFO(TWinControl) {}
+KCL_CLASS_INFO(TWinControl) {
+  cls.property("HelpContext", &TWinControl::HelpContext, &TWinControl::SetHelpContext, THelpContextType()).Default(0);
+}
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 

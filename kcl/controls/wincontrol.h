@@ -94,9 +94,9 @@ private:
   bool FTabStop = false;
   bool FCtl3D = true;
   bool FParentCtl3D = true;
-  int32_t FHelpContext = 0;
   TImeMode FImeMode = imDontCare;
   std::string FImeName;
+  int32_t FHelpContext = 0;
   int FAlignLevel = 0;
   bool FAligning = false;
 };

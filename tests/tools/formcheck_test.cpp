@@ -48,6 +48,19 @@ TEST(FormCheck, EverySampleFormComesBackByteForByte) {
   }
 }
 
+// Forms written the way applications' forms look (menus, page controls, grids,
+// data modules, bitmaps, list views, status bars, ...) load and come back whole.
+TEST(FormCheck, OwnSampleFormsComeBackByteForByte) {
+  korvax::designer::RegisterCatalogueClasses();
+  int checked = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(KORVAX_TEST_DATA) + "/forms/samples")) {
+    const TFormCheckResult result = CheckForm(FormFile(korvax::test::ReadFileBytes(entry.path().string())));
+    EXPECT_TRUE(result.Loaded && result.Identical) << ResultLine(entry.path().string(), result);
+    ++checked;
+  }
+  EXPECT_GE(checked, 10);
+}
+
 // The unit beside a form names its base class; without a unit, the smallest form
 // holding every inherited component is taken. Without an ancestor the form does
 // not load.

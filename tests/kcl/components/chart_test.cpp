@@ -70,7 +70,7 @@ TPoint Center(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Botto
 }  // namespace
 
 TEST(Charts, PublishTeeChartsPropertiesInItsOrder) {
-  const std::string control = "Name Tag Left Top Width Height Cursor Hint ";
+  const std::string control = "Name Tag Left Top Width Height Cursor Hint HelpContext ";
   EXPECT_EQ(DeclaredPropNames(&TChart::StaticClass()),
             control +
                 "AxisVisible BackColor BottomAxis Chart3DPercent ClipPoints Frame LeftAxis Legend MaxPointsPerPage "

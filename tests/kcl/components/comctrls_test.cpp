@@ -35,31 +35,32 @@ QPoint TabCenter(TPageControl* pc, int tab) {
 
 TEST(CommonControls, PublishTheirPropertiesUnderDelphisNames) {
   EXPECT_EQ(ListedPropNames(&TTabSheet::StaticClass()),
-            "Caption Cursor DragMode Enabled Font Height Hint ImageIndex Left Name OnDragDrop OnDragOver OnEndDrag "
+            "Caption Cursor DragMode Enabled Font Height HelpContext Hint ImageIndex Left Name OnDragDrop OnDragOver OnEndDrag "
             "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnStartDrag PageIndex ParentFont ParentShowHint PopupMenu "
             "ShowHint TabVisible Tag Top Visible Width");
   EXPECT_EQ(ListedPropNames(&TPageControl::StaticClass()),
-            "ActivePage Align Cursor DragCursor DragMode Enabled Font Height Hint HotTrack Left MultiLine Name "
-            "OnChange OnChanging OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp "
-            "OnStartDrag ParentFont ParentShowHint PopupMenu ShowHint TabHeight TabOrder TabStop TabWidth Tag Top Visible "
-            "Width");
+            "ActivePage Align Cursor DragCursor DragMode Enabled Font Height HelpContext Hint HotTrack Images Left "
+            "MultiLine Name OnChange OnChanging OnDragDrop OnDragOver OnDrawTab OnEndDrag OnEnter OnExit "
+            "OnGetImageIndex OnMouseDown OnMouseMove OnMouseUp OnStartDrag OwnerDraw ParentFont ParentShowHint "
+            "PopupMenu RaggedRight ScrollOpposite ShowHint TabHeight TabOrder TabPosition TabStop TabWidth Tag Top "
+            "Visible Width");
   EXPECT_EQ(ListedPropNames(&TStatusBar::StaticClass()),
-            "Align Cursor DragCursor DragMode Enabled Font Height Hint Left Name OnClick OnDblClick OnDragDrop "
+            "Align Cursor DragCursor DragMode Enabled Font Height HelpContext Hint Left Name OnClick OnDblClick OnDragDrop "
             "OnDragOver OnDrawPanel OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag Panels "
             "ParentFont ParentShowHint PopupMenu ShowHint SimplePanel SimpleText SizeGrip Tag Top Visible Width");
   EXPECT_EQ(ListedPropNames(&TStatusPanel::StaticClass()), "Alignment Bevel Style Text Width");
   EXPECT_EQ(ListedPropNames(&THeaderControl::StaticClass()),
-            "Align Cursor DragCursor DragMode Enabled Font Height Hint HotTrack Left Name OnDragDrop OnDragOver "
+            "Align Cursor DragCursor DragMode Enabled Font Height HelpContext Hint HotTrack Left Name OnDragDrop OnDragOver "
             "OnDrawSection OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnResize OnSectionClick OnSectionResize "
             "OnSectionTrack OnStartDrag ParentFont ParentShowHint PopupMenu Sections ShowHint Tag Top Visible Width");
   EXPECT_EQ(ListedPropNames(&THeaderSection::StaticClass()), "Alignment AllowClick MaxWidth MinWidth Style Text Width");
   EXPECT_EQ(ListedPropNames(&TAnimate::StaticClass()),
             "Active Align AutoSize Center Color CommonAVI Cursor FileName FrameCount FrameHeight FrameWidth Height "
-            "Hint Left Name OnClose OnOpen OnStart OnStop Open ParentColor ParentShowHint PopupMenu Repetitions ShowHint "
+            "HelpContext Hint Left Name OnClose OnOpen OnStart OnStop Open ParentColor ParentShowHint PopupMenu Repetitions ShowHint "
             "StartFrame StopFrame Tag Timers Top Transparent Visible Width");
   EXPECT_EQ(ListedPropNames(&TColorGrid::StaticClass()),
             "BackgroundEnabled BackgroundIndex ClickEnablesColor Ctl3D Cursor DragCursor DragMode Enabled Font "
-            "ForegroundEnabled ForegroundIndex GridOrdering Height Hint Left Name OnChange OnClick OnDragDrop "
+            "ForegroundEnabled ForegroundIndex GridOrdering Height HelpContext Hint Left Name OnChange OnClick OnDragDrop "
             "OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp "
             "OnStartDrag ParentCtl3D ParentFont ParentShowHint PopupMenu Selection ShowHint TabOrder TabStop Tag Top Visible "
             "Width");
@@ -258,6 +259,18 @@ TEST(CommonControls, ClickingATabAsksOnChangingThenSwitchesPages) {
   sheet1->Free();
   EXPECT_EQ(pages->ActivePage(), sheet2);
   EXPECT_EQ(pages->PageCount(), 1);
+
+  // Tabs below the pages: the pages start at the top, the row ends at the bottom.
+  const TRect above = pages->DisplayRect();
+  pages->SetTabPosition(tpBottom);
+  const TRect below = pages->DisplayRect();
+  EXPECT_LT(below.Top, above.Top);
+  EXPECT_EQ(below.Height(), above.Height());
+  EXPECT_EQ(bar->geometry().bottom() + 1, pages->Height());
+  EXPECT_EQ(sheet2->BoundsRect(), below);
+  const QPoint tab = bar->mapTo(pages->Widget(), TabCenter(pages, 0));
+  EXPECT_EQ(pages->PageAtPos({tab.x(), tab.y()}), sheet2);
+  EXPECT_EQ(pages->PageAtPos({tab.x(), 5}), nullptr);
 }
 
 TEST(CommonControls, StatusBarLaysOutPanelsOrOneSimplePanel) {

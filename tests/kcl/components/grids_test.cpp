@@ -19,7 +19,7 @@ using namespace win32controls_test;
 namespace {
 
 const std::string DrawGridDeclared =
-    "Name Tag Left Top Width Height Cursor Hint Align BorderStyle Color ColCount Ctl3D DefaultColWidth "
+    "Name Tag Left Top Width Height Cursor Hint HelpContext Align BorderStyle Color ColCount Ctl3D DefaultColWidth "
     "DefaultRowHeight DefaultDrawing DragCursor DragMode Enabled FixedColor FixedCols RowCount FixedRows Font "
     "GridLineWidth Options ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ScrollBars ShowHint TabOrder "
     "TabStop Visible OnClick OnColumnMoved OnDblClick OnDragDrop OnDragOver OnDrawCell OnEndDrag OnEnter OnExit "

@@ -53,28 +53,29 @@ std::vector<std::string> SortedNames(TClass cls) {
 }
 
 const std::string ControlProps = "Name Tag Left Top Width Height Cursor Hint ";
+const std::string WinControlProps = ControlProps + "HelpContext ";
 const std::string EditEvents =
     "OnChange OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp "
     "OnMouseDown OnMouseMove OnMouseUp OnStartDrag";
 
 // Delphi 3's published properties of each class in declaration order.
 const std::map<std::string, std::string> DeclaredOrder = {
-    {"TScrollBar", ControlProps + "Align Ctl3D DragCursor DragMode Enabled Kind LargeChange Max Min PageSize "
+    {"TScrollBar", WinControlProps + "Align Ctl3D DragCursor DragMode Enabled Kind LargeChange Max Min PageSize "
                                   "ParentCtl3D ParentShowHint PopupMenu Position ShowHint SmallChange TabOrder TabStop "
                                   "Visible OnChange OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown "
                                   "OnKeyPress OnKeyUp OnScroll OnStartDrag"},
-    {"TMaskEdit", ControlProps + "AutoSelect AutoSize BorderStyle CharCase Color Ctl3D DragCursor DragMode Enabled "
+    {"TMaskEdit", WinControlProps + "AutoSelect AutoSize BorderStyle CharCase Color Ctl3D DragCursor DragMode Enabled "
                                  "EditMask Font ImeMode ImeName MaxLength ParentColor ParentCtl3D ParentFont "
                                  "ParentShowHint PasswordChar PopupMenu ReadOnly ShowHint TabOrder TabStop Text "
                                  "Visible " + EditEvents},
     {"TShape", ControlProps + "Align Brush DragCursor DragMode Enabled ParentShowHint Pen Shape ShowHint Visible "
                               "OnDragDrop OnDragOver OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
-    {"TScrollBox", ControlProps + "HorzScrollBar VertScrollBar Align AutoScroll BorderStyle DragCursor DragMode "
+    {"TScrollBox", WinControlProps + "HorzScrollBar VertScrollBar Align AutoScroll BorderStyle DragCursor DragMode "
                                   "Enabled Color Ctl3D Font ParentColor ParentCtl3D ParentFont ParentShowHint "
                                   "PopupMenu ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop "
                                   "OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnResize "
                                   "OnStartDrag"},
-    {"TStaticText", ControlProps + "Align Alignment AutoSize BorderStyle Caption Color DragCursor DragMode Enabled "
+    {"TStaticText", WinControlProps + "Align Alignment AutoSize BorderStyle Caption Color DragCursor DragMode Enabled "
                                    "FocusControl Font ParentColor ParentFont ParentShowHint PopupMenu ShowAccelChar "
                                    "ShowHint TabOrder TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver "
                                    "OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
@@ -82,31 +83,31 @@ const std::map<std::string, std::string> DeclaredOrder = {
     {"TPaintBox", ControlProps + "Align Color DragCursor DragMode Enabled Font ParentColor ParentFont "
                                  "ParentShowHint PopupMenu ShowHint Visible OnClick OnDblClick OnDragDrop OnDragOver "
                                  "OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnPaint OnStartDrag"},
-    {"TMediaPlayer", ControlProps + "ColoredButtons Enabled EnabledButtons VisibleButtons AutoEnable AutoOpen "
+    {"TMediaPlayer", WinControlProps + "ColoredButtons Enabled EnabledButtons VisibleButtons AutoEnable AutoOpen "
                                     "AutoRewind DeviceType Display FileName Shareable Visible ParentShowHint "
                                     "ShowHint PopupMenu TabOrder TabStop OnClick OnEnter OnExit OnPostClick OnNotify"},
-    {"TFileListBox", ControlProps + "Align Color Ctl3D DragCursor DragMode Enabled ExtendedSelect FileEdit "
+    {"TFileListBox", WinControlProps + "Align Color Ctl3D DragCursor DragMode Enabled ExtendedSelect FileEdit "
                                     "FileType Font ImeMode ImeName IntegralHeight ItemHeight Mask MultiSelect "
                                     "ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowGlyphs ShowHint "
                                     "TabOrder TabStop Visible " + EditEvents},
-    {"TDirectoryListBox", ControlProps + "Align Color Columns Ctl3D DirLabel DragCursor DragMode Enabled FileList "
+    {"TDirectoryListBox", WinControlProps + "Align Color Columns Ctl3D DirLabel DragCursor DragMode Enabled FileList "
                                          "Font ImeMode ImeName IntegralHeight ItemHeight ParentColor ParentCtl3D "
                                          "ParentFont ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible " +
                                          EditEvents},
-    {"TDriveComboBox", ControlProps + "Color Ctl3D DirList DragMode DragCursor Enabled Font ImeMode ImeName "
+    {"TDriveComboBox", WinControlProps + "Color Ctl3D DirList DragMode DragCursor Enabled Font ImeMode ImeName "
                                       "ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint TabOrder "
                                       "TabStop TextCase Visible OnChange OnClick OnDblClick OnDragDrop OnDragOver "
                                       "OnDropDown OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnStartDrag"},
-    {"TFilterComboBox", ControlProps + "Color Ctl3D DragMode DragCursor Enabled FileList Filter Font ImeMode "
+    {"TFilterComboBox", WinControlProps + "Color Ctl3D DragMode DragCursor Enabled FileList Filter Font ImeMode "
                                        "ImeName ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint "
                                        "TabOrder TabStop Visible OnChange OnClick OnDblClick OnDragDrop OnDragOver "
                                        "OnDropDown OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnStartDrag"},
-    {"TPage", ControlProps + "Caption TabOrder Visible"},
-    {"TNotebook", ControlProps + "ActivePage Align Color Ctl3D DragCursor DragMode Font Enabled PageIndex Pages "
+    {"TPage", WinControlProps + "Caption TabOrder Visible"},
+    {"TNotebook", WinControlProps + "ActivePage Align Color Ctl3D DragCursor DragMode Font Enabled PageIndex Pages "
                                  "ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint TabOrder "
                                  "TabStop Visible OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
                                  "OnMouseDown OnMouseMove OnMouseUp OnPageChanged OnStartDrag"},
-    {"TOutline", ControlProps + "Lines OutlineStyle OnExpand OnCollapse Options Style ItemHeight OnDrawItem Align "
+    {"TOutline", WinControlProps + "Lines OutlineStyle OnExpand OnCollapse Options Style ItemHeight OnDrawItem Align "
                                 "Enabled Font Color ParentColor ParentCtl3D Ctl3D TabOrder TabStop Visible OnClick "
                                 "DragMode DragCursor OnDragDrop OnDragOver OnEndDrag OnStartDrag OnEnter OnExit "
                                 "OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp OnDblClick "
@@ -114,21 +115,21 @@ const std::map<std::string, std::string> DeclaredOrder = {
                                 "PictureLeaf ParentFont ParentShowHint ShowHint PopupMenu ScrollBars"},
     {"TGauge", ControlProps + "Align Color Enabled Kind Font BorderStyle ForeColor BackColor MinValue MaxValue "
                               "ParentColor ParentFont ParentShowHint PopupMenu Progress ShowHint ShowText Visible"},
-    {"TSpinButton", ControlProps + "Align Ctl3D DownGlyph DownNumGlyphs DragCursor DragMode Enabled FocusControl "
+    {"TSpinButton", WinControlProps + "Align Ctl3D DownGlyph DownNumGlyphs DragCursor DragMode Enabled FocusControl "
                                    "ParentCtl3D ParentShowHint PopupMenu ShowHint TabOrder TabStop UpGlyph "
                                    "UpNumGlyphs Visible OnDownClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
                                    "OnStartDrag OnUpClick"},
-    {"TSpinEdit", ControlProps + "AutoSelect AutoSize Color Ctl3D DragCursor DragMode EditorEnabled Enabled Font "
+    {"TSpinEdit", WinControlProps + "AutoSelect AutoSize Color Ctl3D DragCursor DragMode EditorEnabled Enabled Font "
                                  "Increment MaxLength MaxValue MinValue ParentColor ParentCtl3D ParentFont "
                                  "ParentShowHint PopupMenu ReadOnly ShowHint TabOrder TabStop Value Visible " +
                                  EditEvents},
-    {"TDirectoryOutline", ControlProps + "Align BorderStyle Color Ctl3D Directory Drive DragCursor DragMode Enabled "
+    {"TDirectoryOutline", WinControlProps + "Align BorderStyle Color Ctl3D Directory Drive DragCursor DragMode Enabled "
                                          "Font ItemHeight Options ParentColor ParentCtl3D ParentFont ParentShowHint "
                                          "PictureClosed PictureLeaf PictureOpen PopupMenu ScrollBars Style ShowHint "
                                          "TabOrder TabStop TextCase Visible OnChange OnClick OnCollapse OnDblClick "
                                          "OnDragDrop OnDragOver OnDrawItem OnEndDrag OnEnter OnExit OnExpand "
                                          "OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
-    {"TCalendar", ControlProps + "Align BorderStyle CalendarDate Color Ctl3D Day DragCursor DragMode Enabled Font "
+    {"TCalendar", WinControlProps + "Align BorderStyle CalendarDate Color Ctl3D Day DragCursor DragMode Enabled Font "
                                  "GridLineWidth Month ParentColor ParentFont ParentShowHint PopupMenu ReadOnly "
                                  "ShowHint StartOfWeek TabOrder TabStop UseCurrentDate Visible Year OnClick OnChange "
                                  "OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress "

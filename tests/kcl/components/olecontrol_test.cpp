@@ -47,13 +47,13 @@ void ReadBinary(TComponent* root, const std::string& binary) {
 
 TEST(OleControls, PublishWhatTheirImportedWrappersPublish) {
   EXPECT_EQ(DeclaredPropNames(&TVtChart::StaticClass()),
-            "Name Tag Left Top Width Height Cursor Hint TabStop Align DragCursor DragMode ParentShowHint PopupMenu "
+            "Name Tag Left Top Width Height Cursor Hint HelpContext TabStop Align DragCursor DragMode ParentShowHint PopupMenu "
             "ShowHint TabOrder Visible OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnStartDrag");
   EXPECT_EQ(ListedPropNames(&TVtChart::StaticClass()),
-            "Align Cursor DragCursor DragMode Height Hint Left Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
+            "Align Cursor DragCursor DragMode Height HelpContext Hint Left Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
             "OnStartDrag ParentShowHint PopupMenu ShowHint TabOrder TabStop Tag Top Visible Width");
-  EXPECT_EQ(DeclaredPropNames(&TVSSpell::StaticClass()), "Name Tag Left Top Width Height Cursor Hint");
-  EXPECT_EQ(ListedPropNames(&TVSSpell::StaticClass()), "Cursor Height Hint Left Name Tag Top Width");
+  EXPECT_EQ(DeclaredPropNames(&TVSSpell::StaticClass()), "Name Tag Left Top Width Height Cursor Hint HelpContext");
+  EXPECT_EQ(ListedPropNames(&TVSSpell::StaticClass()), "Cursor Height HelpContext Hint Left Name Tag Top Width");
 }
 
 TEST(OleControls, FreshlyPlacedControlsWriteTheirBoundsOnly) {

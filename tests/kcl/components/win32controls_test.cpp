@@ -17,26 +17,27 @@ using namespace win32controls_test;
 namespace {
 
 const std::string Control = "Name Tag Left Top Width Height Cursor Hint ";
+const std::string WinControl = Control + "HelpContext ";
 
 const std::map<std::string, std::string> DeclaredOrder = {
-    {"TProgressBar", Control + "Align Enabled Min Max ParentShowHint PopupMenu Position Step ShowHint TabOrder "
+    {"TProgressBar", WinControl + "Align Enabled Min Max ParentShowHint PopupMenu Position Step ShowHint TabOrder "
                                "TabStop Visible OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown "
                                "OnMouseMove OnMouseUp OnStartDrag"},
-    {"TTrackBar", Control + "Ctl3D DragCursor DragMode Enabled LineSize Max Min Orientation ParentCtl3D "
+    {"TTrackBar", WinControl + "Ctl3D DragCursor DragMode Enabled LineSize Max Min Orientation ParentCtl3D "
                             "ParentShowHint PageSize PopupMenu Frequency Position SelEnd SelStart ShowHint TabOrder "
                             "TabStop TickMarks TickStyle Visible OnChange OnDragDrop OnDragOver OnEndDrag OnEnter "
                             "OnExit OnKeyDown OnKeyPress OnKeyUp OnStartDrag"},
-    {"TUpDown", Control + "AlignButton Associate ArrowKeys Enabled Min Max Increment Orientation ParentShowHint "
+    {"TUpDown", WinControl + "AlignButton Associate ArrowKeys Enabled Min Max Increment Orientation ParentShowHint "
                           "PopupMenu Position ShowHint TabOrder TabStop Thousands Visible Wrap OnChanging OnClick "
                           "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp"},
-    {"THotKey", Control + "AutoSize Enabled HotKey InvalidKeys Modifiers ParentShowHint PopupMenu ShowHint "
+    {"THotKey", WinControl + "AutoSize Enabled HotKey InvalidKeys Modifiers ParentShowHint PopupMenu ShowHint "
                           "TabOrder TabStop Visible OnEnter OnExit"},
-    {"TTabControl", Control + "Align DragCursor DragMode Enabled Font HotTrack Images MultiLine OwnerDraw ParentFont "
+    {"TTabControl", WinControl + "Align DragCursor DragMode Enabled Font HotTrack Images MultiLine OwnerDraw ParentFont "
                               "ParentShowHint PopupMenu RaggedRight ScrollOpposite ShowHint TabHeight TabOrder "
                               "TabPosition Tabs TabIndex TabStop TabWidth Visible OnChange OnChanging OnDragDrop "
                               "OnDragOver OnDrawTab OnEndDrag OnEnter OnExit OnGetImageIndex OnMouseDown "
                               "OnMouseMove OnMouseUp OnStartDrag"},
-    {"TTreeView", Control + "ShowButtons BorderStyle DragCursor ShowLines ShowRoot ReadOnly RightClickSelect "
+    {"TTreeView", WinControl + "ShowButtons BorderStyle DragCursor ShowLines ShowRoot ReadOnly RightClickSelect "
                             "DragMode HideSelection Indent Items OnEditing OnEdited OnExpanding OnExpanded "
                             "OnCollapsing OnCompare OnCollapsed OnChanging OnChange OnDeletion OnGetImageIndex "
                             "OnGetSelectedIndex Align Enabled Font Color ParentColor ParentCtl3D Ctl3D SortType "
@@ -46,12 +47,12 @@ const std::map<std::string, std::string> DeclaredOrder = {
     {"TImageList",
      "Name Tag BlendColor BkColor AllocBy DrawingStyle Height ImageType Masked OnChange ShareImages "
      "Width"},
-    {"TDateTimePicker", Control + "CalAlignment Date Time ShowCheckbox Checked Color DateFormat DateMode DragCursor "
+    {"TDateTimePicker", WinControl + "CalAlignment Date Time ShowCheckbox Checked Color DateFormat DateMode DragCursor "
                                   "DragMode Enabled Font ImeMode ImeName Kind MaxDate MinDate ParseInput ParentColor "
                                   "ParentFont ParentShowHint PopupMenu ShowHint TabStop Visible OnClick "
                                   "OnCloseUp OnChange OnDropDown OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
                                   "OnKeyDown OnKeyPress OnKeyUp OnStartDrag OnUserInput"},
-    {"TToolBar", Control + "Align ButtonHeight ButtonWidth Caption Color Ctl3D DisabledImages DragCursor DragMode "
+    {"TToolBar", WinControl + "Align ButtonHeight ButtonWidth Caption Color Ctl3D DisabledImages DragCursor DragMode "
                            "EdgeBorders EdgeInner EdgeOuter Enabled Flat Font HotImages Images Indent ParentColor "
                            "ParentFont ParentShowHint PopupMenu ShowCaptions ShowHint TabOrder TabStop Visible "
                            "Wrapable OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown "
@@ -59,7 +60,7 @@ const std::map<std::string, std::string> DeclaredOrder = {
     {"TToolButton", Control + "AllowAllUp Caption Down DragCursor DragMode DropdownMenu Enabled Grouped ImageIndex "
                               "Indeterminate Marked ParentShowHint PopupMenu Wrap ShowHint Style Visible OnClick "
                               "OnDragDrop OnDragOver OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
-    {"TCoolBar", Control + "Align Bands Color Ctl3D DragCursor DragMode EdgeBorders EdgeInner EdgeOuter Enabled "
+    {"TCoolBar", WinControl + "Align Bands Color Ctl3D DragCursor DragMode EdgeBorders EdgeInner EdgeOuter Enabled "
                            "FixedSize FixedOrder Font Images ParentColor ParentFont ParentShowHint PopupMenu "
                            "ShowHint ShowText Vertical Visible OnChange OnClick OnDragDrop OnDragOver OnEndDrag "
                            "OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag"},
@@ -91,7 +92,7 @@ TEST(Win32Controls, PublishDelphisPropertiesInDelphisOrder) {
     EXPECT_EQ(DeclaredPropNames(name == "TCoolBand" ? &TCoolBand::StaticClass() : FindClass(name)), order);
   }
   EXPECT_EQ(ListedPropNames(&TProgressBar::StaticClass()),
-            "Align Cursor Enabled Height Hint Left Max Min Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
+            "Align Cursor Enabled Height HelpContext Hint Left Max Min Name OnDragDrop OnDragOver OnEndDrag OnEnter OnExit "
             "OnMouseDown OnMouseMove OnMouseUp OnStartDrag ParentShowHint PopupMenu Position ShowHint Step TabOrder "
             "TabStop Tag Top Visible Width");
   // Types the object inspector and the handlers it writes go by.

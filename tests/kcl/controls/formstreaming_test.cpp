@@ -87,7 +87,7 @@ std::string SamplePath(const std::string& relative) {
 
 TEST(FormStreaming, PublishesTheFormsPropertiesInTheFrameworksOrder) {
   EXPECT_EQ(korvax::test::DeclaredPropNames(&TForm::StaticClass()),
-            "Name Tag Left Top Width Height Cursor Hint ActiveControl BorderIcons BorderStyle AutoScroll Caption "
+            "Name Tag Left Top Width Height Cursor Hint HelpContext HorzScrollBar VertScrollBar ActiveControl BorderIcons BorderStyle AutoScroll Caption "
             "ClientHeight ClientWidth Ctl3D Color Enabled Font FormStyle HelpFile Icon KeyPreview Menu "
             "ObjectMenuItem ParentFont PixelsPerInch PopupMenu Position PrintScale Scaled ShowHint Visible "
             "WindowState WindowMenu OnActivate OnClick OnClose OnCloseQuery OnCreate OnDblClick OnDestroy "
@@ -115,6 +115,17 @@ TEST(FormStreaming, SizeIsWrittenAsTheBorderStyleWants) {
   EXPECT_EQ(text.find("  Width ="), std::string::npos);
   EXPECT_NE(text.find("  BorderStyle = bsDialog\r\n  Caption = 'Form1'\r\n  ClientHeight = "), std::string::npos) << text;
   EXPECT_NE(text.find("  ClientWidth = 250\r\n"), std::string::npos) << text;
+
+  // A scroll range of its own makes it keep its outer size again; turning the
+  // automatic scrolling on and off drops the range.
+  form->HorzScrollBar()->SetRange(400);
+  text = TextOf(WriteFormFile(form.get()));
+  EXPECT_NE(text.find("  Height = 200\r\n  HorzScrollBar.Range = 400\r\n  BorderStyle = bsDialog\r\n"),
+            std::string::npos) << text;
+  EXPECT_EQ(text.find("ClientWidth"), std::string::npos) << text;
+  form->SetAutoScroll(true);
+  form->SetAutoScroll(false);
+  EXPECT_EQ(form->HorzScrollBar()->Range(), 0);
 }
 
 TEST(FormStreaming, ClientHeightReadBeforeTheMenuIsKept) {

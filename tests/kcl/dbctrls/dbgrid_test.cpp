@@ -21,7 +21,7 @@ using namespace dbtest;
 
 namespace {
 
-const std::string Inherited = "Name Tag Left Top Width Height Cursor Hint ";
+const std::string Inherited = "Name Tag Left Top Width Height Cursor Hint HelpContext ";
 const std::string HostHeader = "object Host: TCtrlHost\r\n  Left = 0\r\n  Top = 0\r\n  Width = 0\r\n  Height = 0\r\n";
 const std::string TitleFont =
     "  TitleFont.Charset = DEFAULT_CHARSET\r\n  TitleFont.Color = clWindowText\r\n  TitleFont.Height = -11\r\n"

@@ -80,14 +80,15 @@ KCL_CLASS_INFO(TReportRoot) {}
 
 TEST(Reports, PublishQuickReportsProperties) {
   const std::string control = "Name Tag Left Top Width Height Cursor Hint ";
+  const std::string winControl = control + "HelpContext ";
   EXPECT_EQ(DeclaredPropNames(&TQuickReport::StaticClass()),
-            control + "Columns DataSet Description DisplayPrintDialog Font Frame Options Orientation PaperSize "
+            winControl + "Columns DataSet Description DisplayPrintDialog Font Frame Options Orientation PaperSize "
                       "PrintIfEmpty ReportTitle ShowProgress SnapToGrid Units Zoom AfterPreview AfterPrint "
                       "BeforePrint OnEndPage OnNeedData OnPreview OnStartPage");
   const std::string band = "AlignToBottom BandType Color Enabled Font ForceNewColumn ForceNewPage Frame LinkBand "
                            "ParentFont AfterPrint BeforePrint";
-  EXPECT_EQ(DeclaredPropNames(&TQRBand::StaticClass()), control + band);
-  EXPECT_EQ(DeclaredPropNames(&TQRGroup::StaticClass()), control + band + " Expression FooterBand Master");
+  EXPECT_EQ(DeclaredPropNames(&TQRBand::StaticClass()), winControl + band);
+  EXPECT_EQ(DeclaredPropNames(&TQRGroup::StaticClass()), winControl + band + " Expression FooterBand Master");
   EXPECT_EQ(DeclaredPropNames(&TQRDetailLink::StaticClass()),
             "Name Tag DataSet DetailBand FooterBand HeaderBand Master PrintBefore OnNeedData");
   EXPECT_EQ(DeclaredPropNames(&TQRLabel::StaticClass()),
@@ -104,7 +105,7 @@ TEST(Reports, PublishQuickReportsProperties) {
             control + "Alignment AlignToBand AutoSize Color Data Font Frame ParentFont Text Transparent OnPrint");
   EXPECT_EQ(DeclaredPropNames(&TQRShape::StaticClass()), control + "Brush Pen Shape");
   EXPECT_EQ(DeclaredPropNames(&TQRPreview::StaticClass()),
-            control + "Align DragCursor DragMode Enabled ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible "
+            winControl + "Align DragCursor DragMode Enabled ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible "
                       "OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove "
                       "OnMouseUp OnPageAvailable OnProgressUpdate OnStartDrag PageNumber Zoom");
   EXPECT_EQ(DeclaredPropNames(&TQRFrame::StaticClass()), "Color DrawBottom DrawLeft DrawRight DrawTop Style Width");
