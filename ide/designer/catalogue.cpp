@@ -63,6 +63,7 @@
 #include "kcl/db/database.h"
 #include "kcl/db/db.h"
 #include "kcl/db/ibevents.h"
+#include "kcl/db/report.h"
 #include "kcl/db/updatesql.h"
 #include "kcl/dbctrls/datacontrols.h"
 #include "kcl/dbctrls/dbctrlgrid.h"
@@ -71,6 +72,7 @@
 #include "kcl/dbctrls/dbctrls.h"
 #include "kcl/dbctrls/dbimage.h"
 #include "kcl/dbctrls/dbnavigator.h"
+#include "kcl/dbctrls/win31lookup.h"
 #include "kcl/qreport/qrpreview.h"
 #include "kcl/qreport/qrprintables.h"
 #include "kcl/qreport/quickreport.h"
@@ -214,6 +216,9 @@ const TCatalogueEntry Entries[] = {
     {"TAnimate", KORVAX_CLASS(TAnimate), 79, None, nullptr, None, nullptr},
     {"TOpenPictureDialog", KORVAX_CLASS(TOpenPictureDialog), 83, None, nullptr, None, nullptr},
     {"TSavePictureDialog", KORVAX_CLASS(TSavePictureDialog), 84, None, nullptr, None, nullptr},
+    {"TDBLookupList", KORVAX_CLASS(TDBLookupList), None, None, nullptr, None, nullptr},
+    {"TDBLookupCombo", KORVAX_CLASS(TDBLookupCombo), None, None, nullptr, None, nullptr},
+    {"TReport", KORVAX_CLASS(TReport), None, None, nullptr, None, nullptr},
     {"TDataModule", KORVAX_CLASS(TDataModule), None, None, nullptr, None, nullptr},
 };
 

@@ -6,6 +6,7 @@
 #include "kcl/db/db.h"
 #include "kcl/db/fields.h"
 #include "kcl/db/ibevents.h"
+#include "kcl/db/report.h"
 #include "kcl/db/updatesql.h"
 
 namespace kcl {

@@ -12,7 +12,8 @@ void RegisterDataControls() {
     RegisterClasses({&TDBText::StaticClass(), &TDBEdit::StaticClass(), &TDBMemo::StaticClass(),
                      &TDBImage::StaticClass(), &TDBListBox::StaticClass(), &TDBComboBox::StaticClass(),
                      &TDBCheckBox::StaticClass(), &TDBRadioGroup::StaticClass(), &TDBLookupListBox::StaticClass(),
-                     &TDBLookupComboBox::StaticClass(), &TDBNavigator::StaticClass(), &TDBGrid::StaticClass(), &TDBCtrlGrid::StaticClass()});
+                     &TDBLookupComboBox::StaticClass(), &TDBNavigator::StaticClass(), &TDBGrid::StaticClass(),
+                     &TDBCtrlGrid::StaticClass(), &TDBLookupList::StaticClass(), &TDBLookupCombo::StaticClass()});
     return true;
   }();
   (void)registered;

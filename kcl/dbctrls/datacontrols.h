@@ -4,6 +4,7 @@
 #include "kcl/dbctrls/dbimage.h"
 #include "kcl/dbctrls/dblookup.h"
 #include "kcl/dbctrls/dbnavigator.h"
+#include "kcl/dbctrls/win31lookup.h"
 
 namespace kcl {
 

@@ -6,6 +6,7 @@
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/font.h"
+#include "kcl/graphics/pen.h"
 #include "kcl/graphics/qtcolor.h"
 
 namespace kcl {
@@ -31,6 +32,18 @@ void DrawCenteredText(TCanvas& canvas, const TRect& rect, TColor color, const TF
   painter->setPen(ColorToQColor(font.Color()));
   painter->drawText(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::AlignCenter, AnsiToQString(text));
   painter->restore();
+}
+
+void DrawDropDownButton(TCanvas& canvas, TRect rect, bool enabled) {
+  canvas.Brush()->SetColor(clBtnFace);
+  canvas.Brush()->SetStyle(bsSolid);
+  canvas.FillRect(rect);
+  Frame3D(canvas, rect, clBtnHighlight, cl3DDkShadow, 1);
+  const int cx = (rect.Left + rect.Right) / 2, cy = (rect.Top + rect.Bottom) / 2;
+  const TPoint arrow[] = {{cx - 3, cy - 1}, {cx + 3, cy - 1}, {cx, cy + 2}};
+  canvas.Brush()->SetColor(enabled ? clBtnText : clGrayText);
+  canvas.Pen()->SetColor(enabled ? clBtnText : clGrayText);
+  canvas.Polygon(arrow);
 }
 
 }  // namespace kcl

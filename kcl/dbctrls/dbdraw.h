@@ -11,5 +11,7 @@ namespace kcl {
 TRect DrawControlBorder(TCanvas& canvas, TRect rect, bool ctl3D);
 // Fills rect with color and writes text in the middle in the control's font.
 void DrawCenteredText(TCanvas& canvas, const TRect& rect, TColor color, const TFont& font, const std::string& text);
+// A combo box's drop-down button: a raised face with a small arrow, grey when disabled.
+void DrawDropDownButton(TCanvas& canvas, TRect rect, bool enabled);
 
 }  // namespace kcl

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 
-
-#include "kcl/components/extctrls.h"
 #include "kcl/components/publish.h"
 #include "kcl/dbctrls/dbdraw.h"
-#include "kcl/graphics/brush.h"
-#include "kcl/graphics/pen.h"
 
 namespace kcl {
 
@@ -126,16 +122,8 @@ void TDBLookupComboBox::Paint() {
   TCanvas& canvas = *Canvas();
   TRect rect = DrawControlBorder(canvas, ClientRect(), Ctl3D());
   DrawCenteredText(canvas, rect, Color(), *Font(), {});
-  // The drop-down button: a raised face with a small black arrow.
-  TRect button = Rect(std::max(rect.Right - ScrollButtonWidth, rect.Left), rect.Top, rect.Right, rect.Bottom);
-  canvas.Brush()->SetColor(clBtnFace);
-  canvas.FillRect(button);
-  Frame3D(canvas, button, clBtnHighlight, cl3DDkShadow, 1);
-  const int cx = (button.Left + button.Right) / 2, cy = (button.Top + button.Bottom) / 2;
-  const TPoint arrow[] = {{cx - 3, cy - 1}, {cx + 3, cy - 1}, {cx, cy + 2}};
-  canvas.Brush()->SetColor(Enabled() ? clBtnText : clGrayText);
-  canvas.Pen()->SetColor(Enabled() ? clBtnText : clGrayText);
-  canvas.Polygon(arrow);
+  const TRect button = Rect(std::max(rect.Right - ScrollButtonWidth, rect.Left), rect.Top, rect.Right, rect.Bottom);
+  DrawDropDownButton(canvas, button, Enabled());
 }
 
 }  // namespace kcl

@@ -32,7 +32,8 @@ const QStringList kClasses = {
     "TSpinButton", "TSpinEdit", "TDirectoryOutline", "TCalendar", "TDBCtrlGrid",
     "TToolBar", "TToolButton", "TCoolBar", "TTabSheet", "TAnimate",
     "TOpenPictureDialog", "TSavePictureDialog", "TDateTimePicker", "TStaticText",
-    "TSplitter", "TChart", "TDataModule", "TForm"};
+    "TSplitter", "TChart", "TDataModule", "TForm", "TDBLookupList", "TDBLookupCombo",
+    "TReport"};
 
 QDir picturesDir() { return QDir(QStringLiteral(KORVAX_COMPONENT_PICTURES)); }
 

@@ -23,4 +23,11 @@ CtrlHostPtr NewCtrlHost() {
   return host;
 }
 
+FormPtr ShownForm() {
+  kcl::RegisterDataControls();
+  FormPtr form(new kcl::TForm(nullptr));
+  form->SetBounds(0, 0, 400, 300);
+  return form;
+}
+
 }  // namespace dbtest

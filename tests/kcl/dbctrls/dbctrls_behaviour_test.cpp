@@ -18,23 +18,6 @@ using namespace dbtest;
 
 namespace {
 
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
-
-FormPtr ShownForm() {
-  RegisterDataControls();
-  FormPtr form(new TForm(nullptr));
-  form->SetBounds(0, 0, 400, 300);
-  return form;
-}
-
-template <class T>
-T* PlaceOn(TForm* form, int left, int top) {
-  auto* control = new T(form);
-  control->SetParent(form);
-  control->SetBounds(left, top, control->Width(), control->Height());
-  return control;
-}
-
 // Pixels of about the colour (text is smoothed) in the control's area of the form.
 int CountColor(TForm* form, TControl* control, QColor color) {
   const QImage shot = form->ClientWidget()->grab().toImage();
