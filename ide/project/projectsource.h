@@ -1,0 +1,37 @@
+#pragma once
+// The project source (.dpr) as lines of text, and the line-level edits the whole
+// program makes to it. Every lookup is a case-sensitive substring search in which
+// the first matching line wins.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "kcl/classes/stringlist.h"
+
+namespace korvax {
+
+// The file name without directory ('\' or '/'); when the whole path contains a
+// '.', without its last four characters too (an extension is taken to be a dot
+// and three letters), so a dot in a directory name also shortens the name.
+std::string ExtractBaseName(std::string_view path);
+
+// The fourteen lines of a new project: program Project1 with Unit1 and Form1.
+std::unique_ptr<kcl::TStringList> NewProjectSource();
+
+// The index of the first line containing text, or -1.
+int FindSourceLine(const kcl::TStrings& source, std::string_view text);
+
+// Appends "  Unit2 in 'Unit2.pas' {Form2};" to the uses clause, laid out as the
+// default text lays it out: its last entry, a blank line, "{$R *.RES}". That
+// entry's closing ';' (or the ',' a removed last entry left behind) becomes ','.
+// Returns false, and changes nothing, when the source is laid out otherwise (no
+// "{$R *.RES}" line, fewer than two lines before it, no blank line between, an
+// entry ending in neither): inserting there would break the clause.
+bool AddUnitToProjectSource(kcl::TStrings& source, std::string_view unitFile, std::string_view formFile);
+
+// Deletes the first line containing text; neighbouring lines are left as they
+// are. Returns false, and deletes nothing, when no line contains it or text is
+// empty (it would otherwise match the program line).
+bool DeleteProjectSourceLine(kcl::TStrings& source, std::string_view text);
+
+}  // namespace korvax

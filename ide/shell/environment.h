@@ -1,0 +1,21 @@
+#pragma once
+// Where the environment runs: the directories found at start and the settings
+// file, shared by every window. The main window sets them when it is created.
+#include <memory>
+#include <string>
+
+#include "kcl/system/inifile.h"
+
+namespace korvax {
+
+extern std::string ProgramDir;    // the executable's directory, with a separator
+extern std::string StartDir;      // the current directory at start, with a separator
+extern std::string DelphiBinDir;  // the compiler's directory
+extern std::string DesktopDir;    // the database desktop's directory, as stored
+extern std::unique_ptr<kcl::TIniFile> IniFile;  // ProgramDir + "Korvax.ini"
+
+// Sets the directories above from the program's path, the current directory and
+// the settings in ProgramDir + "Korvax.ini"; returns the help file to use.
+std::string ReadEnvironment(const std::string& programPath, const std::string& currentDir);
+
+}  // namespace korvax

@@ -1,0 +1,214 @@
+#include "ide/shell/mainform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "ide/designer/catalogue.h"
+#include "ide/designer/componentlist.h"
+#include "ide/designer/palette.h"
+#include "ide/editor/editorform.h"
+#include "ide/inspector/objectinspector.h"
+#include "ide/project/projectsource.h"
+#include "ide/shell/about.h"
+#include "ide/shell/environment.h"
+#include "ide/shell/layouts.h"
+#include "ide/shell/mainwindows.h"
+#include "ide/shell/routines.h"
+#include "kcl/classes/classbuilder.h"
+#include "kcl/components/msgdlg.h"
+#include "kcl/controls/keys.h"
+#include "kcl/controls/keystate.h"
+#include "kcl/platform/help.h"
+#include "kcl/rtl/sysutils.h"
+
+namespace korvax {
+
+using namespace kcl;
+
+TFMainForm* FMainForm = nullptr;
+
+namespace {
+const char* const NotImplemented = "Sorry! Not implement yet!";
+}
+
+KCL_CLASS_INFO(TFMainForm) {
+  using T = TFMainForm;
+  cls.field("Panel1", &T::Panel1);
+  cls.field("SpeedBar", &T::SpeedBar);
+  cls.field("Splitter1", &T::Splitter1);
+  cls.field("PageControl1", &T::PageControl1);
+  cls.field("sbOpenProject", &T::sbOpenProject);
+  cls.field("sbSaveAll", &T::sbSaveAll);
+  cls.field("sbAddFile", &T::sbAddFile);
+  cls.field("sbSelectUnit", &T::sbSelectUnit);
+  cls.field("sbSelectForm", &T::sbSelectForm);
+  cls.field("sbRun", &T::sbRun);
+  cls.field("sbPause", &T::sbPause);
+  cls.field("sbOpen", &T::sbOpen);
+  cls.field("sbSave", &T::sbSave);
+  cls.field("sbRemoveFile", &T::sbRemoveFile);
+  cls.field("sbToggle", &T::sbToggle);
+  cls.field("sbNewForm", &T::sbNewForm);
+  cls.field("sbTraceInto", &T::sbTraceInto);
+  cls.field("sbStepOver", &T::sbStepOver);
+  cls.field("MainMenu1", &T::MainMenu1);
+  cls.field("ViewSpeedbarItem", &T::ViewSpeedbarItem);
+  cls.field("ViewComponentPaletteItem", &T::ViewComponentPaletteItem);
+  cls.field("SpeedBarMenu", &T::SpeedBarMenu);
+  cls.field("OpenDialog1", &T::OpenDialog1);
+  cls.field("SaveDialog1", &T::SaveDialog1);
+  cls.field("FindDialog1", &T::FindDialog1);
+  cls.field("ReplaceDialog1", &T::ReplaceDialog1);
+  cls.method("FormCreate", &T::FormCreate);
+  cls.method("FormShow", &T::FormShow);
+  cls.method("FormClose", &T::FormClose);
+  cls.method("FormDestroy", &T::FormDestroy);
+  cls.method("sbButtonClick", &T::sbButtonClick);
+  cls.method("sbMainMenuClick", &T::sbMainMenuClick);
+  cls.method("FileExitItemClick", &T::FileExitItemClick);
+  cls.method("ViewObjectInspectorItemClick", &T::ViewObjectInspectorItemClick);
+  cls.method("ViewComponentListItemClick", &T::ViewComponentListItemClick);
+  cls.method("ViewNewEditWindowItemClick", &T::ViewNewEditWindowItemClick);
+  cls.method("ViewSpeedbarItemClick", &T::ViewSpeedbarItemClick);
+  cls.method("ViewComponentPaletteItemClick", &T::ViewComponentPaletteItemClick);
+  cls.method("SpeedBarHideItemClick", &T::SpeedBarHideItemClick);
+  cls.method("HelpContentsItemClick", &T::HelpContentsItemClick);
+  cls.method("HelpAboutItemClick", &T::HelpAboutItemClick);
+}
+
+TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {
+  FMainForm = this;
+  LoadFromLayout(LayoutText("FMainForm"));
+}
+
+TFMainForm::~TFMainForm() {
+  if (FMainForm == this) FMainForm = nullptr;
+}
+
+// --- start and end
+
+void TFMainForm::FormCreate(TObject*) {
+  SetBounds(0, 0, Width(), Height());
+  DesignFormActive = false;
+  PageControl1->SetActivePage(PageControl1->Pages(0));
+  FormLines = new TStringList();
+  ProjectInfo = new TProjectInfo(this);
+  const std::string helpFile = ReadEnvironment(QCoreApplication::applicationFilePath().toStdString(), QDir::currentPath().toStdString());
+  Application()->SetHelpFile(helpFile);
+  LoadSpeedBarGlyphs();
+  designer::BuildPalette(*this, *PageControl1);
+}
+
+void TFMainForm::FormShow(TObject*) {
+  if (ObjectInspector) ObjectInspector->Show();
+  if (EditorForm) EditorForm->Show();
+  ProjectInfo->Source()->Assign(NewProjectSource().get());
+  ResetProject();
+}
+
+void TFMainForm::FormClose(TObject*, TCloseAction& action) {
+  if (ProjectInfo->State() != psModified) return;
+  const std::string question = Format("Save Change to %s?", {ExtractFileName(ProjectInfo->ProjectFile())});
+  switch (MessageDlg(question, mtWarning, mbYesNoCancel, 0)) {
+    case mrYes:
+      // Saving the project comes with the file commands; until then nothing is
+      // said to be saved, and the window stays.
+      action = caNone;
+      ShowMessageBox(NotImplemented, Application()->Title(), 0);
+      break;
+    case mrNo: break;
+    default: action = caNone;
+  }
+}
+
+void TFMainForm::FormDestroy(TObject*) {
+  DeleteFile(ProgramDir + "$$temp$$.~tm");
+  DeleteFile(ProgramDir + "$$temp$$.dfm");
+  delete FormLines;
+  FormLines = nullptr;
+}
+
+void TFMainForm::ResetProject() {
+  ProjectInfo->SetProjectDir(StartDir);
+  ProjectInfo->SetState(psNew);
+  ProjectInfo->Units()->Clear();
+  ProjectInfo->Forms()->Clear();
+  ProjectInfo->SetProjectFile(StartDir + "project1.dpr");
+  ProjectInfo->Units()->Add("Unit1.pas");
+  ProjectInfo->Forms()->Add("Form1");
+  ProjectInfo->Source()->Assign(NewProjectSource().get());
+  SetProjectCaption("");
+}
+
+void TFMainForm::SetProjectCaption(const std::string& projectFile) {
+  SetCaption(projectFile.empty() ? Application()->Title() : Application()->Title() + " - " + projectFile);
+}
+
+// --- palette
+
+void TFMainForm::sbButtonClick(TObject* sender) {
+  auto* button = dynamic_cast<TComponent*>(sender);
+  if (!button) return;
+  designer::SelectedComponentTag = button->Tag();
+  // The key's state now, not the click's: a Shift pressed during the click counts.
+  StickyPlacement = designer::SelectedComponentTag != 0 && (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
+
+void TFMainForm::sbMainMenuClick(TObject*) { ShowMessageBox(NotImplemented, Application()->Title(), 0); }
+
+TClass TFMainForm::ComponentClassForTag() {
+  TClass cls = designer::ClassForTag(designer::SelectedComponentTag);
+  if (!StickyPlacement) designer::SelectedComponentTag = 0;
+  return cls;
+}
+
+// --- menu commands
+
+void TFMainForm::FileExitItemClick(TObject*) { Close(); }
+
+void TFMainForm::ViewObjectInspectorItemClick(TObject*) {
+  if (ObjectInspector) ObjectInspector->Show();
+}
+
+void TFMainForm::ViewComponentListItemClick(TObject*) { ShowModalDialog<designer::TComponentList>(); }
+
+void TFMainForm::ViewNewEditWindowItemClick(TObject*) {
+  // There is one editor window; the command brings it up.
+  if (EditorForm) EditorForm->Show();
+}
+
+void TFMainForm::ViewSpeedbarItemClick(TObject*) {
+  SpeedBar->SetVisible(!SpeedBar->Visible());
+  ViewSpeedbarItem->SetChecked(SpeedBar->Visible());
+}
+
+void TFMainForm::ViewComponentPaletteItemClick(TObject*) {
+  PageControl1->SetVisible(!PageControl1->Visible());
+  ViewComponentPaletteItem->SetChecked(PageControl1->Visible());
+}
+
+void TFMainForm::SpeedBarHideItemClick(TObject*) {
+  SpeedBar->SetVisible(false);
+  ViewSpeedbarItem->SetChecked(false);
+}
+
+void TFMainForm::HelpContentsItemClick(TObject*) { Application()->HelpCommand(HELP_FINDER, 0); }
+
+void TFMainForm::HelpAboutItemClick(TObject*) { ShowModalDialog<TAboutBox>(); }
+
+void TFMainForm::LoadSpeedBarGlyphs() {
+  for (TSpeedButton* button : {sbOpenProject, sbSaveAll, sbAddFile, sbSelectUnit, sbSelectForm, sbRun, sbPause, sbOpen,
+                               sbSave, sbRemoveFile, sbToggle, sbNewForm, sbTraceInto, sbStepOver}) {
+    TBitmap glyph;
+    if (button && LoadPicture("glyphs", UpperCase(button->Name()), glyph)) button->SetGlyph(&glyph);
+  }
+  for (int i = 0; i < PageControl1->PageCount(); ++i) {
+    auto* arrow = dynamic_cast<TSpeedButton*>(PageControl1->Pages(i)->ControlCount() > 0
+                                                  ? PageControl1->Pages(i)->Controls(0)
+                                                  : nullptr);
+    TBitmap glyph;
+    if (arrow && LoadPicture("glyphs", "ARROW", glyph)) arrow->SetGlyph(&glyph);
+  }
+}
+
+}  // namespace korvax

@@ -1,0 +1,24 @@
+#include "ide/shell/mainwindows.h"
+
+#include "ide/designer/catalogue.h"
+#include "ide/editor/editorform.h"
+#include "ide/inspector/objectinspector.h"
+#include "ide/shell/mainform.h"
+#include "kcl/components/msgdlg.h"
+#include "kcl/controls/application.h"
+
+namespace korvax {
+
+editor::TEditorForm* EditorForm = nullptr;
+inspector::TObjectInspector* ObjectInspector = nullptr;
+
+void CreateMainWindows() {
+  kcl::InstallMessageBoxes();
+  designer::RegisterCatalogueClasses();
+  kcl::Application()->SetTitle("Korvax ");
+  kcl::Application()->CreateForm<TFMainForm>();
+  EditorForm = kcl::Application()->CreateForm<editor::TEditorForm>();
+  ObjectInspector = kcl::Application()->CreateForm<inspector::TObjectInspector>();
+}
+
+}  // namespace korvax

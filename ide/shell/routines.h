@@ -1,0 +1,42 @@
+#pragma once
+// Routines every window of the environment uses: its message box and modal
+// dialogs shown and freed (and, through textutils.h, the text helpers).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ide/shell/textutils.h"
+
+#include "kcl/controls/application.h"
+#include "kcl/controls/controltypes.h"
+
+namespace korvax {
+
+// A message box with one OK button (flags 0), the whole text, on the application.
+int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags);
+
+// Creates the dialog with the application as owner while the hourglass shows,
+// shows it modally and frees it; returns its modal result.
+template <class F>
+kcl::TModalResult ShowModalDialog() {
+  kcl::Screen()->SetCursor(kcl::crHourGlass);
+  F* dialog = nullptr;
+  try {
+    dialog = new F(kcl::Application());
+  } catch (...) {
+    kcl::Screen()->SetCursor(kcl::crDefault);
+    throw;
+  }
+  kcl::Screen()->SetCursor(kcl::crDefault);
+  kcl::TModalResult result = kcl::mrNone;
+  try {
+    result = dialog->ShowModal();
+  } catch (...) {
+    dialog->Free();
+    throw;
+  }
+  dialog->Free();
+  return result;
+}
+
+}  // namespace korvax

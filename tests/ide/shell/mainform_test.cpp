@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <cstdlib>
+
+#include "ide/designer/catalogue.h"
+#include "ide/designer/palette.h"
+#include "ide/editor/editorform.h"
+#include "ide/inspector/objectinspector.h"
+#include "ide/shell/environment.h"
+#include "ide/shell/mainform.h"
+#include "ide/shell/mainwindows.h"
+#include "kcl/components/label.h"
+#include "kcl/components/shortcuts.h"
+#include "kcl/controls/application.h"
+#include "kcl/controls/modal.h"
+#include "kcl/rtl/sysutils.h"
+#include "support/testfiles.h"
+
+using namespace korvax;
+using namespace kcl;
+
+namespace {
+
+// The three windows are made once and shown, as the program makes them.
+class MainWindow : public testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    if (FMainForm) return;
+    CreateMainWindows();
+    CaptionBeforeShowing() = FMainForm->Caption();
+    FMainForm->Show();
+  }
+  static std::string& CaptionBeforeShowing() {
+    static std::string caption;
+    return caption;
+  }
+  void SetUp() override {
+    TApplication::SetMessageBoxHandler([this](const std::string& text, const std::string& caption, uint32_t) {
+      Messages.push_back(caption + ": " + text);
+      return IDOK;
+    });
+  }
+  void TearDown() override {
+    TApplication::SetMessageBoxHandler(nullptr);
+    SetModalHook(nullptr);
+    designer::SelectedComponentTag = 0;
+    FMainForm->StickyPlacement = false;
+  }
+  static TSpeedButton* Button(const char* name) {
+    return dynamic_cast<TSpeedButton*>(FMainForm->FindComponent(name));
+  }
+  static void Click(TSpeedButton* button, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    ASSERT_NE(button, nullptr);
+    FMainForm->Show();
+    button->Parent()->Show();
+    QTest::mouseClick(button->Widget(), Qt::LeftButton, keys, QPoint(5, 5));
+  }
+  std::vector<std::string> Messages;
+};
+
+// One line an item: its caption, shortcut and state, submenus indented.
+void DumpMenu(const TMenuItem* item, int depth, std::string& out) {
+  for (int i = 0; i < item->Count(); ++i) {
+    const TMenuItem* child = item->Items(i);
+    out += std::string(2 * depth, ' ') + child->Caption();
+    if (child->ShortCut()) out += " [" + ShortCutToText(child->ShortCut()) + "]";
+    if (!child->Enabled()) out += " (disabled)";
+    if (child->Checked()) out += " (checked)";
+    out += "\n";
+    DumpMenu(child, depth + 1, out);
+  }
+}
+
+}  // namespace
+
+TEST_F(MainWindow, StartsWithItsWindowsInOrderAndTheTitleAsCaption) {
+  ASSERT_EQ(Application()->MainForm(), FMainForm);
+  EXPECT_EQ(Application()->Title(), "Korvax ");
+  // No settings beside the test program: the help file is relative.
+  EXPECT_EQ(Application()->HelpFile(), "help/delphi3.hlp");
+  EXPECT_EQ(DelphiBinDir, "bin/");
+  // The application owns them in the order they were made.
+  ASSERT_GE(Application()->ComponentCount(), 3);
+  EXPECT_EQ(Application()->Components(0), FMainForm);
+  EXPECT_EQ(Application()->Components(1), static_cast<TComponent*>(EditorForm));
+  EXPECT_EQ(Application()->Components(2), static_cast<TComponent*>(ObjectInspector));
+  // The layout's caption holds until the first showing resets the project.
+  EXPECT_EQ(CaptionBeforeShowing(), "Korvax - Project1");
+  EXPECT_EQ(FMainForm->Caption(), "Korvax ");
+  EXPECT_EQ(FMainForm->Left(), 0);
+  EXPECT_EQ(FMainForm->Top(), 0);
+  EXPECT_EQ(FMainForm->Width(), 796);
+  EXPECT_EQ(FMainForm->Height(), 111);
+  EXPECT_EQ(FMainForm->ProjectInfo->State(), psNew);
+  EXPECT_EQ(FMainForm->ProjectInfo->ProjectFile(), StartDir + "project1.dpr");
+  EXPECT_EQ(FMainForm->ProjectInfo->Units()->Text(), "Unit1.pas\r\n");
+  EXPECT_EQ(FMainForm->ProjectInfo->Forms()->Text(), "Form1\r\n");
+  EXPECT_EQ(FMainForm->ProjectInfo->Source()->Strings(0), "program Project1;");
+  FMainForm->SetProjectCaption("/home/me/demo.dpr");
+  EXPECT_EQ(FMainForm->Caption(), "Korvax  - /home/me/demo.dpr");
+  FMainForm->SetProjectCaption("");
+}
+
+TEST_F(MainWindow, MenuHoldsEveryCommandWithItsShortcutAndState) {
+  std::string menu;
+  DumpMenu(FMainForm->MainMenu1->Items(), 0, menu);
+  EXPECT_EQ(menu, korvax::test::ReadFileBytes(KORVAX_TEST_DATA "/ide/mainmenu.txt"));
+}
+
+TEST_F(MainWindow, PaletteHasTenPagesOfButtonsFromTheCatalogue) {
+  TPageControl* palette = FMainForm->PageControl1;
+  ASSERT_EQ(palette->PageCount(), 10);
+  std::string captions;
+  for (int i = 0; i < palette->PageCount(); ++i) captions += palette->Pages(i)->Caption() + "|";
+  EXPECT_EQ(captions, "Standard|Additional|Win32|System|Data Access|Data Controls|Win3.1|Dialogs|QReport|Samples|");
+  EXPECT_EQ(palette->ActivePage(), palette->Pages(0));
+  // Every page starts with its arrow, down.
+  const char* arrows[] = {"sbArrow1", "sbArrow2", "sbArrow3", "sbArrow8", "sbArrow4",
+                          "sbArrow5", "sbArrow6", "sbArrow7", "sbArrow9", "sbArrow10"};
+  for (int i = 0; i < 10; ++i) {
+    auto* first = dynamic_cast<TSpeedButton*>(palette->Pages(i)->Controls(0));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->Name(), arrows[i]);
+    EXPECT_TRUE(first->Down());
+    EXPECT_FALSE(first->Glyph()->Empty());
+  }
+  // A button of each kind: its place, hint, Tag, group and picture.
+  TSpeedButton* button = Button("sbButton");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->Parent(), palette->Pages(0));
+  EXPECT_EQ(button->Hint(), "Button");
+  EXPECT_EQ(button->Tag(), 6);
+  EXPECT_EQ(button->GroupIndex(), 11);
+  EXPECT_TRUE(button->AllowAllUp());
+  EXPECT_EQ(button->Width(), 27);
+  EXPECT_TRUE(button->Flat());
+  EXPECT_FALSE(button->Glyph()->Empty());
+  EXPECT_EQ(Button("sbSpeedButton")->Hint(), "SpeenButton");
+  EXPECT_FALSE(Button("sbSpeedButton")->AllowAllUp());
+  EXPECT_EQ(Button("sbCalendar")->Hint(), "Calenddar");
+  EXPECT_EQ(Button("sbFileListBox")->GroupIndex(), 81);  // with the System page
+  EXPECT_EQ(Button("sbOutline")->GroupIndex(), 61);
+  EXPECT_EQ(Button("sbTimer")->GroupIndex(), 81);
+  EXPECT_EQ(Button("sbDBGrid")->GroupIndex(), 51);
+  EXPECT_EQ(Button("sbQuickRep")->Tag(), 121);
+  EXPECT_EQ(Button("sbTabControl")->Left() + 27, Button("sbPageControl")->Left());
+  int buttons = 0;
+  for (int i = 0; i < palette->PageCount(); ++i) buttons += palette->Pages(i)->ControlCount();
+  EXPECT_EQ(buttons, 109);  // 97 buttons, 10 arrows and the Standard page's two scroll buttons
+}
+
+TEST_F(MainWindow, PaletteClickChoosesAClassShiftMakesItStick) {
+  Click(Button("sbButton"));
+  EXPECT_EQ(designer::SelectedComponentTag, 6);
+  EXPECT_FALSE(FMainForm->StickyPlacement);
+  EXPECT_EQ(FMainForm->ComponentClassForTag(), FindClass("TButton"));
+  EXPECT_EQ(designer::SelectedComponentTag, 0);  // used up
+  EXPECT_EQ(FMainForm->ComponentClassForTag(), nullptr);
+
+  Click(Button("sbEdit"), Qt::ShiftModifier);
+  EXPECT_TRUE(FMainForm->StickyPlacement);
+  EXPECT_EQ(FMainForm->ComponentClassForTag(), FindClass("TEdit"));
+  EXPECT_EQ(FMainForm->ComponentClassForTag(), FindClass("TEdit"));
+  Click(Button("sbArrow1"), Qt::ShiftModifier);
+  EXPECT_EQ(designer::SelectedComponentTag, 0);
+  EXPECT_FALSE(FMainForm->StickyPlacement);
+
+  // A Tag of no class chooses nothing, and is used up all the same.
+  designer::SelectedComponentTag = 30;
+  EXPECT_EQ(FMainForm->ComponentClassForTag(), nullptr);
+  EXPECT_EQ(designer::SelectedComponentTag, 0);
+  EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(MainWindow, UnimplementedButtonsSaySoAndChooseNothing) {
+  Click(Button("sbOleContainer"));
+  Click(Button("sbDDEClientConv"));
+  EXPECT_EQ(designer::SelectedComponentTag, 0);
+  FMainForm->sbTraceInto->SetEnabled(true);  // disabled in the bar; its handler is the same
+  Click(FMainForm->sbTraceInto);
+  FMainForm->sbTraceInto->SetEnabled(false);
+  EXPECT_EQ(Messages, std::vector<std::string>(3, "Korvax : Sorry! Not implement yet!"));
+}
+
+TEST_F(MainWindow, SpeedbarAndPaletteToggleFromTheViewMenu) {
+  FMainForm->Show();
+  TMenuItem* speedbar = FMainForm->ViewSpeedbarItem;
+  EXPECT_TRUE(speedbar->Checked());
+  EXPECT_TRUE(FMainForm->ViewComponentPaletteItem->Checked());
+  // Hide on the speed bar's menu can only hide; the View menu brings it back.
+  auto* hide = dynamic_cast<TMenuItem*>(FMainForm->FindComponent("SpeedBarHideItem"));
+  ASSERT_NE(hide, nullptr);
+  hide->Click();
+  EXPECT_FALSE(FMainForm->SpeedBar->Visible());
+  EXPECT_FALSE(speedbar->Checked());
+  hide->Click();
+  EXPECT_FALSE(FMainForm->SpeedBar->Visible());
+  speedbar->Click();
+  EXPECT_TRUE(FMainForm->SpeedBar->Visible());
+  EXPECT_TRUE(speedbar->Checked());
+  FMainForm->ViewComponentPaletteItem->Click();
+  EXPECT_FALSE(FMainForm->PageControl1->Visible());
+  EXPECT_FALSE(FMainForm->ViewComponentPaletteItem->Checked());
+  FMainForm->ViewComponentPaletteItem->Click();
+  EXPECT_TRUE(FMainForm->PageControl1->Visible());
+  EXPECT_EQ(FMainForm->SpeedBar->Width(), 209);
+  EXPECT_EQ(FMainForm->sbSaveAll->Hint(), "Save All");
+  EXPECT_FALSE(FMainForm->sbPause->Enabled());
+}
+
+// Closing asks only about a modified project; Cancel keeps the window.
+TEST_F(MainWindow, CloseAsksToSaveOnlyAModifiedProject) {
+  std::vector<std::string> asked;
+  TModalResult answer = mrCancel;
+  SetModalHook([&](TCustomForm& box) {
+    for (int i = 0; i < box.ComponentCount(); ++i)
+      if (auto* label = dynamic_cast<TLabel*>(box.Components(i))) asked.push_back(label->Caption());
+    box.SetModalResult(answer);
+  });
+  TProjectInfo& project = *FMainForm->ProjectInfo;
+  const std::string file = project.ProjectFile();
+  for (uint8_t state : {psNew, psOpened, psSaved}) {
+    project.SetState(state);
+    TCloseAction action = caFree;
+    FMainForm->FormClose(FMainForm, action);
+    EXPECT_EQ(action, caFree);
+  }
+  EXPECT_TRUE(asked.empty());
+  project.SetState(psModified);
+  TCloseAction action = caFree;
+  FMainForm->FormClose(FMainForm, action);
+  EXPECT_EQ(action, caNone);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], "Save Change to project1.dpr?");
+  answer = mrNo;
+  action = caFree;
+  FMainForm->FormClose(FMainForm, action);
+  EXPECT_EQ(action, caFree);
+  // A very long name goes into the question whole.
+  project.SetProjectFile(StartDir + std::string(5000, 'x') + ".dpr");
+  answer = mrCancel;
+  FMainForm->FormClose(FMainForm, action);
+  EXPECT_EQ(asked.back(), "Save Change to " + std::string(5000, 'x') + ".dpr?");
+  project.SetProjectFile(file);
+  project.SetState(psNew);
+}
+
+TEST(Environment, SettingsGiveTheCompilerDirectoryWithOrWithoutASeparator) {
+  korvax::test::TempDir dir;
+  const std::string program = dir.File("korvax");
+  EXPECT_EQ(ReadEnvironment(program, "/work/start"), "help/delphi3.hlp");  // no settings file at all
+  EXPECT_EQ(ProgramDir, dir.Path() + "/");
+  EXPECT_EQ(StartDir, "/work/start/");
+  EXPECT_EQ(DelphiBinDir, "bin/");
+  EXPECT_EQ(DesktopDir, "");
+
+  korvax::test::WriteFileBytes(dir.File("Korvax.ini"), "[SYSTEM]\r\nDELPHI=/opt/delphi3\r\nDESKTOP=/opt/dbd\r\n");
+  EXPECT_EQ(ReadEnvironment(program, "/"), "/opt/delphi3/help/delphi3.hlp");
+  EXPECT_EQ(DelphiBinDir, "/opt/delphi3/bin/");
+  EXPECT_EQ(DesktopDir, "/opt/dbd");  // used as stored
+  EXPECT_EQ(StartDir, "/");
+  korvax::test::WriteFileBytes(dir.File("Korvax.ini"), "[system]\nDelphi=/opt/delphi3/\n");
+  ReadEnvironment(program, "/");
+  EXPECT_EQ(DelphiBinDir, "/opt/delphi3/bin/");
+
+  // Settings that cannot be read leave the defaults.
+  korvax::test::WriteFileBytes(dir.File("Korvax.ini"), std::string("\0\xff[SYSTEM\r\n=\r\n", 14));
+  ReadEnvironment(program, "/");
+  EXPECT_EQ(DelphiBinDir, "bin/");
+  korvax::test::WriteFileBytes(dir.File("Korvax.ini"), std::string(40 << 20, 'x'));
+  ReadEnvironment(program, "/");
+  EXPECT_EQ(DelphiBinDir, "bin/");
+}
+
+#ifdef KORVAX_EXE
+// The program itself: it starts, shows its main window and, ending, removes the
+// temporary form files beside it.
+TEST(Program, StartsAndCleansUpItsTemporaryFiles) {
+  const std::string programDir = kcl::ExtractFilePath(KORVAX_EXE);
+  korvax::test::WriteFileBytes(programDir + "$$temp$$.~tm", "object Form1: TForm1\r\nend\r\n");
+  korvax::test::WriteFileBytes(programDir + "$$temp$$.dfm", "x");
+  const std::string command = "QT_QPA_PLATFORM=offscreen KORVAX_QUIT_WHEN_SHOWN=1 " KORVAX_EXE " 2>/dev/null";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+  EXPECT_FALSE(kcl::FileExists(programDir + "$$temp$$.~tm"));
+  EXPECT_FALSE(kcl::FileExists(programDir + "$$temp$$.dfm"));
+}
+#endif
