@@ -129,6 +129,12 @@ void TPicture::ReadData(TStream& stream) {
   const int64_t start = stream.Position();
   uint8_t length = 0;
   if (stream.Read(&length, 1) != 1) throw EInvalidGraphic(msg::InvalidImage);
+  if (length == 0) {
+    // No graphic: what an inherited form writes for a picture it cleared.
+    Replace(nullptr);
+    FUnknownData.clear();
+    return;
+  }
   std::string className(length, '\0');
   if (stream.Read(className.data(), length) != length) throw EInvalidGraphic(msg::InvalidImage);
   const TClass cls = Formats().FindClassName(className);
@@ -145,7 +151,7 @@ void TPicture::ReadData(TStream& stream) {
 
 void TPicture::WriteData(TStream& stream) {
   if (!FUnknownData.empty()) return stream.WriteString(FUnknownData);
-  if (!FGraphic) return;
+  if (!FGraphic) return stream.WriteString(std::string(1, '\0'));
   const std::string& className = FGraphic->ClassName();
   const auto length = static_cast<uint8_t>(className.size());
   stream.WriteBuffer(&length, 1);

@@ -193,7 +193,9 @@ TEST(InheritedForm, DifferencesWriteAndReadBack) {
       "end\r\n";
   ASSERT_EQ(forms.ChildText(), expected);
 
-  // Loading: the ancestor's text, then the differences.
+  // Loading: the ancestor's text, then the differences (into a form that has
+  // the name to itself).
+  forms.Child.reset();
   FormPtr again = forms.NewChild();
   ReadText(again.get(), expected);
   EXPECT_EQ(again->Caption(), "Child");
@@ -216,6 +218,17 @@ TEST(InheritedForm, PictureWrittenOnlyWhenItDiffers) {
   forms.Child_<TImage>("Image1")->Picture()->Bitmap()->Canvas()->SetPixels(0, 0, clBlue);
   const std::string text = forms.ChildText();
   EXPECT_NE(text.find("  inherited Image1: TImage\r\n    Picture.Data = {"), std::string::npos) << text;
+
+  // A picture cleared in the child is written as no graphic, and read back so.
+  forms.Child_<TImage>("Image1")->Picture()->Assign(nullptr);
+  const std::string cleared = forms.ChildText();
+  EXPECT_NE(cleared.find("    Picture.Data = {00}\r\n"), std::string::npos) << cleared;
+  forms.Child.reset();
+  FormPtr again = forms.NewChild();
+  ReadText(again.get(), cleared);
+  EXPECT_EQ(static_cast<TImage*>(again->FindComponent("Image1"))->Picture()->Graphic(), nullptr);
+  forms.Child = std::move(again);
+  EXPECT_EQ(forms.ChildText(), cleared);
 }
 
 // A stream that inherits a component the ancestor does not have fails with the
