@@ -56,8 +56,18 @@ void BuildPalette(TForm& form, TPageControl& palette) {
     button->SetTag(entry.Tag > 0 ? entry.Tag : 0);
     button->SetGroupIndex(PaletteGroupIndex(entry.Page, working));
     button->SetAllowAllUp(entry.Page == 0);
-    SetPictureOf(*button, entry.ClassName);
     BindClick(*button, form, working ? "sbButtonClick" : "sbMainMenuClick");
+  }
+  LoadPalettePictures(form, palette);
+}
+
+void LoadPalettePictures(TForm& form, TPageControl& palette) {
+  const TTabSheet* page = palette.ActivePage();
+  if (!page) return;
+  for (const TCatalogueEntry& entry : Catalogue()) {
+    if (entry.Page != page->PageIndex()) continue;
+    auto* button = dynamic_cast<TSpeedButton*>(form.FindComponent(entry.Button));
+    if (button && button->Glyph()->Empty()) SetPictureOf(*button, entry.ClassName);
   }
 }
 

@@ -65,6 +65,7 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("FormDestroy", &T::FormDestroy);
   cls.method("sbButtonClick", &T::sbButtonClick);
   cls.method("sbMainMenuClick", &T::sbMainMenuClick);
+  cls.method("PageControl1Change", &T::PageControl1Change);
   cls.method("FileExitItemClick", &T::FileExitItemClick);
   cls.method("ViewObjectInspectorItemClick", &T::ViewObjectInspectorItemClick);
   cls.method("ViewComponentListItemClick", &T::ViewComponentListItemClick);
@@ -155,6 +156,8 @@ void TFMainForm::sbButtonClick(TObject* sender) {
 }
 
 void TFMainForm::sbMainMenuClick(TObject*) { ShowMessageBox(NotImplemented, Application()->Title(), 0); }
+
+void TFMainForm::PageControl1Change(TObject*) { designer::LoadPalettePictures(*this, *PageControl1); }
 
 TClass TFMainForm::ComponentClassForTag() {
   TClass cls = designer::ClassForTag(designer::SelectedComponentTag);

@@ -75,6 +75,7 @@ public:
   void FormDestroy(kcl::TObject* sender);
   void sbButtonClick(kcl::TObject* sender);
   void sbMainMenuClick(kcl::TObject* sender);
+  void PageControl1Change(kcl::TObject* sender);
   void FileExitItemClick(kcl::TObject* sender);
   void ViewObjectInspectorItemClick(kcl::TObject* sender);
   void ViewComponentListItemClick(kcl::TObject* sender);

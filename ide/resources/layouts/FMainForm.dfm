@@ -196,6 +196,7 @@ object FMainForm: TFMainForm
       ActivePage = tsStandard
       Align = alClient
       TabOrder = 1
+      OnChange = PageControl1Change
       object tsStandard: TTabSheet
         Caption = 'Standard'
         object sbArrow1: TSpeedButton

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QTabBar>
 #include <QTest>
 #include <cstdlib>
 
@@ -145,6 +146,14 @@ TEST_F(MainWindow, PaletteHasTenPagesOfButtonsFromTheCatalogue) {
   EXPECT_EQ(Button("sbDBGrid")->GroupIndex(), 51);
   EXPECT_EQ(Button("sbQuickRep")->Tag(), 121);
   EXPECT_EQ(Button("sbTabControl")->Left() + 27, Button("sbPageControl")->Left());
+  // A page's pictures are read when it is first shown.
+  EXPECT_TRUE(Button("sbDBGrid")->Glyph()->Empty());
+  auto* bar = palette->Widget()->findChild<QTabBar*>();
+  ASSERT_NE(bar, nullptr);
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(5).center());
+  EXPECT_EQ(palette->ActivePage(), palette->Pages(5));
+  EXPECT_FALSE(Button("sbDBGrid")->Glyph()->Empty());
+  palette->SetActivePage(palette->Pages(0));
   int buttons = 0;
   for (int i = 0; i < palette->PageCount(); ++i) buttons += palette->Pages(i)->ControlCount();
   EXPECT_EQ(buttons, 109);  // 97 buttons, 10 arrows and the Standard page's two scroll buttons
