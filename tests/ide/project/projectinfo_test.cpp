@@ -14,6 +14,8 @@
 #include "kcl/rtl/exceptions.h"
 #include "support/testfiles.h"
 
+#include "sourcelines.h"
+
 using namespace korvax;
 using korvax::test::ReadFileBytes;
 using korvax::test::TempDir;
@@ -21,13 +23,8 @@ using korvax::test::WriteFileBytes;
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-Lines LinesOf(const kcl::TStrings& strings) {
-  Lines lines;
-  for (int i = 0; i < strings.Count(); ++i) lines.push_back(strings.Strings(i));
-  return lines;
-}
+using korvax::test::Lines;
+using korvax::test::LinesOf;
 
 std::string Joined(const Lines& lines, const std::string& lineEnd) {
   std::string text;

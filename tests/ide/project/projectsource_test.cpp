@@ -7,17 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "sourcelines.h"
+
 using namespace korvax;
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-Lines LinesOf(const kcl::TStrings& strings) {
-  Lines lines;
-  for (int i = 0; i < strings.Count(); ++i) lines.push_back(strings.Strings(i));
-  return lines;
-}
+using korvax::test::Lines;
+using korvax::test::LinesOf;
 
 void Fill(kcl::TStrings& strings, const Lines& lines) {
   strings.Clear();
