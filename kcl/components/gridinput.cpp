@@ -168,10 +168,6 @@ void TCustomGrid::KeyDown(Word& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
   if (EditorMode()) {
     switch (key) {
-      case VK_RETURN:
-        HideEditor(true);
-        key = 0;
-        return;
       case VK_ESCAPE:
         HideEditor(false);
         key = 0;
@@ -224,9 +220,6 @@ void TCustomGrid::KeyDown(Word& key, TShiftState shift) {
       }
       if (next.Y < FFixedRows || next.Y >= FRowCount) return;
       break;
-    case VK_RETURN:
-      if (CanEditShow()) ShowEditor();
-      return;
     case VK_F2:
       if (CanEditShow()) ShowEditor();
       return;
@@ -246,6 +239,28 @@ void TCustomGrid::SetEditorMode(bool v) {
     ShowEditor();
   else
     HideEditor(true);
+}
+
+// Enter opens and closes the edit box; a character typed on a cell opens it
+// with that character in place of the cell's text.
+void TCustomGrid::KeyPress(char& key) {
+  TCustomControl::KeyPress(key);
+  if (key == 0 || !FOptions.Contains(goEditing)) return;
+  if (key == '\r') {
+    if (EditorMode())
+      HideEditor(true);
+    else if (!FOptions.Contains(goAlwaysShowEditor))
+      ShowEditor();
+    key = 0;
+  } else if (!EditorMode() && (key == '\b' || static_cast<unsigned char>(key) >= 32) && CanEditShow()) {
+    ShowEditor();
+    if (FEditor) {
+      const QString text = key == '\b' ? QString() : AnsiToQString(std::string(1, key));
+      FEditor->setText(text);
+      SetEditText(FEditorCell.X, FEditorCell.Y, cp1252::Encode(text));
+    }
+    key = 0;
+  }
 }
 
 void TCustomGrid::ShowEditor() {

@@ -170,6 +170,7 @@ protected:
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyDown(Word& key, TShiftState shift) override;
+  void KeyPress(char& key) override;
   void DefineProperties(TFiler& filer) override;
   QWidget* CreateWidget(QWidget* parentWidget) override;
   void InitWidget() override;

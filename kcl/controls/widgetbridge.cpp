@@ -9,6 +9,7 @@
 #include "kcl/controls/application.h"
 #include "kcl/controls/control.h"
 #include "kcl/controls/keys.h"
+#include "kcl/platform/cp1252.h"
 
 namespace kcl {
 
@@ -104,14 +105,8 @@ bool TWidgetBridge::Route(QWidget* source, QEvent* event) {
       break;
     }
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-      if (!HasKeyboardFocus()) return false;
-      auto* key = static_cast<QKeyEvent*>(event);
-      const uint16_t vk = VirtualKeyFromQt(key->key());
-      if (vk == 0) return false;
-      message = KeyMessage(event->type() == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk);
-      break;
-    }
+    case QEvent::KeyRelease:
+      return HasKeyboardFocus() && RouteKey(*static_cast<QKeyEvent*>(event));
     case QEvent::Paint:
       return source == FWidget && Guarded([this] { return FControl->PaintWidget(); });
     default:
@@ -124,6 +119,33 @@ bool TWidgetBridge::Route(QWidget* source, QEvent* event) {
   });
   // The control may have gone away while it handled the message.
   return !alive || message.Handled;
+}
+
+// A key going down is WM_KEYDOWN, then, when it types a character, WM_CHAR: a
+// character that KeyPress takes (sets to #0) does not reach the widget, one it
+// changes reaches it changed.
+bool TWidgetBridge::RouteKey(const QKeyEvent& key) {
+  QPointer<QObject> alive(this);
+  const auto dispatch = [&](TMessage& message) {
+    Guarded([&] {
+      FControl->WndProc(message);
+      return true;
+    });
+    return !alive || message.Handled;
+  };
+  bool handled = false;
+  if (const uint16_t vk = VirtualKeyFromQt(key.key()); vk != 0) {
+    TMessage down = KeyMessage(key.type() == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, vk);
+    handled = dispatch(down);
+    if (!alive) return true;
+  }
+  if (key.type() != QEvent::KeyPress || key.text().size() != 1) return handled;
+  const char typed = cp1252::Encode(key.text())[0];
+  TMessage character = KeyMessage(WM_CHAR, static_cast<uint8_t>(typed));
+  if (dispatch(character)) return true;
+  if (static_cast<char>(character.WParam) == typed || handled) return handled;
+  ForwardToWidget(character);
+  return true;
 }
 
 bool TWidgetBridge::Guarded(const std::function<bool()>& handler) {
@@ -164,6 +186,12 @@ void TWidgetBridge::ForwardToWidget(const TMessage& message) {
       QString text;
       if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_Z) text = QChar(qtKey).toLower();
       QKeyEvent key(message.Msg == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+      QApplication::sendEvent(target, &key);
+      break;
+    }
+    case WM_CHAR: {
+      const QString text = cp1252::Decode(std::string(1, static_cast<char>(message.WParam)));
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
       QApplication::sendEvent(target, &key);
       break;
     }

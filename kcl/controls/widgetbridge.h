@@ -8,6 +8,7 @@
 
 #include "kcl/controls/messages.h"
 
+class QKeyEvent;
 class QWidget;
 
 namespace kcl {
@@ -33,6 +34,7 @@ protected:
 private:
   void Watch(QWidget* widget);
   bool Route(QWidget* source, QEvent* event);
+  bool RouteKey(const QKeyEvent& key);
   bool HasKeyboardFocus() const;
   bool Guarded(const std::function<bool()>& handler);
 

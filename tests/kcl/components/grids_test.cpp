@@ -283,6 +283,45 @@ TEST(Grids, EditBoxChangesTheCellAndEscapeRestoresIt) {
   EXPECT_EQ(grid->Row(), 2);
 }
 
+// A character typed on a cell opens the edit box with it; Enter closes and opens
+// the box; a character OnKeyPress takes opens nothing.
+TEST(Grids, TypingOnACellStartsEditingIt) {
+  PlainGrid p;
+  TStringGrid* grid = p.Grid;
+  grid->SetCells(1, 1, "old");
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  p.Form->Show();
+  grid->SetFocus();
+  QTest::keyClick(grid->Widget(), 'x');
+  ASSERT_TRUE(grid->EditorMode());
+  QLineEdit* edit = p.Editor();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->text(), "x");
+  QTest::keyClicks(edit, "yz");
+  EXPECT_EQ(grid->Cells(1, 1), "xyz");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cells(1, 1), "xyz");
+  QTest::keyClick(grid->Widget(), Qt::Key_Return);
+  ASSERT_TRUE(grid->EditorMode());
+  EXPECT_EQ(p.Editor()->text(), "xyz");
+  QTest::keyClick(p.Editor(), Qt::Key_Escape);
+  EXPECT_FALSE(grid->EditorMode());
+
+  std::string pressed;
+  grid->OnKeyPress.SetHandler([&](TObject*, char& key) {
+    pressed += key;
+    if (key == 'q') key = 0;
+  });
+  QTest::keyClick(grid->Widget(), 'q');
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cells(1, 1), "xyz");
+  QTest::keyClick(grid->Widget(), Qt::Key_Backspace);
+  ASSERT_TRUE(grid->EditorMode());
+  EXPECT_EQ(p.Editor()->text(), "");
+  EXPECT_EQ(pressed, "q\b");
+}
+
 TEST(Grids, StringGridRowsAndColumnsAreListsOfItsCells) {
   PlainGrid p;
   TStringGrid* grid = p.Grid;

@@ -390,3 +390,25 @@ TEST(StdCtrlsInput, ImageShowsItsPictureAndSizesToIt) {
   EXPECT_EQ(image->Width(), 20);
   EXPECT_EQ(image->Height(), 10);
 }
+
+// Typed characters reach OnKeyPress after OnKeyDown; one set to #0 is not typed,
+// one changed is typed changed.
+TEST(StdCtrlsInput, KeyPressSeesTypedCharactersAndMayChangeThem) {
+  StdFormPtr form = ShownForm();
+  auto* edit = Place<TEdit>(form.get(), "Edit1");
+  edit->SetText("");
+  edit->SetFocus();
+  std::string log;
+  edit->OnKeyDown.SetHandler([&](TObject*, Word& key, TShiftState) { log += "down" + std::to_string(key) + " "; });
+  edit->OnKeyPress.SetHandler([&](TObject*, char& key) {
+    log += std::string("press:") + key + " ";
+    if (key == 'x') key = 0;
+    if (key == 'a') key = 'A';
+  });
+  auto* line = edit->Widget()->findChild<QLineEdit*>() ? edit->Widget()->findChild<QLineEdit*>()
+                                                       : qobject_cast<QLineEdit*>(edit->Widget());
+  ASSERT_NE(line, nullptr);
+  QTest::keyClicks(line, "bxa!");
+  EXPECT_EQ(edit->Text(), "bA!");
+  EXPECT_EQ(log, "down66 press:b down88 press:x down65 press:a press:! ");
+}
