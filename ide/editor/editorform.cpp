@@ -5,6 +5,8 @@
 
 namespace korvax::editor {
 
+kcl::TRichEdit* CurrentEditor = nullptr;
+
 KCL_CLASS_INFO(TEditorForm) {
   using T = TEditorForm;
   cls.field("StatusBar", &T::StatusBar);

@@ -32,4 +32,8 @@ public:
   kcl::TOpenDialog* OpenDialog1 = nullptr;
 };
 
+// The rich edit of the page opened or switched to last: what the Edit and
+// Search commands work on.
+extern kcl::TRichEdit* CurrentEditor;
+
 }  // namespace korvax::editor

@@ -15,6 +15,7 @@
 #include "ide/shell/mainwindows.h"
 #include "ide/shell/routines.h"
 #include "kcl/classes/classbuilder.h"
+#include "kcl/components/editmessages.h"
 #include "kcl/components/msgdlg.h"
 #include "kcl/controls/keys.h"
 #include "kcl/controls/keystate.h"
@@ -67,6 +68,8 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("sbMainMenuClick", &T::sbMainMenuClick);
   cls.method("PageControl1Change", &T::PageControl1Change);
   cls.method("FileExitItemClick", &T::FileExitItemClick);
+  cls.method("EditUndoItemClick", &T::EditUndoItemClick);
+  cls.method("EditSelectAllItemClick", &T::EditSelectAllItemClick);
   cls.method("ViewObjectInspectorItemClick", &T::ViewObjectInspectorItemClick);
   cls.method("ViewComponentListItemClick", &T::ViewComponentListItemClick);
   cls.method("ViewNewEditWindowItemClick", &T::ViewNewEditWindowItemClick);
@@ -105,6 +108,7 @@ void TFMainForm::FormShow(TObject*) {
   if (EditorForm) EditorForm->Show();
   ProjectInfo->Source()->Assign(NewProjectSource().get());
   ResetProject();
+  if (EditorForm) editor::CurrentEditor = EditorForm->RichEdit1;
 }
 
 void TFMainForm::FormClose(TObject*, TCloseAction& action) {
@@ -168,6 +172,18 @@ TClass TFMainForm::ComponentClassForTag() {
 // --- menu commands
 
 void TFMainForm::FileExitItemClick(TObject*) { Close(); }
+
+void TFMainForm::EditUndoItemClick(TObject*) {
+  if (editor::CurrentEditor && editor::CurrentEditor->HandleAllocated()) editor::CurrentEditor->Perform(EM_UNDO, 0, 0);
+  if (EditorForm) EditorForm->Show();
+}
+
+void TFMainForm::EditSelectAllItemClick(TObject*) {
+  // Selecting the components of a design form comes with the designer.
+  if (DesignFormActive) return;
+  if (editor::CurrentEditor) editor::CurrentEditor->SelectAll();
+  if (EditorForm) EditorForm->Show();
+}
 
 void TFMainForm::ViewObjectInspectorItemClick(TObject*) {
   if (ObjectInspector) ObjectInspector->Show();

@@ -77,6 +77,8 @@ public:
   void sbMainMenuClick(kcl::TObject* sender);
   void PageControl1Change(kcl::TObject* sender);
   void FileExitItemClick(kcl::TObject* sender);
+  void EditUndoItemClick(kcl::TObject* sender);
+  void EditSelectAllItemClick(kcl::TObject* sender);
   void ViewObjectInspectorItemClick(kcl::TObject* sender);
   void ViewComponentListItemClick(kcl::TObject* sender);
   void ViewNewEditWindowItemClick(kcl::TObject* sender);

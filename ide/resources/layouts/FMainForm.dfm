@@ -413,6 +413,7 @@ object FMainForm: TFMainForm
       object EditUndoItem: TMenuItem
         Caption = '&Undo'
         ShortCut = 16474
+        OnClick = EditUndoItemClick
       end
       object EditRedoItem: TMenuItem
         Caption = '&Redo'
@@ -440,6 +441,7 @@ object FMainForm: TFMainForm
       end
       object EditSelectAllItem: TMenuItem
         Caption = 'Select All'
+        OnClick = EditSelectAllItemClick
       end
       object N5: TMenuItem
         Caption = '-'

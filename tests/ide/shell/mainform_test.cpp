@@ -12,6 +12,7 @@
 #include "ide/shell/mainform.h"
 #include "ide/shell/mainwindows.h"
 #include "kcl/components/label.h"
+#include "kcl/components/richedit.h"
 #include "kcl/components/shortcuts.h"
 #include "kcl/controls/application.h"
 #include "kcl/controls/modal.h"
@@ -295,3 +296,21 @@ TEST(Program, StartsAndCleansUpItsTemporaryFiles) {
   EXPECT_FALSE(kcl::FileExists(programDir + "$$temp$$.dfm"));
 }
 #endif
+
+// Undo and Select All work on the editor's current rich edit while no design
+// form is active, and bring the editor up.
+TEST_F(MainWindow, EditCommandsWorkOnTheCurrentEditor) {
+  kcl::TRichEdit* edit = editor::CurrentEditor;
+  ASSERT_EQ(edit, EditorForm->RichEdit1);
+  edit->SetText("unit Unit1;");
+  EditorForm->Hide();
+  dynamic_cast<TMenuItem*>(FMainForm->FindComponent("EditSelectAllItem"))->Click();
+  EXPECT_EQ(edit->SelLength(), 11);
+  EXPECT_TRUE(EditorForm->Visible());
+  edit->SetSelStart(11);
+  edit->SetSelLength(0);
+  QTest::keyClicks(edit->Widget()->focusProxy() ? edit->Widget()->focusProxy() : edit->Widget(), "x");
+  ASSERT_EQ(edit->Text(), "unit Unit1;x\r\n");
+  dynamic_cast<TMenuItem*>(FMainForm->FindComponent("EditUndoItem"))->Click();
+  EXPECT_EQ(edit->Text(), "unit Unit1;\r\n");
+}
