@@ -61,6 +61,18 @@ TEST(FormCheck, OwnSampleFormsComeBackByteForByte) {
   EXPECT_GE(checked, 10);
 }
 
+// The environment's own window layouts are written as the framework writes them.
+TEST(FormCheck, WindowLayoutsAreWrittenAsTheFrameworkWritesThem) {
+  korvax::designer::RegisterCatalogueClasses();
+  int checked = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(KORVAX_LAYOUTS))) {
+    const TFormCheckResult result = CheckForm(FormFile(korvax::test::ReadFileBytes(entry.path().string())));
+    EXPECT_TRUE(result.Loaded && result.Identical) << ResultLine(entry.path().string(), result);
+    ++checked;
+  }
+  EXPECT_GE(checked, 5);
+}
+
 // The unit beside a form names its base class; without a unit, the smallest form
 // holding every inherited component is taken. Without an ancestor the form does
 // not load.

@@ -5,7 +5,6 @@ object FMainForm: TFMainForm
   Caption = 'Korvax - Project1'
   ClientHeight = 67
   ClientWidth = 790
-  Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
   Font.Height = -11
@@ -31,7 +30,6 @@ object FMainForm: TFMainForm
       Top = 0
       Width = 1
       Height = 65
-      Cursor = crHSplit
     end
     object SpeedBar: TPanel
       Left = 0
