@@ -211,8 +211,11 @@ TEST(MoreControlsInput, OutlineOpensAndClosesNodes) {
   outline->SetFocus();
   QTest::keyClick(outline->Widget(), Qt::Key_Down);
   EXPECT_EQ(outline->SelectedItem(), 5);
-  outline->Perform(WM_CHAR, '-', 0);
+  QTest::keyClick(outline->Widget(), '-');  // typed: '-' closes, '+' opens
   EXPECT_EQ(outline->VisibleItems(), (std::vector<int>{1, 5}));
+  QTest::keyClick(outline->Widget(), '+');
+  EXPECT_EQ(outline->VisibleItems(), (std::vector<int>{1, 5, 6}));
+  QTest::keyClick(outline->Widget(), '-');
   const TRect first = Rect(2, 2, 200, 2 + outline->ItemHeight());
   // A double click: the first click selects, the second opens.
   QTest::mouseClick(outline->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(60, first.Top + 3));
