@@ -314,3 +314,21 @@ TEST_F(MainWindow, EditCommandsWorkOnTheCurrentEditor) {
   dynamic_cast<TMenuItem*>(FMainForm->FindComponent("EditUndoItem"))->Click();
   EXPECT_EQ(edit->Text(), "unit Unit1;\r\n");
 }
+
+// The View and Help commands open their dialogs modally, and free them.
+TEST_F(MainWindow, MenuCommandsOpenTheirDialogs) {
+  std::vector<std::string> shown;
+  SetModalHook([&](TCustomForm& dialog) {
+    shown.push_back(dialog.ClassName() + ":" + dialog.Caption());
+    dialog.SetModalResult(mrCancel);
+  });
+  const int forms = Screen()->FormCount();
+  dynamic_cast<TMenuItem*>(FMainForm->FindComponent("ViewComponentListItem"))->Click();
+  dynamic_cast<TMenuItem*>(FMainForm->FindComponent("HelpAboutItem"))->Click();
+  EXPECT_EQ(shown, (std::vector<std::string>{"TComponentList:Component List", "TAboutBox:About Korvax"}));
+  EXPECT_EQ(Screen()->FormCount(), forms);
+  EXPECT_EQ(Screen()->Cursor(), crDefault);
+  ObjectInspector->Hide();
+  dynamic_cast<TMenuItem*>(FMainForm->FindComponent("ViewObjectInspectorItem"))->Click();
+  EXPECT_TRUE(ObjectInspector->Visible());
+}
