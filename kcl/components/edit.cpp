@@ -57,8 +57,8 @@ QLineEdit* TCustomEdit::LineEdit() const { return qobject_cast<QLineEdit*>(Widge
 QWidget* TCustomEdit::CreateWidget(QWidget* parentWidget) {
   auto* edit = new QLineEdit(parentWidget);
   UseWindowsStyle(edit);
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& text) {
-    if (!IsDesigning() && !UpdatingWidget()) UserChangedText(FromQt(text));
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit](const QString&) {
+    if (!IsDesigning() && !UpdatingWidget()) UserChangedText(TextOfWidget(*edit));
   });
   return edit;
 }
@@ -83,11 +83,11 @@ void TCustomEdit::UpdateWidgetOptions() {
 void TCustomEdit::UpdateWidgetText() {
   QLineEdit* edit = LineEdit();
   if (!edit) return;
-  const QString text = ToQt(Text());
-  if (edit->text() == text) return;
+  // The box keeps its caret while it already shows the text.
+  if (TextOfWidget(*edit) == Text()) return;
   WidgetUpdate update(*this);
   const QSignalBlocker blocker(edit);
-  edit->setText(text);
+  edit->setText(ToQt(Text()));
 }
 
 std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
@@ -97,6 +97,8 @@ std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
     default: return text;
   }
 }
+
+std::string TCustomEdit::TextOfWidget(const QLineEdit& edit) const { return FromQt(edit.text()); }
 
 void TCustomEdit::UserChangedText(const std::string& text) {
   FFromUser = true;

@@ -56,6 +56,8 @@ protected:
   std::string ApplyCharCase(const std::string& text) const;
   // What the user's typing made of the text: the property follows, then OnChange.
   void UserChangedText(const std::string& text);
+  // The control's text for what the edit box shows.
+  virtual std::string TextOfWidget(const QLineEdit& edit) const;
   // Tells Qt's peer nothing while the framework itself updates it.
   bool UpdatingWidget() const { return FUpdatingWidget > 0; }
   struct WidgetUpdate {

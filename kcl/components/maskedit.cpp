@@ -11,9 +11,11 @@ namespace kcl {
 
 namespace {
 
-// The mask itself and its blank character ("_" unless the mask names one).
+// The mask itself, whether the text keeps the mask's literal characters ("0" in
+// the second field says no), and its blank character ("_" unless named).
 struct MaskParts {
   std::string Mask;
+  bool SaveLiterals = true;
   char Blank = '_';
 };
 
@@ -28,11 +30,36 @@ MaskParts SplitMask(const std::string& editMask) {
   if (separators.size() >= 2) {
     const size_t blankAt = separators.back() + 1;
     if (blankAt < editMask.size()) parts.Blank = editMask[blankAt];
+    const size_t saveAt = separators[separators.size() - 2] + 1;
+    parts.SaveLiterals = saveAt >= separators.back() || editMask[saveAt] != '0';
     parts.Mask = editMask.substr(0, separators[separators.size() - 2]);
   } else if (separators.size() == 1) {
+    const size_t saveAt = separators[0] + 1;
+    parts.SaveLiterals = saveAt >= editMask.size() || editMask[saveAt] != '0';
     parts.Mask = editMask.substr(0, separators[0]);
   }
   return parts;
+}
+
+// One place of the edit box: a character the user types, or a literal.
+struct MaskPlace {
+  bool Literal;
+};
+
+// The places the mask makes, in order; case and blank directives take none.
+std::vector<MaskPlace> PlacesOf(const std::string& mask) {
+  std::vector<MaskPlace> places;
+  for (size_t i = 0; i < mask.size(); ++i) {
+    const char c = mask[i];
+    if (c == '!' || c == '<' || c == '>') continue;
+    if (c == '\\') {
+      ++i;
+      places.push_back({true});
+    } else {
+      places.push_back({std::string_view("LlAaCc09#").find(c) == std::string_view::npos});
+    }
+  }
+  return places;
 }
 
 bool IsQtMaskChar(char c) {
@@ -73,6 +100,18 @@ std::string EditMaskToQtInputMask(const std::string& editMask) {
   return qt + ';' + (parts.Blank == ' ' || parts.Blank == 0 ? ' ' : parts.Blank);
 }
 
+std::string MaskedText(const std::string& editMask, const std::string& shown) {
+  const MaskParts parts = SplitMask(editMask);
+  const std::vector<MaskPlace> places = PlacesOf(parts.Mask);
+  std::string text;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const bool literal = i < places.size() && places[i].Literal;
+    if (literal && !parts.SaveLiterals) continue;
+    text += !literal && shown[i] == parts.Blank ? ' ' : shown[i];
+  }
+  return text;
+}
+
 KCL_CLASS_INFO(TCustomMaskEdit) {}
 
 KCL_CLASS_INFO(TMaskEdit) {
@@ -97,6 +136,11 @@ KCL_CLASS_INFO(TMaskEdit) {
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
   Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+}
+
+std::string TCustomMaskEdit::TextOfWidget(const QLineEdit& edit) const {
+  if (!IsMasked()) return TCustomEdit::TextOfWidget(edit);
+  return MaskedText(FEditMask, cp1252::Encode(edit.displayText()));
 }
 
 void TCustomMaskEdit::SetEditMask(const std::string& v) {

@@ -11,6 +11,11 @@ namespace kcl {
 // The Qt input mask for a mask of the framework's syntax; "" for no mask.
 std::string EditMaskToQtInputMask(const std::string& editMask);
 
+// The text a mask edit holds for what its box shows: the typed characters, blanks
+// as spaces, and the mask's literals unless the mask says not to keep them
+// ("!999-000-0000;0;_" keeps "1234567890" for "123-456-7890").
+std::string MaskedText(const std::string& editMask, const std::string& shown);
+
 class TCustomMaskEdit : public TCustomEdit {
   KCL_CLASS(TCustomMaskEdit, TCustomEdit)
 public:
@@ -22,6 +27,7 @@ public:
 
 protected:
   void UpdateWidgetOptions() override;
+  std::string TextOfWidget(const QLineEdit& edit) const override;
 
 private:
   std::string FEditMask;
