@@ -176,6 +176,18 @@ TEST_F(MainWindow, PaletteClickChoosesAClassShiftMakesItStick) {
   EXPECT_EQ(designer::SelectedComponentTag, 0);
   EXPECT_FALSE(FMainForm->StickyPlacement);
 
+  // A down button of the Standard page clicked again goes up, and chooses again.
+  Click(Button("sbMemo"));
+  EXPECT_TRUE(Button("sbMemo")->Down());
+  designer::SelectedComponentTag = 0;
+  Click(Button("sbMemo"));
+  EXPECT_FALSE(Button("sbMemo")->Down());
+  EXPECT_EQ(designer::SelectedComponentTag, 5);
+  // On the other pages a down button stays down.
+  Click(Button("sbImage"));
+  Click(Button("sbImage"));
+  EXPECT_TRUE(Button("sbImage")->Down());
+
   // A Tag of no class chooses nothing, and is used up all the same.
   designer::SelectedComponentTag = 30;
   EXPECT_EQ(FMainForm->ComponentClassForTag(), nullptr);
