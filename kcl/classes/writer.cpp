@@ -33,7 +33,7 @@ Reference ReferenceOf(TPersistent* instance, PPropInfo prop, TComponent* root) {
   if (!component) {
     const auto* owner = dynamic_cast<const TComponent*>(instance);
     const std::string kept = owner ? owner->UnresolvedReference(prop->Name) : "";
-    return {kept, kept};
+    return {kept, UpperCase(kept)};
   }
   if (component == root) return {component->Name(), "\1"};
   std::string name;
