@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTabBar>
+#include <QUrl>
 #include <QTest>
 #include <cstdlib>
 
@@ -16,6 +17,7 @@
 #include "kcl/components/shortcuts.h"
 #include "kcl/controls/application.h"
 #include "kcl/controls/modal.h"
+#include "kcl/platform/desktop.h"
 #include "kcl/rtl/sysutils.h"
 #include "support/testfiles.h"
 
@@ -343,4 +345,21 @@ TEST_F(MainWindow, MenuCommandsOpenTheirDialogs) {
   ObjectInspector->Hide();
   dynamic_cast<TMenuItem*>(FMainForm->FindComponent("ViewObjectInspectorItem"))->Click();
   EXPECT_TRUE(ObjectInspector->Visible());
+}
+
+// Help > Contents opens the help file the settings name.
+TEST_F(MainWindow, HelpContentsOpensTheHelpFile) {
+  korvax::test::TempDir dir;
+  korvax::test::WriteFileBytes(dir.File("delphi3.hlp"), "help");
+  std::vector<std::string> opened;
+  SetDesktopOpener([&](const QUrl& url) {
+    opened.push_back(url.toLocalFile().toStdString());
+    return true;
+  });
+  const std::string helpFile = Application()->HelpFile();
+  Application()->SetHelpFile(dir.File("delphi3.hlp"));
+  dynamic_cast<TMenuItem*>(FMainForm->FindComponent("HelpContentsItem"))->Click();
+  Application()->SetHelpFile(helpFile);
+  SetDesktopOpener({});
+  EXPECT_EQ(opened, std::vector<std::string>{dir.File("delphi3.hlp")});
 }
