@@ -23,7 +23,7 @@ KCL_CLASS_INFO(TObjectInspector) {
 }
 
 TObjectInspector::TObjectInspector(kcl::TComponent* owner) : kcl::TForm(owner) {
-  LoadFromLayout(LayoutText("ObjectInspector"));
+  LoadFromLayout(LayoutText("ObjInsp"));
 }
 
 void TObjectInspector::FormCreate(kcl::TObject* /*sender*/) {

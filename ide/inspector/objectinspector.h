@@ -16,7 +16,7 @@ namespace korvax::inspector {
 class TObjectInspector : public kcl::TForm {
   KCL_CLASS(TObjectInspector, kcl::TForm)
 public:
-  // Builds the window from its layout "ObjectInspector".
+  // Builds the window from its layout "ObjInsp".
   explicit TObjectInspector(kcl::TComponent* owner);
 
   kcl::TPanel* Panel1 = nullptr;

@@ -95,7 +95,6 @@ void TFMainForm::FormCreate(TObject*) {
   SetBounds(0, 0, Width(), Height());
   DesignFormActive = false;
   PageControl1->SetActivePage(PageControl1->Pages(0));
-  FormLines = new TStringList();
   ProjectInfo = new TProjectInfo(this);
   const std::string helpFile = ReadEnvironment(QCoreApplication::applicationFilePath().toStdString(), QDir::currentPath().toStdString());
   Application()->SetHelpFile(helpFile);
@@ -106,8 +105,7 @@ void TFMainForm::FormCreate(TObject*) {
 void TFMainForm::FormShow(TObject*) {
   if (ObjectInspector) ObjectInspector->Show();
   if (EditorForm) EditorForm->Show();
-  ProjectInfo->Source()->Assign(NewProjectSource().get());
-  ResetProject();
+  ResetProject();  // which also gives the project its default source
   if (EditorForm) editor::CurrentEditor = EditorForm->RichEdit1;
 }
 
@@ -129,8 +127,6 @@ void TFMainForm::FormClose(TObject*, TCloseAction& action) {
 void TFMainForm::FormDestroy(TObject*) {
   DeleteFile(ProgramDir + "$$temp$$.~tm");
   DeleteFile(ProgramDir + "$$temp$$.dfm");
-  delete FormLines;
-  FormLines = nullptr;
 }
 
 void TFMainForm::ResetProject() {
@@ -221,12 +217,13 @@ void TFMainForm::LoadSpeedBarGlyphs() {
     TBitmap glyph;
     if (button && LoadPicture("glyphs", UpperCase(button->Name()), glyph)) button->SetGlyph(&glyph);
   }
+  // Every page's arrow shows the palette's own arrow picture.
+  TBitmap arrowGlyph;
+  if (!LoadPicture("components", "ARROW", arrowGlyph)) return;
   for (int i = 0; i < PageControl1->PageCount(); ++i) {
-    auto* arrow = dynamic_cast<TSpeedButton*>(PageControl1->Pages(i)->ControlCount() > 0
-                                                  ? PageControl1->Pages(i)->Controls(0)
-                                                  : nullptr);
-    TBitmap glyph;
-    if (arrow && LoadPicture("glyphs", "ARROW", glyph)) arrow->SetGlyph(&glyph);
+    TTabSheet* page = PageControl1->Pages(i);
+    if (auto* arrow = dynamic_cast<TSpeedButton*>(page->ControlCount() > 0 ? page->Controls(0) : nullptr))
+      arrow->SetGlyph(&arrowGlyph);
   }
 }
 

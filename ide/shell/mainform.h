@@ -55,8 +55,6 @@ public:
   bool DesignFormActive = false;
   // The unit file of the design form created or saved last.
   std::string CurrentUnitFile;
-  // Strings used while a form is loaded.
-  kcl::TStringList* FormLines = nullptr;
   // Keeps the palette's choice after a placement (chosen with Shift down).
   bool StickyPlacement = false;
 

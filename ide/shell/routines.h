@@ -2,11 +2,11 @@
 // Routines every window of the environment uses: its message box and modal
 // dialogs shown and freed (and, through textutils.h, the text helpers).
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "ide/shell/textutils.h"
-
 #include "kcl/controls/application.h"
 #include "kcl/controls/controltypes.h"
 
@@ -20,23 +20,15 @@ int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t
 template <class F>
 kcl::TModalResult ShowModalDialog() {
   kcl::Screen()->SetCursor(kcl::crHourGlass);
-  F* dialog = nullptr;
+  std::unique_ptr<F, kcl::TObjectFree> dialog;
   try {
-    dialog = new F(kcl::Application());
+    dialog.reset(new F(kcl::Application()));
   } catch (...) {
     kcl::Screen()->SetCursor(kcl::crDefault);
     throw;
   }
   kcl::Screen()->SetCursor(kcl::crDefault);
-  kcl::TModalResult result = kcl::mrNone;
-  try {
-    result = dialog->ShowModal();
-  } catch (...) {
-    dialog->Free();
-    throw;
-  }
-  dialog->Free();
-  return result;
+  return dialog->ShowModal();
 }
 
 }  // namespace korvax

@@ -1,6 +1,7 @@
 #include "kcl/classes/writer.h"
 
 #include <map>
+#include <optional>
 
 #include "kcl/classes/collection.h"
 #include "kcl/classes/component.h"
@@ -75,6 +76,17 @@ std::map<std::string, std::string> TWriter::BinaryPropertiesOf(TPersistent* obje
   object->DefineProperties(capture);
   return std::move(capture.Data);
 }
+
+struct TWriter::TAncestorBinary {
+  TPersistent* Ancestor;
+  std::optional<std::map<std::string, std::string>> Data;
+
+  const std::string* Find(const std::string& name) {
+    if (!Data) Data = BinaryPropertiesOf(Ancestor);
+    const auto it = Data->find(name);
+    return it == Data->end() ? nullptr : &it->second;
+  }
+};
 
 // --- values
 
@@ -178,11 +190,7 @@ void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const 
 void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc& writeData,
                                    bool hasData) {
   if (!writeData) return;
-  const std::string* ancestorData = nullptr;
-  if (FAncestorBinary) {
-    const auto it = FAncestorBinary->find(name);
-    if (it != FAncestorBinary->end()) ancestorData = &it->second;
-  }
+  const std::string* ancestorData = FAncestorBinary ? FAncestorBinary->Find(name) : nullptr;
   // Below an inherited form the data is written when it differs from the
   // ancestor's, an emptied value included.
   if (!hasData && !ancestorData) return;
@@ -198,9 +206,8 @@ void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, 
 void TWriter::WriteProperties(TPersistent* instance) {
   for (PPropInfo prop : GetPropInfos(instance->ClassType()))
     if (IsStoredProp(instance, prop)) WriteProperty(instance, prop);
-  std::map<std::string, std::string> ancestorBinary;
-  if (FAncestor) ancestorBinary = BinaryPropertiesOf(FAncestor);
-  const auto* saved = FAncestorBinary;
+  TAncestorBinary ancestorBinary{FAncestor, std::nullopt};
+  auto* saved = FAncestorBinary;
   FAncestorBinary = FAncestor ? &ancestorBinary : nullptr;
   try {
     instance->DefineProperties(*this);

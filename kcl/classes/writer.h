@@ -64,8 +64,10 @@ private:
   int FAncestorPos = 0;
   int FChildPos = 0;
   bool FRolledBack = false;
-  // What the ancestor of the object being written defines as binary data.
-  const std::map<std::string, std::string>* FAncestorBinary = nullptr;
+  // What the ancestor of the object being written defines as binary data, read
+  // from it once the object defines binary data of its own.
+  struct TAncestorBinary;
+  TAncestorBinary* FAncestorBinary = nullptr;
 };
 
 }  // namespace kcl

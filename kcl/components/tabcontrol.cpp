@@ -5,6 +5,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
 #include "kcl/components/publish.h"
+#include "kcl/components/tabpublish.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/brush.h"
 
@@ -33,30 +34,10 @@ const TTypeInfo* TTabGetImageEventType() {
 
 KCL_CLASS_INFO(TTabControl) {
   using T = TTabControl;
-  Publish(cls, {"Align", "DragCursor", "DragMode", "Enabled", "Font"});
-  cls.property("HotTrack", &T::HotTrack, &T::SetHotTrack).Default(false);
-  cls.property("Images", &T::Images, &T::SetImages, TImageList::StaticClass().ClassTypeInfo());
-  cls.property("MultiLine", &T::MultiLine, &T::SetMultiLine).Default(false);
-  cls.property("OwnerDraw", &T::OwnerDraw, &T::SetOwnerDraw).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu"});
-  cls.property("RaggedRight", &T::RaggedRight, &T::SetRaggedRight).Default(false);
-  cls.property("ScrollOpposite", &T::ScrollOpposite, &T::SetScrollOpposite).Default(false);
-  Publish(cls, {"ShowHint"});
-  cls.property("TabHeight", &T::TabHeight, &T::SetTabHeight).Default(0);
-  Publish(cls, {"TabOrder"});
-  cls.property("TabPosition", &T::TabPosition, &T::SetTabPosition).Default(tpTop);
+  PublishTabLooks(cls);
   cls.property("Tabs", &T::Tabs, &T::SetTabs);
   cls.property("TabIndex", &T::TabIndex, &T::SetTabIndex).Default(-1);
-  cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  cls.property("TabWidth", &T::TabWidth, &T::SetTabWidth).Default(0);
-  Publish(cls, {"Visible"});
-  cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  cls.event("OnChanging", &T::OnChanging, TTabChangingEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver"});
-  cls.event("OnDrawTab", &T::OnDrawTab, TDrawTabEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit"});
-  cls.event("OnGetImageIndex", &T::OnGetImageIndex, TTabGetImageEventType());
-  Publish(cls, {"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  PublishTabEvents(cls);
 }
 
 TTabControl::TTabControl(TComponent* owner)

@@ -7,7 +7,7 @@
 namespace korvax::editor {
 namespace {
 
-using test::FontSpec;
+using test::ExpectedFont;
 using test::HasFont;
 using test::MakeWindow;
 
@@ -15,7 +15,7 @@ TEST(EditorForm, PageControlFillsTheWindowAboveTheStatusBar) {
   auto editor = MakeWindow<TEditorForm>();
   EXPECT_EQ(editor->Caption(), "Unit1.pas");
   EXPECT_EQ(editor->BoundsRect(), kcl::Bounds(197, 107, 575, 399));
-  EXPECT_TRUE(HasFont(*editor->Font(), FontSpec{"Arial", -13}));
+  EXPECT_TRUE(HasFont(*editor->Font(), ExpectedFont{"Arial", -13}));
   editor->Show();
   const int statusTop = editor->StatusBar->Top();
   EXPECT_EQ(statusTop + editor->StatusBar->Height(), editor->ClientHeight());

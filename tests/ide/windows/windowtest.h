@@ -34,18 +34,18 @@ public:
   ModalAnswer& operator=(const ModalAnswer&) = delete;
 };
 
-struct FontSpec {
+struct ExpectedFont {
   const char* Name;
   int Height;
   kcl::TFontStyles Style{};
 };
 
-inline testing::AssertionResult HasFont(const kcl::TFont& font, const FontSpec& spec) {
-  if (font.Name() == spec.Name && font.Height() == spec.Height && font.Style() == spec.Style)
+inline testing::AssertionResult HasFont(const kcl::TFont& font, const ExpectedFont& expected) {
+  if (font.Name() == expected.Name && font.Height() == expected.Height && font.Style() == expected.Style)
     return testing::AssertionSuccess();
   return testing::AssertionFailure() << "font " << font.Name() << " " << font.Height() << " with "
-                                     << font.Style().Bits() << " style bits, expected " << spec.Name << " "
-                                     << spec.Height;
+                                     << font.Style().Bits() << " style bits, expected " << expected.Name << " "
+                                     << expected.Height;
 }
 
 }  // namespace korvax::test

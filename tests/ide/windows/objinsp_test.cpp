@@ -9,7 +9,7 @@
 namespace korvax::inspector {
 namespace {
 
-using test::FontSpec;
+using test::ExpectedFont;
 using test::HasFont;
 using test::MakeWindow;
 
@@ -20,7 +20,7 @@ TEST(ObjectInspector, DialogAtTheLeftEdgeWithAPlaceholderEntry) {
   EXPECT_EQ(inspector->BorderIcons(), kcl::TBorderIcons{kcl::biSystemMenu});
   EXPECT_EQ(inspector->ClientWidth(), 186);
   EXPECT_EQ(inspector->ClientHeight(), 391);
-  EXPECT_TRUE(HasFont(*inspector->Font(), FontSpec{"MS Sans Serif", -11}));
+  EXPECT_TRUE(HasFont(*inspector->Font(), ExpectedFont{"MS Sans Serif", -11}));
   EXPECT_EQ(inspector->Left(), 0);  // the layout puts it elsewhere
 
   kcl::TComboBox* list = inspector->ComponentList;
@@ -63,7 +63,7 @@ TEST(ObjectInspector, PropertyAndEventListsAreOwnerDrawn) {
     EXPECT_EQ(list->Style(), kcl::lbOwnerDrawFixed);
     EXPECT_EQ(list->ItemHeight(), 20);
     EXPECT_EQ(list->Color(), kcl::clSilver);
-    EXPECT_TRUE(HasFont(*list->Font(), FontSpec{"Arial", -13}));
+    EXPECT_TRUE(HasFont(*list->Font(), ExpectedFont{"Arial", -13}));
   }
   EXPECT_EQ(inspector->PropertyBox->Parent(), inspector->TabProperty);
   EXPECT_EQ(inspector->EventBox->Parent(), inspector->TabEvent);
@@ -75,7 +75,7 @@ TEST(ObjectInspector, InPlaceEditorsStartHidden) {
   const struct {
     kcl::TWinControl* Control;
     kcl::TTabSheet* Page;
-    FontSpec Font;
+    ExpectedFont Font;
   } editors[] = {{inspector->cbValue, inspector->TabProperty, {"Arial", -11}},
                  {inspector->edProperty, inspector->TabProperty, {"Arial", -13}},
                  {inspector->Browse, inspector->TabProperty, {"Arial", -15, {kcl::fsBold}}},
