@@ -32,7 +32,7 @@
 #include "kcl/components/listview.h"
 #include "kcl/components/maskedit.h"
 #include "kcl/components/mediaplayer.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/morectrls.h"
 #include "kcl/components/notebook.h"
 #include "kcl/components/olecontrol.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "ide/shell/layouts.h"
+#include "ide/common/layouts.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/rtl/sysutils.h"
 

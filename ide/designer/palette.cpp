@@ -1,7 +1,7 @@
 #include "ide/designer/palette.h"
 
 #include "ide/designer/catalogue.h"
-#include "ide/shell/layouts.h"
+#include "ide/common/layouts.h"
 #include "kcl/components/buttons.h"
 #include "kcl/rtl/sysutils.h"
 

@@ -1,6 +1,6 @@
 #include "ide/editor/editorform.h"
 
-#include "ide/shell/layouts.h"
+#include "ide/common/layouts.h"
 #include "kcl/classes/classbuilder.h"
 
 namespace korvax::editor {

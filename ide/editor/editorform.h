@@ -3,7 +3,7 @@
 // The first page (TabSheet1 with RichEdit1) is permanent; the pop-up menu and
 // the open dialog are shared by every page.
 #include "kcl/components/dialogs.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/pagecontrol.h"
 #include "kcl/components/richedit.h"
 #include "kcl/components/statusbar.h"

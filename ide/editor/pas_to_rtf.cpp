@@ -9,7 +9,7 @@
 
 #include "ide/editor/pas_words.h"
 #include "kcl/classes/stringlist.h"
-#include "kcl/graphics/syscolors.h"
+#include "kcl/system/syscolors.h"
 #include "kcl/rtl/sysutils.h"
 #include "kcl/system/registry.h"
 

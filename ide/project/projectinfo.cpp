@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ide/project/projectsource.h"
-#include "ide/shell/textutils.h"
+#include "ide/common/textutils.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/rtl/sysutils.h"
 

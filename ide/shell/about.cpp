@@ -1,10 +1,10 @@
 #include "ide/shell/about.h"
 
-#include "ide/shell/layouts.h"
+#include "ide/common/layouts.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/picture.h"
 #include "kcl/platform/process.h"
-#include "kcl/platform/shell.h"
+#include "kcl/desktop/shell.h"
 
 namespace korvax {
 

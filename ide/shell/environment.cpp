@@ -1,6 +1,6 @@
 #include "ide/shell/environment.h"
 
-#include "ide/shell/routines.h"
+#include "ide/common/routines.h"
 
 namespace korvax {
 

@@ -11,15 +11,15 @@
 #include "ide/project/projectsource.h"
 #include "ide/shell/about.h"
 #include "ide/shell/environment.h"
-#include "ide/shell/layouts.h"
+#include "ide/common/layouts.h"
 #include "ide/shell/mainwindows.h"
-#include "ide/shell/routines.h"
+#include "ide/common/routines.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/editmessages.h"
 #include "kcl/components/msgdlg.h"
 #include "kcl/controls/keys.h"
 #include "kcl/controls/keystate.h"
-#include "kcl/platform/help.h"
+#include "kcl/desktop/help.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace korvax {

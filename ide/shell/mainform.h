@@ -9,7 +9,7 @@
 #include "kcl/components/dialogs.h"
 #include "kcl/components/extctrls.h"
 #include "kcl/components/finddialogs.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/pagecontrol.h"
 #include "kcl/controls/form.h"
 

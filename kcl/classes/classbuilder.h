@@ -2,8 +2,11 @@
 // How a class describes itself: KCL_CLASS_INFO(TButton) { cls.property(...); }
 // One line per published property, in declaration order; events, published methods
 // and published fields likewise.
+#include <initializer_list>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
+#include <string_view>
 #include <type_traits>
 #include <typeinfo>
 
@@ -57,6 +60,15 @@ class TClassBuilder {
 public:
   explicit TClassBuilder(TClassInfo& info) : FInfo(info) {}
 
+  // A builder for the properties and events this class declares for its
+  // descendants to publish by name (the framework's protected properties): their
+  // type, default and stored rule are given once, here.
+  TClassBuilder unpublished() const {
+    TClassBuilder builder(FInfo);
+    builder.FPublished = false;
+    return builder;
+  }
+
   // A property read and written through member functions of T or of an ancestor.
   // The type table comes from the getter's type unless one is given (TColor, TCaption).
   template <class V, class C, class S>
@@ -85,7 +97,7 @@ public:
       prop->GetOrd = [get](const TObject* o) { return OrdinalTraits<Value>::ToOrd(get(o)); };
       if (set) prop->SetOrd = [set](TObject* o, int64_t v) { set(o, OrdinalTraits<Value>::FromOrd(v)); };
     }
-    return TPropRef<T>(FInfo.AddProp(std::move(prop)));
+    return Add(std::move(prop));
   }
 
   // A read-only property.
@@ -101,17 +113,27 @@ public:
     auto prop = NewProp(std::move(name), methodType);
     prop->GetMeth = [member](const TObject* o) { return (static_cast<const T*>(o)->*member).Method(); };
     prop->SetMeth = [member](TObject* o, const TMethod& m) { (static_cast<T*>(o)->*member).SetMethod(m); };
-    return TPropRef<T>(FInfo.AddProp(std::move(prop)));
+    return Add(std::move(prop));
   }
 
-  // Publishes an ancestor's property again, typically with another default or
-  // stored rule; it keeps the ancestor's place in the streaming order.
-  TPropRef<T> republish(const std::string& name) {
-    PPropInfo inherited = FInfo.ClassParent() ? FInfo.ClassParent()->FindProp(name) : nullptr;
-    if (!inherited) throw std::logic_error("republish: no inherited property " + name);
+  // Publishes a property an ancestor declared or published, by name. One the
+  // ancestor published keeps its place in the streaming order (typically given
+  // another default or stored rule here); one it only declared takes its place in
+  // this class's order. A name no ancestor has fails when the class describes
+  // itself, that is when it is registered.
+  TPropRef<T> republish(std::string_view name) {
+    TClass parent = FInfo.ClassParent();
+    PPropInfo inherited = parent ? parent->FindProp(name) : nullptr;
+    if (!inherited && parent) inherited = parent->FindUnpublished(name);
+    if (!inherited) throw std::logic_error(FInfo.ClassName() + ": no inherited property " + std::string(name));
     auto prop = std::make_unique<TPropInfo>(*inherited);
     prop->Owner = &FInfo;
     return TPropRef<T>(FInfo.AddProp(std::move(prop)));
+  }
+
+  // Publishes the ancestors' properties and events named, in that order.
+  void publish(std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names) republish(name);
   }
 
   // A published method, found by name when an event is bound from a form file.
@@ -184,6 +206,10 @@ private:
     }
   }
 
+  TPropRef<T> Add(std::unique_ptr<TPropInfo> prop) {
+    return TPropRef<T>(FPublished ? FInfo.AddProp(std::move(prop)) : FInfo.AddUnpublished(std::move(prop)));
+  }
+
   std::unique_ptr<TPropInfo> NewProp(std::string name, const TTypeInfo* type) {
     auto prop = std::make_unique<TPropInfo>();
     prop->Name = std::move(name);
@@ -193,6 +219,7 @@ private:
   }
 
   TClassInfo& FInfo;
+  bool FPublished = true;
 };
 
 }  // namespace kcl

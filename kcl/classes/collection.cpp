@@ -4,6 +4,7 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -62,15 +63,12 @@ TCollection::~TCollection() {
 TCollectionItem* TCollection::Add() {
   // The item joins the collection from its base's constructor: the collection
   // tells of the change only once the whole item is made.
-  BeginUpdate();
   TObject* object = nullptr;
-  try {
+  {
+    BeginUpdate();
+    OnScopeExit endUpdate([this] { EndUpdate(); });
     object = FItemClass ? FItemClass->NewInstance(static_cast<void*>(this)) : nullptr;
-  } catch (...) {
-    EndUpdate();
-    throw;
   }
-  EndUpdate();
   auto* item = dynamic_cast<TCollectionItem*>(object);
   if (!item) {
     delete object;
@@ -117,14 +115,9 @@ void TCollection::Assign(const TPersistent* source) {
     return;
   }
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* item : other->FItems) Add()->Assign(item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  OnScopeExit endUpdate([this] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* item : other->FItems) Add()->Assign(item);
 }
 
 std::string TCollection::GetNamePath() const {

@@ -11,6 +11,7 @@
 #include "kcl/classes/parser.h"
 #include "kcl/classes/resheader.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -552,11 +553,9 @@ void ObjectBinaryToText(TStream& input, TStream& output) {
   const std::string_view binary = ViewRest(input, owned);
   size_t consumed = 0;
   std::string text;
-  try {
+  {
+    OnScopeFailure rewind([&] { input.SetPosition(start); });
     text = ObjectBinaryToText(binary, &consumed);
-  } catch (...) {
-    input.SetPosition(start);
-    throw;
   }
   input.SetPosition(start + static_cast<int64_t>(consumed));
   output.WriteString(text);

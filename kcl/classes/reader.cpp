@@ -7,6 +7,7 @@
 #include "kcl/classes/extended.h"
 #include "kcl/classes/intconsts.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -62,15 +63,19 @@ TValueType TReader::NextValue() { return static_cast<TValueType>(PeekByte()); }
 
 void TReader::CheckValue(TValueType expected) {
   if (ReadValue() != expected) {
-    FStream.Seek(-1, soFromCurrent);
-    SkipValue();
-    PropValueError();
+    RejectValue();
   }
 }
 
 bool TReader::EndOfList() { return NextValue() == vaNull; }
 
 void TReader::PropValueError() { throw EReadError(msg::InvalidPropertyValue); }
+
+void TReader::RejectValue() {
+  FStream.Seek(-1, soFromCurrent);
+  SkipValue();
+  PropValueError();
+}
 
 std::string TReader::ReadBytes(int64_t count) {
   // A length beyond what is left is a damaged stream, not a reason to allocate.
@@ -107,9 +112,7 @@ int32_t TReader::ReadInteger() {
     }
     case vaInt32: return static_cast<int32_t>(ReadLength());
     default:
-      FStream.Seek(-1, soFromCurrent);
-      SkipValue();
-      PropValueError();
+      RejectValue();
   }
 }
 
@@ -118,9 +121,7 @@ bool TReader::ReadBoolean() {
     case vaTrue: return true;
     case vaFalse: return false;
     default:
-      FStream.Seek(-1, soFromCurrent);
-      SkipValue();
-      PropValueError();
+      RejectValue();
   }
 }
 
@@ -128,9 +129,7 @@ std::string TReader::ReadString() {
   const TValueType type = ReadValue();
   if (type == vaString) return ReadStr();
   if (type == vaLString) return ReadBytes(ReadLength());
-  FStream.Seek(-1, soFromCurrent);
-  SkipValue();
-  PropValueError();
+  RejectValue();
 }
 
 char TReader::ReadChar() {
@@ -154,9 +153,7 @@ std::string TReader::ReadIdent() {
     case vaTrue: return "True";
     case vaNil: return "nil";
     default:
-      FStream.Seek(-1, soFromCurrent);
-      SkipValue();
-      PropValueError();
+      RejectValue();
   }
 }
 
@@ -197,9 +194,7 @@ void TReader::SkipValue() {
 
 int64_t TReader::ReadSet(const TTypeInfo* setType) {
   if (ReadValue() != vaSet) {
-    FStream.Seek(-1, soFromCurrent);
-    SkipValue();
-    PropValueError();
+    RejectValue();
   }
   const TTypeInfo* element = GetTypeData(setType)->CompType;
   uint32_t bits = 0;
@@ -256,9 +251,7 @@ void TReader::ReadPropValue(TPersistent* instance, PPropInfo prop) {
           ReadValue();
           auto* collection = dynamic_cast<TCollection*>(GetObjectProp(instance, prop));
           if (!collection) {
-            FStream.Seek(-1, soFromCurrent);
-            SkipValue();
-            PropValueError();
+            RejectValue();
           }
           ReadCollection(*collection);
           break;
@@ -349,9 +342,7 @@ void TReader::DefineProperty(const std::string& name, const TReaderProc& readDat
 void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc&, bool) {
   if (name != FPropName || !readData) return;
   if (ReadValue() != vaBinary) {
-    FStream.Seek(-1, soFromCurrent);
-    SkipValue();
-    PropValueError();
+    RejectValue();
   }
   TMemoryStream data;
   data.WriteString(ReadBytes(ReadLength()));
@@ -363,21 +354,16 @@ void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& r
 void TReader::ReadCollection(TCollection& collection) {
   DepthGuard guard(FDepth);
   collection.BeginUpdate();
-  try {
-    collection.Clear();
-    while (!EndOfList()) {
-      if (const TValueType t = NextValue(); t == vaInt8 || t == vaInt16 || t == vaInt32) ReadInteger();
-      TCollectionItem* item = collection.Add();
-      ReadListBegin();
-      ReadProperties(item);
-      ReadListEnd();
-    }
+  OnScopeExit endUpdate([&] { collection.EndUpdate(); });
+  collection.Clear();
+  while (!EndOfList()) {
+    if (const TValueType t = NextValue(); t == vaInt8 || t == vaInt16 || t == vaInt32) ReadInteger();
+    TCollectionItem* item = collection.Add();
+    ReadListBegin();
+    ReadProperties(item);
     ReadListEnd();
-  } catch (...) {
-    collection.EndUpdate();
-    throw;
   }
-  collection.EndUpdate();
+  ReadListEnd();
 }
 
 // --- components
@@ -414,21 +400,15 @@ void TReader::ReadData(TComponent* instance) {
   DepthGuard guard(FDepth);
   ReadProperties(instance);
   ReadListEnd();
-  TComponent* oldOwner = FOwner;
-  TComponent* oldParent = FParent;
+  OnScopeExit restore([this, oldOwner = FOwner, oldParent = FParent] {
+    FOwner = oldOwner;
+    FParent = oldParent;
+  });
   FParent = instance->GetChildParent();
   FOwner = instance->GetChildOwner();
   if (!FOwner) FOwner = FRoot;
-  try {
-    while (!EndOfList()) ReadComponent(nullptr);
-    ReadListEnd();
-  } catch (...) {
-    FOwner = oldOwner;
-    FParent = oldParent;
-    throw;
-  }
-  FOwner = oldOwner;
-  FParent = oldParent;
+  while (!EndOfList()) ReadComponent(nullptr);
+  ReadListEnd();
 }
 
 TComponent* TReader::ReadComponent(TComponent* component) {
@@ -448,27 +428,24 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   TComponent* parent = FParent;
   const size_t fixupMark = FFixups.size();
   const size_t loadedMark = FLoaded.size();
-  try {
-    result->SetStateFlag(csLoading, true);
-    if (!inherited) {
-      result->SetParentComponent(FParent);
-      if (OnSetName) OnSetName(*this, result, name);
-      result->SetName(name);
-    }
-    result->SetStateFlag(csReading, true);
-    result->ReadState(*this);
-    result->SetStateFlag(csReading, false);
-    if ((flags & ffChildPos) && parent) parent->SetChildOrder(result, childPos);
-    if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end()) FLoaded.push_back(result);
-  } catch (...) {
-    if (created) {
-      // What was read inside the failed component may go with it.
-      FFixups.resize(fixupMark);
-      FLoaded.resize(loadedMark);
-      result->Free();
-    }
-    throw;
+  OnScopeFailure discard([&] {
+    if (!created) return;
+    // What was read inside the failed component may go with it.
+    FFixups.resize(fixupMark);
+    FLoaded.resize(loadedMark);
+    result->Free();
+  });
+  result->SetStateFlag(csLoading, true);
+  if (!inherited) {
+    result->SetParentComponent(FParent);
+    if (OnSetName) OnSetName(*this, result, name);
+    result->SetName(name);
   }
+  result->SetStateFlag(csReading, true);
+  result->ReadState(*this);
+  result->SetStateFlag(csReading, false);
+  if ((flags & ffChildPos) && parent) parent->SetChildOrder(result, childPos);
+  if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end()) FLoaded.push_back(result);
   return result;
 }
 
@@ -521,25 +498,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
     FOwner = nullptr;
     result = CreateComponent(className);
   }
-  try {
-    if (!result->IsDesigning()) {
-      // The root takes the stream's name unless another global component has it.
-      std::string unique = name;
-      for (int i = 1; !unique.empty() && FindGlobalComponent(unique) && FindGlobalComponent(unique) != result; ++i)
-        unique = Format("%s_%d", {name, i});
-      result->SetName(unique);
-    }
-    FRoot = result;
-    FOwner = result;
-    FParent = nullptr;
-    FLoaded.push_back(result);
-    result->SetStateFlag(csLoading, true);
-    result->SetStateFlag(csReading, true);
-    result->ReadState(*this);
-    result->SetStateFlag(csReading, false);
-    FixupReferences();
-    CallLoaded();
-  } catch (...) {
+  OnScopeFailure keepOrDiscard([&] {
     // What was read stays usable: its references are resolved and it leaves the
     // loading state, but nothing more is read.
     result->SetStateFlag(csReading, false);
@@ -551,8 +510,24 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
       FLoaded.clear();
       result->Free();
     }
-    throw;
+  });
+  if (!result->IsDesigning()) {
+    // The root takes the stream's name unless another global component has it.
+    std::string unique = name;
+    for (int i = 1; !unique.empty() && FindGlobalComponent(unique) && FindGlobalComponent(unique) != result; ++i)
+      unique = Format("%s_%d", {name, i});
+    result->SetName(unique);
   }
+  FRoot = result;
+  FOwner = result;
+  FParent = nullptr;
+  FLoaded.push_back(result);
+  result->SetStateFlag(csLoading, true);
+  result->SetStateFlag(csReading, true);
+  result->ReadState(*this);
+  result->SetStateFlag(csReading, false);
+  FixupReferences();
+  CallLoaded();
   return result;
 }
 
@@ -560,20 +535,17 @@ void TReader::ReadComponents(TComponent* owner, TComponent* parent, const TReadC
   FRoot = owner;
   FOwner = owner;
   FParent = parent;
-  try {
-    while (!EndOfList()) {
-      ReadSignature();
-      TComponent* component = ReadComponent(nullptr);
-      if (proc) proc(component);
-    }
-    ReadListEnd();
+  // What was read is fixed up and loaded even when a later record fails.
+  OnScopeExit finish([this] {
     FixupReferences();
     CallLoaded();
-  } catch (...) {
-    FixupReferences();
-    CallLoaded();
-    throw;
+  });
+  while (!EndOfList()) {
+    ReadSignature();
+    TComponent* component = ReadComponent(nullptr);
+    if (proc) proc(component);
   }
+  ReadListEnd();
 }
 
 }  // namespace kcl

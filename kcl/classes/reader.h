@@ -85,6 +85,8 @@ private:
   int64_t ReadSet(const TTypeInfo* setType);
   [[noreturn]] void PropertyError();
   [[noreturn]] void PropValueError();
+  // Goes back over the value just read, skips it whole and raises PropValueError.
+  [[noreturn]] void RejectValue();
   std::string ReadBytes(int64_t count);
   uint32_t ReadLength();  // 32-bit little-endian
 

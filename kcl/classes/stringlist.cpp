@@ -8,6 +8,7 @@
 #include "kcl/classes/streams.h"
 #include "kcl/classes/writer.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -23,13 +24,8 @@ bool IsCommaTextSeparator(char c) { return static_cast<unsigned char>(c) <= ' ' 
 template <class Change>
 void Updating(TStrings& strings, Change change) {
   strings.BeginUpdate();
-  try {
-    change();
-  } catch (...) {
-    strings.EndUpdate();
-    throw;
-  }
-  strings.EndUpdate();
+  OnScopeExit endUpdate([&] { strings.EndUpdate(); });
+  change();
 }
 
 void AppendQuoted(std::string& out, std::string_view s) {

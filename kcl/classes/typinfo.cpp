@@ -163,6 +163,18 @@ PPropInfo TClassInfo::FindProp(std::string_view name) const {
   return nullptr;
 }
 
+TPropInfo& TClassInfo::AddUnpublished(std::unique_ptr<TPropInfo> prop) {
+  FUnpublished.push_back(std::move(prop));
+  return *FUnpublished.back();
+}
+
+PPropInfo TClassInfo::FindUnpublished(std::string_view name) const {
+  for (TClass c = this; c; c = c->FParent)
+    for (const auto& p : c->FUnpublished)
+      if (SameText(p->Name, name)) return p.get();
+  return nullptr;
+}
+
 const TMethodEntry* TClassInfo::FindMethod(std::string_view name) const {
   for (TClass c = this; c; c = c->FParent)
     for (const auto& m : c->FMethods)
@@ -255,7 +267,9 @@ Registry& ClassRegistry() {
 void RegisterClass(TClass cls) {
   Registry& r = ClassRegistry();
   std::lock_guard guard(r.lock);
-  r.byName[UpperCase(cls->ClassName())] = cls;
+  TClass& entry = r.byName[UpperCase(cls->ClassName())];
+  if (entry && entry != cls) throw EFilerError(Format(msg::DuplicateClass, {cls->ClassName()}));
+  entry = cls;
 }
 
 void RegisterClasses(std::initializer_list<TClass> classes) {

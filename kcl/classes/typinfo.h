@@ -183,6 +183,9 @@ public:
   // Every published property, ancestors first, republished ones in their first place.
   const TPropList& AllProps() const;
   PPropInfo FindProp(std::string_view name) const;
+  // A property declared by this class or an ancestor but not published: its
+  // descendants publish it by name (the framework's protected properties).
+  PPropInfo FindUnpublished(std::string_view name) const;
 
   const TMethodEntry* FindMethod(std::string_view name) const;
   std::string MethodName(const TMethodEntry* code) const;
@@ -200,6 +203,7 @@ public:
 
   // Used by the class builder while the class describes itself.
   TPropInfo& AddProp(std::unique_ptr<TPropInfo> prop);
+  TPropInfo& AddUnpublished(std::unique_ptr<TPropInfo> prop);
   void AddMethod(std::unique_ptr<TMethodEntry> entry) { FMethods.push_back(std::move(entry)); }
   void AddField(TFieldEntry entry) { FFields.push_back(std::move(entry)); }
   void SetFactory(TFactory factory) { FFactory = factory; }
@@ -209,6 +213,7 @@ private:
   TClass FParent;
   TTypeInfo FTypeInfo;
   std::vector<std::unique_ptr<TPropInfo>> FProps;
+  std::vector<std::unique_ptr<TPropInfo>> FUnpublished;
   std::vector<std::unique_ptr<TMethodEntry>> FMethods;
   std::vector<TFieldEntry> FFields;
   TFactory FFactory = nullptr;
@@ -217,6 +222,8 @@ private:
 };
 
 // The class registry used by streaming to create components by class name.
+// Registering the same class again changes nothing; another class of a name
+// already taken raises EFilerError "A class named %s already exists".
 void RegisterClass(TClass cls);
 void RegisterClasses(std::initializer_list<TClass> classes);
 void UnRegisterClass(TClass cls);

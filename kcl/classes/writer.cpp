@@ -8,6 +8,7 @@
 #include "kcl/classes/extended.h"
 #include "kcl/classes/intconsts.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -160,21 +161,15 @@ void TWriter::WriteSet(const TTypeInfo* setType, int64_t value) {
 
 void TWriter::WriteCollection(TCollection& collection) {
   // Items are whole: a collection that differs from the ancestor's is written out.
-  TPersistent* ancestor = FAncestor;
+  OnScopeExit restore([this, ancestor = FAncestor] { FAncestor = ancestor; });
   FAncestor = nullptr;
-  try {
-    WriteValue(vaCollection);
-    for (int i = 0; i < collection.Count(); ++i) {
-      WriteListBegin();
-      WriteProperties(collection.Items(i));
-      WriteListEnd();
-    }
+  WriteValue(vaCollection);
+  for (int i = 0; i < collection.Count(); ++i) {
+    WriteListBegin();
+    WriteProperties(collection.Items(i));
     WriteListEnd();
-  } catch (...) {
-    FAncestor = ancestor;
-    throw;
   }
-  FAncestor = ancestor;
+  WriteListEnd();
 }
 
 // --- properties
@@ -207,15 +202,9 @@ void TWriter::WriteProperties(TPersistent* instance) {
   for (PPropInfo prop : GetPropInfos(instance->ClassType()))
     if (IsStoredProp(instance, prop)) WriteProperty(instance, prop);
   TAncestorBinary ancestorBinary{FAncestor, std::nullopt};
-  auto* saved = FAncestorBinary;
+  OnScopeExit restore([this, saved = FAncestorBinary] { FAncestorBinary = saved; });
   FAncestorBinary = FAncestor ? &ancestorBinary : nullptr;
-  try {
-    instance->DefineProperties(*this);
-  } catch (...) {
-    FAncestorBinary = saved;
-    throw;
-  }
-  FAncestorBinary = saved;
+  instance->DefineProperties(*this);
 }
 
 void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
@@ -293,18 +282,13 @@ void TWriter::WriteObjectProperty(TPersistent* instance, PPropInfo prop) {
     WriteCollection(*collection);
   } else if (auto* persistent = dynamic_cast<TPersistent*>(value)) {
     // The sub-object is written against the ancestor's own sub-object.
-    const std::string savedPath = FPropPath;
-    FPropPath += prop->Name + ".";
-    FAncestor = ancestor ? dynamic_cast<TPersistent*>(ancestorValue) : nullptr;
-    try {
-      WriteProperties(persistent);
-    } catch (...) {
+    OnScopeExit restore([this, ancestor, savedPath = FPropPath] {
       FPropPath = savedPath;
       FAncestor = ancestor;
-      throw;
-    }
-    FPropPath = savedPath;
-    FAncestor = ancestor;
+    });
+    FPropPath += prop->Name + ".";
+    FAncestor = ancestor ? dynamic_cast<TPersistent*>(ancestorValue) : nullptr;
+    WriteProperties(persistent);
   }
 }
 
@@ -351,20 +335,14 @@ void TWriter::WriteChildren(TComponent* component, TComponent* ancestor) {
   const int savedPos = FAncestorPos, savedChildPos = FChildPos;
   std::vector<TComponent*> ancestorChildren;
   if (ancestor) ancestor->GetChildren([&](TComponent* child) { ancestorChildren.push_back(child); }, FRootAncestor);
-  FAncestorList = ancestor ? &ancestorChildren : nullptr;
-  FAncestorPos = FChildPos = 0;
-  const auto restore = [&] {
+  OnScopeExit restore([&] {
     FAncestorList = savedList;
     FAncestorPos = savedPos;
     FChildPos = savedChildPos;
-  };
-  try {
-    component->GetChildren([this](TComponent* child) { WriteComponent(child); }, FRoot);
-  } catch (...) {
-    restore();
-    throw;
-  }
-  restore();
+  });
+  FAncestorList = ancestor ? &ancestorChildren : nullptr;
+  FAncestorPos = FChildPos = 0;
+  component->GetChildren([this](TComponent* child) { WriteComponent(child); }, FRoot);
 }
 
 // The ancestor's child of the same name, when it is of a class the component
@@ -377,18 +355,13 @@ TComponent* TWriter::FindAncestor(const TComponent* component) const {
 }
 
 void TWriter::WriteComponent(TComponent* component) {
-  TPersistent* savedAncestor = FAncestor;
-  if (FAncestorList) FAncestor = FindAncestor(component);
-  component->SetStateFlag(csWriting, true);
-  try {
-    component->WriteState(*this);
-  } catch (...) {
+  OnScopeExit restore([this, component, savedAncestor = FAncestor] {
     component->SetStateFlag(csWriting, false);
     FAncestor = savedAncestor;
-    throw;
-  }
-  component->SetStateFlag(csWriting, false);
-  FAncestor = savedAncestor;
+  });
+  if (FAncestorList) FAncestor = FindAncestor(component);
+  component->SetStateFlag(csWriting, true);
+  component->WriteState(*this);
 }
 
 void TWriter::WriteRootComponent(TComponent* root) { WriteDescendent(root, nullptr); }

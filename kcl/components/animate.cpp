@@ -2,7 +2,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/animateframes.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/brush.h"
 
 namespace kcl {
@@ -15,23 +14,23 @@ KCL_CLASS_INFO(TAnimate) {
   using T = TAnimate;
   cls.property("Active", &T::Active, &T::SetActive).Default(false);
   cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Center", &T::Center, &T::SetCenter).Default(true);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("CommonAVI", &T::CommonAVI, &T::SetCommonAVI).Default(TCommonAVI::aviNone);
   cls.property("FileName", &T::FileName, &T::SetFileName);
   cls.property("FrameCount", &T::FrameCount).Stored(false);
   cls.property("FrameHeight", &T::FrameHeight).Stored(false);
   cls.property("FrameWidth", &T::FrameWidth).Stored(false);
   cls.property("Open", &T::Open, &T::SetOpen).Stored(false);
-  Publish(cls, {"ParentColor", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentColor", "ParentShowHint", "PopupMenu"});
   cls.property("Repetitions", &T::Repetitions, &T::SetRepetitions).Default(0);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("StartFrame", &T::StartFrame, &T::SetStartFrame).Default(1);
   cls.property("StopFrame", &T::StopFrame, &T::SetStopFrame).Default(0);
   cls.property("Timers", &T::Timers, &T::SetTimers).Default(false);
   cls.property("Transparent", &T::Transparent, &T::SetTransparent).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnOpen", &T::OnOpen, TNotifyEventType());
   cls.event("OnClose", &T::OnClose, TNotifyEventType());
   cls.event("OnStart", &T::OnStart, TNotifyEventType());

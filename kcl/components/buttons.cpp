@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "kcl/components/extctrls.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
 #include "kcl/graphics/qtcolor.h"
 
@@ -39,16 +39,16 @@ KCL_CLASS_INFO(TSpeedButton) {
   cls.property("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp).Default(false);
   cls.property("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
   cls.property("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(false);
-  Publish(cls, {"Caption", "Enabled"});
+  cls.publish({"Caption", "Enabled"});
   cls.property("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(false);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph);
   cls.property("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout).Default(blGlyphLeft);
   cls.property("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin).Default(-1);
   cls.property("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, TNumGlyphsType()).Default(1);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint"});
+  cls.publish({"ParentFont", "ParentShowHint", "ShowHint"});
   cls.property("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing).Default(4);
-  Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.publish({"Visible", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
 }
 
 TButtonGlyphProps::TButtonGlyphProps() : FGlyph(std::make_unique<TBitmap>()) {

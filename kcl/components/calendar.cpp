@@ -6,7 +6,7 @@
 
 #include "kcl/components/extctrls.h"
 #include "kcl/components/outline.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/keys.h"
 #include "kcl/rtl/exceptions.h"
 
@@ -65,28 +65,28 @@ using namespace calendar_dates;
 
 KCL_CLASS_INFO(TCalendar) {
   using T = TCalendar;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
   cls.property("CalendarDate", &T::CalendarDate, &T::SetCalendarDate, TDateTimeType()).Stored(false);
-  Publish(cls, {"Color", "Ctl3D"});
+  cls.publish({"Color", "Ctl3D"});
   cls.property("Day", &T::Day, &T::SetDay).Stored(false);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("GridLineWidth", &T::GridLineWidth, &T::SetGridLineWidth).Default(1);
   cls.property("Month", &T::Month, &T::SetMonth).Stored(false);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("StartOfWeek", &T::StartOfWeek, &T::SetStartOfWeek,
                MakeOrdinalType(tkInteger, "TDayOfWeek", otUByte, 0, 6));
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("UseCurrentDate", &T::UseCurrentDate, &T::SetUseCurrentDate).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.property("Year", &T::Year, &T::SetYear).Stored(false);
-  Publish(cls, {"OnClick"});
+  cls.publish({"OnClick"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
+  cls.publish({"OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
                 "OnKeyUp", "OnStartDrag"});
 }
 

@@ -3,7 +3,6 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/reader.h"
 #include "kcl/components/panelpublish.h"
-#include "kcl/components/publish.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -185,13 +184,13 @@ KCL_CLASS_INFO(TChart) {
   cls.event("OnUndoZoom", &T::OnUndoZoom, TNotifyEventType());
   cls.event("OnZoom", &T::OnZoom, TNotifyEventType());
 
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   PublishPanelBorders(cls);
-  Publish(cls, {"Color", "DragCursor", "DragMode", "Enabled", "ParentColor", "ParentShowHint", "PopupMenu", "ShowHint",
+  cls.publish({"Color", "DragCursor", "DragMode", "Enabled", "ParentColor", "ParentShowHint", "PopupMenu", "ShowHint",
                 "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
                 "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnResize", &T::OnResize, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 void RegisterCharts() {

@@ -5,7 +5,7 @@
 
 #include "kcl/components/chart.h"
 #include "kcl/graphics/canvas.h"
-#include "kcl/graphics/syscolors.h"
+#include "kcl/system/syscolors.h"
 
 namespace kcl {
 

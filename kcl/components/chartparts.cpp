@@ -2,7 +2,7 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/stdtypes.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 #include "kcl/graphics/muldiv.h"
 
 namespace kcl {

@@ -2,7 +2,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/controls/keys.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/font.h"
@@ -18,19 +17,19 @@ constexpr TColor Palette[TColorGrid::NumPaletteEntries] = {
 KCL_CLASS_INFO(TColorGrid) {
   using T = TColorGrid;
   cls.property("ClickEnablesColor", &T::ClickEnablesColor, &T::SetClickEnablesColor).Default(false);
-  Publish(cls, {"Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Ctl3D", "DragCursor", "DragMode", "Enabled"});
   cls.property("GridOrdering", &T::GridOrdering, &T::SetGridOrdering).Default(go4x4);
   cls.property("ForegroundIndex", &T::ForegroundIndex, &T::SetForegroundIndex).Default(0);
   cls.property("BackgroundIndex", &T::BackgroundIndex, &T::SetBackgroundIndex).Default(0);
   cls.property("ForegroundEnabled", &T::ForegroundEnabled, &T::SetForegroundEnabled).Default(true);
   cls.property("BackgroundEnabled", &T::BackgroundEnabled, &T::SetBackgroundEnabled).Default(true);
-  Publish(cls, {"Font", "ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.publish({"Font", "ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("Selection", &T::Selection, &T::SetSelection).Default(0);
-  Publish(cls, {"ShowHint", "PopupMenu", "TabOrder"});
+  cls.publish({"ShowHint", "PopupMenu", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
+  cls.publish({"OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
                 "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

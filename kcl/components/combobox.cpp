@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -34,25 +36,25 @@ KCL_CLASS_INFO(TCustomComboBox) {}
 KCL_CLASS_INFO(TComboBox) {
   // Style comes before Items, so that the items are read into the right kind of box.
   cls.property("Style", &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDown);
-  Publish(cls, {"Color", "Ctl3D", "DragMode", "DragCursor"});
+  cls.publish({"Color", "Ctl3D", "DragMode", "DragCursor"});
   cls.property("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8);
-  Publish(cls, {"Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"Enabled", "Font", "ImeMode", "ImeName"});
   cls.property("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight);
   cls.property("Items", &TComboBox::Items, &TComboBox::SetItems);
   cls.property("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength).Default(0);
   cls.property("ParentColor", &TComboBox::ParentColor, &TComboBox::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(false);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(true);
-  Publish(cls, {"Text", "Visible"});
+  cls.publish({"Text", "Visible"});
   cls.event("OnChange", &TComboBox::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDrawItem", &TComboBox::OnDrawItem, TDrawItemEventType());
   cls.event("OnDropDown", &TComboBox::OnDropDown, TNotifyEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
   cls.event("OnMeasureItem", &TComboBox::OnMeasureItem, TMeasureItemEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
@@ -116,27 +118,21 @@ void TCustomComboBox::UpdateWidget() {
 void TCustomComboBox::UserSelected(int index) {
   if (index < 0 || index >= FItems->Count()) return;
   FItemIndex = index;
-  ++FUpdatingWidget;
-  try {
+  {
+    ++FUpdatingWidget;
+    OnScopeExit done([this] { --FUpdatingWidget; });
     SetText(FItems->Strings(index));
-  } catch (...) {
-    --FUpdatingWidget;
-    throw;
   }
-  --FUpdatingWidget;
   Click();
   Change();
 }
 
 void TCustomComboBox::UserTyped(const std::string& text) {
-  ++FUpdatingWidget;
-  try {
+  {
+    ++FUpdatingWidget;
+    OnScopeExit done([this] { --FUpdatingWidget; });
     SetText(text);
-  } catch (...) {
-    --FUpdatingWidget;
-    throw;
   }
-  --FUpdatingWidget;
   Change();
 }
 
@@ -176,14 +172,11 @@ void TCustomComboBox::SetMaxLength(int v) {
 void TCustomComboBox::SetItemIndex(int v) {
   if (v < -1 || v >= FItems->Count()) throw EListError(Format(msg::ListIndexError, {v}));
   FItemIndex = v;
-  ++FUpdatingWidget;
-  try {
+  {
+    ++FUpdatingWidget;
+    OnScopeExit done([this] { --FUpdatingWidget; });
     SetText(v >= 0 ? FItems->Strings(v) : std::string());
-  } catch (...) {
-    --FUpdatingWidget;
-    throw;
   }
-  --FUpdatingWidget;
   UpdateWidget();
 }
 

@@ -4,7 +4,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/brush.h"
 
 namespace kcl {
@@ -39,24 +38,24 @@ KCL_CLASS_INFO(TCoolBar) {
   using T = TCoolBar;
   cls.property("Align", &T::Align, &T::SetAlign).Default(alTop);
   cls.property("Bands", &T::Bands, &T::SetBands);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode"});
   cls.property("EdgeBorders", &T::EdgeBorders, &T::SetEdgeBorders)
       .Default(TEdgeBorders{ebLeft, ebTop, ebRight, ebBottom});
   cls.property("EdgeInner", &T::EdgeInner, &T::SetEdgeInner).Default(esRaised);
   cls.property("EdgeOuter", &T::EdgeOuter, &T::SetEdgeOuter).Default(esLowered);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("FixedSize", &T::FixedSize, &T::SetFixedSize).Default(false);
   cls.property("FixedOrder", &T::FixedOrder, &T::SetFixedOrder).Default(false);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("Images", &T::Images, &T::SetImages, TImageList::StaticClass().ClassTypeInfo());
-  Publish(cls, {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  cls.publish({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("ShowText", &T::ShowText, &T::SetShowText).Default(true);
   cls.property("Vertical", &T::Vertical, &T::SetVertical).Default(false);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.publish({"OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnResize", &T::OnResize, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 // --- TCoolBand

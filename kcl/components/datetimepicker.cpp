@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
+#include "kcl/controls/windowsstyle.h"
 
 namespace kcl {
 
@@ -50,23 +50,23 @@ KCL_CLASS_INFO(TDateTimePicker) {
   cls.property("Time", &T::Time, &T::SetTime, TTimeType());
   cls.property("ShowCheckbox", &T::ShowCheckbox, &T::SetShowCheckbox).Default(false);
   cls.property("Checked", &T::Checked, &T::SetChecked).Default(true);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("DateFormat", &T::DateFormat, &T::SetDateFormat);
   cls.property("DateMode", &T::DateMode, &T::SetDateMode);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
   cls.property("Kind", &T::Kind, &T::SetKind);
   cls.property("MaxDate", &T::MaxDate, &T::SetMaxDate, TDateType());
   cls.property("MinDate", &T::MinDate, &T::SetMinDate, TDateType());
   cls.property("ParseInput", &T::ParseInput, &T::SetParseInput);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
   // Delphi 3's picker leaves its tab order unpublished: forms do not hold it.
-  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  cls.publish({"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick"});
+  cls.publish({"Visible", "OnClick"});
   cls.event("OnCloseUp", &T::OnCloseUp, TNotifyEventType());
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
   cls.event("OnDropDown", &T::OnDropDown, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+  cls.publish({"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
                 "OnStartDrag"});
   cls.event("OnUserInput", &T::OnUserInput, TDTParseInputEventType());
 }

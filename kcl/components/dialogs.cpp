@@ -7,7 +7,7 @@
 #include "kcl/components/finddialogs.h"
 #include "kcl/components/printdialogs.h"
 #include "kcl/controls/modal.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {

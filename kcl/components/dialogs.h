@@ -9,7 +9,7 @@
 #include "kcl/classes/component.h"
 #include "kcl/classes/stringlist.h"
 #include "kcl/controls/controltypes.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 
 #include <QStringList>
 

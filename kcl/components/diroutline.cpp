@@ -3,42 +3,42 @@
 #include <QDir>
 
 #include "kcl/components/filectrls.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/bitmap.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TDirectoryOutline) {
   using T = TDirectoryOutline;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color", "Ctl3D"});
+  cls.publish({"Color", "Ctl3D"});
   cls.property("Directory", &T::Directory, &T::SetDirectory, MakeStringType(tkLString, "TFileName")).Stored(false);
   cls.property("Drive", &T::Drive, &T::SetDrive).Stored(false);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("ItemHeight", &T::ItemHeight, &T::SetItemHeight);
   cls.property("Options", &T::Options, &T::SetOptions).Default(TOutlineOptions{ooDrawFocusRect});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("PictureClosed", &T::PictureClosed, &T::SetPictureClosed).Stored(&T::IsPictureClosedStored);
   cls.property("PictureLeaf", &T::PictureLeaf, &T::SetPictureLeaf).Stored(&T::IsPictureLeafStored);
   cls.property("PictureOpen", &T::PictureOpen, &T::SetPictureOpen).Stored(&T::IsPictureOpenStored);
-  Publish(cls, {"PopupMenu"});
+  cls.publish({"PopupMenu"});
   cls.property("ScrollBars", &T::ScrollBars, &T::SetScrollBars).Default(ssBoth);
   cls.property("Style", &T::Style, &T::SetStyle).Default(otStandard);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("TextCase", &T::TextCase, &T::SetTextCase).Default(TDirTextCase::tcLowerCase);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick"});
+  cls.publish({"OnClick"});
   cls.event("OnCollapse", &T::OnCollapse, EOutlineChangeType());
-  Publish(cls, {"OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDrawItem", &T::OnDrawItem, TDrawItemEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit"});
   cls.event("OnExpand", &T::OnExpand, EOutlineChangeType());
-  Publish(cls, {"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish({"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
 TDirectoryOutline::TDirectoryOutline(TComponent* owner) : TCustomOutline(owner) {

@@ -5,10 +5,12 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -27,21 +29,21 @@ KCL_CLASS_INFO(TEdit) {
   cls.property("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize).Default(true);
   cls.property("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
   cls.property("CharCase", &TEdit::CharCase, &TEdit::SetCharCase).Default(ecNormal);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection).Default(true);
-  Publish(cls, {"ImeMode", "ImeName"});
+  cls.publish({"ImeMode", "ImeName"});
   cls.property("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0);
   cls.property("OEMConvert", &TEdit::OEMConvert, &TEdit::SetOEMConvert).Default(false);
   cls.property("ParentColor", &TEdit::ParentColor, &TEdit::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar).Default('\0');
-  Publish(cls, {"PopupMenu"});
+  cls.publish({"PopupMenu"});
   cls.property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).Default(false);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).Default(true);
-  Publish(cls, {"Text", "Visible"});
+  cls.publish({"Text", "Visible"});
   cls.event("OnChange", &TEdit::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
@@ -101,14 +103,11 @@ std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
 std::string TCustomEdit::TextOfWidget(const QLineEdit& edit) const { return FromQt(edit.text()); }
 
 void TCustomEdit::UserChangedText(const std::string& text) {
-  FFromUser = true;
-  try {
+  {
+    FFromUser = true;
+    OnScopeExit done([this] { FFromUser = false; });
     SetText(ApplyCharCase(text));
-  } catch (...) {
-    FFromUser = false;
-    throw;
   }
-  FFromUser = false;
   UpdateWidgetText();  // when the property refused part of what was typed
 }
 
@@ -194,27 +193,27 @@ void TCustomEdit::SelectAll() {
 KCL_CLASS_INFO(TCustomMemo) {}
 
 KCL_CLASS_INFO(TMemo) {
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Alignment", &TMemo::Alignment, &TMemo::SetAlignment).Default(taLeftJustify);
   cls.property("BorderStyle", &TMemo::BorderStyle, &TMemo::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HideSelection", &TMemo::HideSelection, &TMemo::SetHideSelection).Default(true);
-  Publish(cls, {"ImeMode", "ImeName"});
+  cls.publish({"ImeMode", "ImeName"});
   cls.property("Lines", &TMemo::Lines, &TMemo::SetLines);
   cls.property("MaxLength", &TMemo::MaxLength, &TMemo::SetMaxLength).Default(0);
   cls.property("OEMConvert", &TMemo::OEMConvert, &TMemo::SetOEMConvert).Default(false);
   cls.property("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).Default(false);
   cls.property("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.property("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(true);
   cls.property("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(false);
   cls.property("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).Default(true);
   cls.event("OnChange", &TMemo::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
@@ -283,13 +282,8 @@ void TCustomMemo::LinesChanged() {
   std::string text = FLines->Text();
   if (text.ends_with("\r\n")) text.resize(text.size() - 2);
   FSyncingLines = true;
-  try {
-    SetText(text);
-  } catch (...) {
-    FSyncingLines = false;
-    throw;
-  }
-  FSyncingLines = false;
+  OnScopeExit done([this] { FSyncingLines = false; });
+  SetText(text);
 }
 
 void TCustomMemo::SetAlignment(TAlignment v) {

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "kcl/components/panelpublish.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/qtcolor.h"
 
@@ -40,18 +40,18 @@ const TTypeInfo* TBorderWidthType() {
 KCL_CLASS_INFO(TCustomPanel) {}
 
 KCL_CLASS_INFO(TPanel) {
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Alignment", &TPanel::Alignment, &TPanel::SetAlignment).Default(taCenter);
   PublishPanelBorders(cls);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled"});
+  cls.publish({"DragCursor", "DragMode", "Enabled"});
   cls.property("FullRepaint", &TPanel::FullRepaint, &TPanel::SetFullRepaint).Default(true);
-  Publish(cls, {"Caption", "Color", "Ctl3D", "Font"});
+  cls.publish({"Caption", "Color", "Ctl3D", "Font"});
   cls.property("Locked", &TPanel::Locked, &TPanel::SetLocked).Default(false);
-  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
+  cls.publish({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
                 "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnResize", &TPanel::OnResize, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
@@ -153,11 +153,11 @@ void TCustomPanel::Paint() {
 // --- TBevel
 
 KCL_CLASS_INFO(TBevel) {
-  Publish(cls, {"Align", "ParentShowHint"});
+  cls.publish({"Align", "ParentShowHint"});
   cls.property("Shape", &TBevel::Shape, &TBevel::SetShape).Default(TBevelShape::bsBox);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("Style", &TBevel::Style, &TBevel::SetStyle).Default(TBevelStyle::bsLowered);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
 }
 
 TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) {
@@ -216,12 +216,12 @@ void TBevel::Paint() {
 KCL_CLASS_INFO(TSplitter) {
   cls.property("Align", &TSplitter::Align, &TSplitter::SetAlign).Default(alLeft);
   cls.property("Beveled", &TSplitter::Beveled, &TSplitter::SetBeveled).Default(true);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.republish("Cursor").Default(crHSplit);
   cls.property("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize,
                MakeOrdinalType(tkInteger, "NaturalNumber", otSLong, 1, INT32_MAX))
       .Default(30);
-  Publish(cls, {"ParentColor", "Visible"});
+  cls.publish({"ParentColor", "Visible"});
   cls.event("OnMoved", &TSplitter::OnMoved, TNotifyEventType());
 }
 

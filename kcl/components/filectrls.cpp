@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/keys.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 
@@ -77,23 +77,23 @@ std::string JoinPath(const std::string& directory, const std::string& name) {
 
 KCL_CLASS_INFO(TFileListBox) {
   using T = TFileListBox;
-  Publish(cls, {"Align", "Color", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Align", "Color", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
   cls.property("ExtendedSelect", &T::ExtendedSelect, &T::SetExtendedSelect).Default(true);
   cls.property("FileEdit", &T::FileEdit, &T::SetFileEdit);
   cls.property("FileType", &T::FileType, &T::SetFileType).Default(TFileType{ftNormal});
-  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.publish({"Font", "ImeMode", "ImeName"});
   cls.property("IntegralHeight", &T::IntegralHeight, &T::SetIntegralHeight).Default(false);
   cls.property("ItemHeight", &T::ItemHeight, &T::SetItemHeight);
   cls.property("Mask", &T::Mask, &T::SetMask).Stored(&T::IsMaskStored);
   cls.property("MultiSelect", &T::MultiSelect, &T::SetMultiSelect).Default(false);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ShowGlyphs", &T::ShowGlyphs, &T::SetShowGlyphs).Default(false);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
@@ -215,21 +215,21 @@ void TFileListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 
 KCL_CLASS_INFO(TDirectoryListBox) {
   using T = TDirectoryListBox;
-  Publish(cls, {"Align", "Color"});
+  cls.publish({"Align", "Color"});
   cls.property("Columns", &T::Columns, &T::SetColumns).Default(0);
-  Publish(cls, {"Ctl3D"});
+  cls.publish({"Ctl3D"});
   cls.property("DirLabel", &T::DirLabel, &T::SetDirLabel);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled"});
+  cls.publish({"DragCursor", "DragMode", "Enabled"});
   cls.property("FileList", &T::FileList, &T::SetFileList);
-  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.publish({"Font", "ImeMode", "ImeName"});
   cls.property("IntegralHeight", &T::IntegralHeight, &T::SetIntegralHeight).Default(false);
   cls.property("ItemHeight", &T::ItemHeight, &T::SetItemHeight);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
@@ -325,18 +325,18 @@ void TDirectoryListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 
 KCL_CLASS_INFO(TDriveComboBox) {
   using T = TDriveComboBox;
-  Publish(cls, {"Color", "Ctl3D"});
+  cls.publish({"Color", "Ctl3D"});
   cls.property("DirList", &T::DirList, &T::SetDirList);
-  Publish(cls, {"DragMode", "DragCursor", "Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"DragMode", "DragCursor", "Enabled", "Font", "ImeMode", "ImeName"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("TextCase", &T::TextCase, &T::SetTextCase).Default(tcLowerCase);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDropDown", &T::OnDropDown, TNotifyEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDrag"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDrag"});
 }
 
 TDriveComboBox::TDriveComboBox(TComponent* owner) : TCustomComboBox(owner) {
@@ -410,18 +410,18 @@ void TDriveComboBox::Notification(TComponent* component, TOperation operation) {
 
 KCL_CLASS_INFO(TFilterComboBox) {
   using T = TFilterComboBox;
-  Publish(cls, {"Color", "Ctl3D", "DragMode", "DragCursor", "Enabled"});
+  cls.publish({"Color", "Ctl3D", "DragMode", "DragCursor", "Enabled"});
   cls.property("FileList", &T::FileList, &T::SetFileList);
   cls.property("Filter", &T::Filter, &T::SetFilter).Stored(&T::IsFilterStored);
-  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.publish({"Font", "ImeMode", "ImeName"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDropDown", &T::OnDropDown, TNotifyEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDrag"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDrag"});
 }
 
 TFilterComboBox::TFilterComboBox(TComponent* owner) : TCustomComboBox(owner) {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
 
@@ -11,19 +11,19 @@ namespace kcl {
 
 KCL_CLASS_INFO(TGauge) {
   using T = TGauge;
-  Publish(cls, {"Align", "Color", "Enabled"});
+  cls.publish({"Align", "Color", "Enabled"});
   cls.property("Kind", &T::Kind, &T::SetKind).Default(gkHorizontalBar);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
   cls.property("ForeColor", &T::ForeColor, &T::SetForeColor, TColorType()).Default(clBlack);
   cls.property("BackColor", &T::BackColor, &T::SetBackColor, TColorType()).Default(clWhite);
   cls.property("MinValue", &T::MinValue, &T::SetMinValue).Default(0);
   cls.property("MaxValue", &T::MaxValue, &T::SetMaxValue).Default(100);
-  Publish(cls, {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("Progress", &T::Progress, &T::SetProgress);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("ShowText", &T::ShowText, &T::SetShowText).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
 }
 
 TGauge::TGauge(TComponent* owner) : TGraphicControl(owner) {

@@ -1,7 +1,6 @@
 #include "kcl/components/gridcontrols.h"
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/brush.h"
 
 namespace kcl {
@@ -13,40 +12,40 @@ constexpr const char* InvalidStringGridOp = "Cannot insert or delete rows from g
 
 KCL_CLASS_INFO(TDrawGrid) {
   using T = TDrawGrid;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("ColCount", &T::ColCount, &T::SetColCount).Default(5);
-  Publish(cls, {"Ctl3D"});
+  cls.publish({"Ctl3D"});
   cls.property("DefaultColWidth", &T::DefaultColWidth, &T::SetDefaultColWidth).Default(64);
   cls.property("DefaultRowHeight", &T::DefaultRowHeight, &T::SetDefaultRowHeight).Default(24);
   cls.property("DefaultDrawing", &T::DefaultDrawing, &T::SetDefaultDrawing).Default(true);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled"});
+  cls.publish({"DragCursor", "DragMode", "Enabled"});
   cls.property("FixedColor", &T::FixedColor, &T::SetFixedColor, TColorType()).Default(clBtnFace);
   cls.property("FixedCols", &T::FixedCols, &T::SetFixedCols).Default(1);
   cls.property("RowCount", &T::RowCount, &T::SetRowCount).Default(5);
   cls.property("FixedRows", &T::FixedRows, &T::SetFixedRows).Default(1);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("GridLineWidth", &T::GridLineWidth, &T::SetGridLineWidth).Default(1);
   cls.property("Options", &T::Options, &T::SetOptions)
       .Default(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ScrollBars", &T::ScrollBars, &T::SetScrollBars).Default(ssBoth);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick"});
+  cls.publish({"Visible", "OnClick"});
   cls.event("OnColumnMoved", &T::OnColumnMoved, TMovedEventType());
-  Publish(cls, {"OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDrawCell", &T::OnDrawCell, TDrawCellEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit"});
   cls.event("OnGetEditMask", &T::OnGetEditMask, TGetEditEventType());
   cls.event("OnGetEditText", &T::OnGetEditText, TGetEditEventType());
-  Publish(cls, {"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.publish({"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnRowMoved", &T::OnRowMoved, TMovedEventType());
   cls.event("OnSelectCell", &T::OnSelectCell, TSelectCellEventType());
   cls.event("OnSetEditText", &T::OnSetEditText, TSetEditEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
   cls.event("OnTopLeftChanged", &T::OnTopLeftChanged, TNotifyEventType());
 }
 

@@ -4,6 +4,7 @@
 // current cell changes its text.
 #include "kcl/components/grids.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 
 namespace kcl {

@@ -2,7 +2,8 @@
 
 #include <QGroupBox>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -11,7 +12,7 @@ namespace kcl {
 KCL_CLASS_INFO(TCustomGroupBox) {}
 
 KCL_CLASS_INFO(TGroupBox) {
-  Publish(cls, {"Align", "Caption", "Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor",
+  cls.publish({"Align", "Caption", "Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor",
                 "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible",
                 "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
@@ -45,12 +46,12 @@ TRect TCustomGroupBox::AlignRect() const {
 KCL_CLASS_INFO(TCustomRadioGroup) {}
 
 KCL_CLASS_INFO(TRadioGroup) {
-  Publish(cls, {"Align", "Caption", "Color"});
+  cls.publish({"Align", "Caption", "Color"});
   cls.property("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns).Default(1);
-  Publish(cls, {"Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex).Default(-1);
   cls.property("Items", &TRadioGroup::Items, &TRadioGroup::SetItems);
-  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
+  cls.publish({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
                 "Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnStartDrag"});
 }
 

@@ -2,7 +2,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/brush.h"
 
 namespace kcl {
@@ -48,17 +47,17 @@ KCL_CLASS_INFO(THeaderSections) {}
 KCL_CLASS_INFO(THeaderControl) {
   using T = THeaderControl;
   cls.property("Align", &T::Align, &T::SetAlign).Default(alTop);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HotTrack", &T::HotTrack, &T::SetHotTrack).Default(false);
   cls.property("Sections", &T::Sections, &T::SetSections);
-  Publish(cls, {"ShowHint", "ParentFont", "ParentShowHint", "PopupMenu", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag",
+  cls.publish({"ShowHint", "ParentFont", "ParentShowHint", "PopupMenu", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnDrawSection", &T::OnDrawSection, TDrawSectionEventType());
   cls.event("OnResize", &T::OnResize, TNotifyEventType());
   cls.event("OnSectionClick", &T::OnSectionClick, TSectionNotifyEventType());
   cls.event("OnSectionResize", &T::OnSectionResize, TSectionNotifyEventType());
   cls.event("OnSectionTrack", &T::OnSectionTrack, TSectionTrackEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 // --- THeaderSection

@@ -3,22 +3,23 @@
 #include <QLineEdit>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
+#include "kcl/graphics/font.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(THotKey) {
   using T = THotKey;
   cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("HotKey", &T::HotKey, &T::SetHotKey, TShortCutType()).Default(0x0041);
   cls.property("InvalidKeys", &T::InvalidKeys, &T::SetInvalidKeys);
   cls.property("Modifiers", &T::Modifiers, &T::SetModifiers);
-  Publish(cls, {"ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  cls.publish({"ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnEnter", "OnExit"});
+  cls.publish({"Visible", "OnEnter", "OnExit"});
 }
 
 THotKey::THotKey(TComponent* owner) : TWinControl(owner) {

@@ -2,7 +2,7 @@
 // THotKey: a box that shows a key combination ("Ctrl + Alt + A") and takes the
 // next one the user presses. Combinations the control does not accept take its
 // Modifiers instead, as Windows' hot key control does.
-#include "kcl/components/shortcuts.h"
+#include "kcl/controls/shortcuts.h"
 #include "kcl/controls/wincontrol.h"
 
 class QLineEdit;

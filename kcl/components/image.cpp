@@ -1,21 +1,21 @@
 #include "kcl/components/image.h"
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/bitmap.h"
 #include "kcl/graphics/canvas.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TImage) {
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false);
   cls.property("Center", &TImage::Center, &TImage::SetCenter).Default(false);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "ParentShowHint"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "ParentShowHint"});
   cls.property("Picture", &TImage::Picture, &TImage::SetPicture);
-  Publish(cls, {"PopupMenu", "ShowHint"});
+  cls.publish({"PopupMenu", "ShowHint"});
   cls.property("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false);
   cls.property("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false);
-  Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
+  cls.publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
                 "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

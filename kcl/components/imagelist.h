@@ -10,7 +10,7 @@
 #include "kcl/classes/events.h"
 #include "kcl/classes/streams.h"
 #include "kcl/classes/typeof.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 
 namespace kcl {
 

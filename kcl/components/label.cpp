@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/qtcolor.h"
 
@@ -13,19 +13,19 @@ namespace kcl {
 KCL_CLASS_INFO(TCustomLabel) {}
 
 KCL_CLASS_INFO(TLabel) {
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify);
   cls.property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
-  Publish(cls, {"Caption", "Color", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Caption", "Color", "DragCursor", "DragMode", "Enabled"});
   cls.property("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
-  Publish(cls, {"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar).Default(true);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false);
   cls.property("Layout", &TLabel::Layout, &TLabel::SetLayout).Default(tlTop);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.property("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false);
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove",
                 "OnMouseUp", "OnStartDrag"});
 }
 

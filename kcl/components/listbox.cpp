@@ -6,7 +6,8 @@
 #include <QSignalBlocker>
 
 #include "kcl/components/itemdelegate.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -15,29 +16,29 @@ namespace kcl {
 KCL_CLASS_INFO(TCustomListBox) {}
 
 KCL_CLASS_INFO(TListBox) {
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("Columns", &TListBox::Columns, &TListBox::SetColumns).Default(0);
-  Publish(cls, {"Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Ctl3D", "DragCursor", "DragMode", "Enabled"});
   cls.property("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true);
-  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.publish({"Font", "ImeMode", "ImeName"});
   cls.property("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight).Default(false);
   cls.property("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight);
   cls.property("Items", &TListBox::Items, &TListBox::SetItems);
   cls.property("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false);
   cls.property("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false);
   cls.property("Style", &TListBox::Style, &TListBox::SetStyle).Default(lbStandard);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &TListBox::TabStop, &TListBox::SetTabStop).Default(true);
   cls.property("TabWidth", &TListBox::TabWidth, &TListBox::SetTabWidth).Default(0);
-  Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDrawItem", &TListBox::OnDrawItem, TDrawItemEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
   cls.event("OnMeasureItem", &TListBox::OnMeasureItem, TMeasureItemEventType());
-  Publish(cls, {"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish({"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
 TCustomListBox::TCustomListBox(TComponent* owner)

@@ -4,6 +4,7 @@
 #include "kcl/classes/filer.h"
 #include "kcl/components/listview.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -204,26 +205,21 @@ void TListItems::ReadData(TStream& stream) {
   if (size != available || count < 0 || count > (available - 8) / (ItemHeaderSize + 1))
     throw EReadError(msg::ReadError);
   BeginUpdate();
-  try {
-    Clear();
-    for (int32_t n = 0; n < count; ++n) {
-      TListItem* item = Add();
-      item->FImageIndex = ReadInt(stream);
-      item->FStateIndex = ReadInt(stream);
-      item->FOverlayIndex = ReadInt(stream);
-      const int32_t subItems = ReadInt(stream);
-      ReadInt(stream);  // a pointer from another run: never dereferenced
-      if (subItems < 0 || subItems > stream.Size() - stream.Position()) throw EReadError(msg::ReadError);
-      item->FCaption = ReadShortString(stream);
-      item->FSubItems->BeginUpdate();
-      for (int32_t i = 0; i < subItems; ++i) item->FSubItems->Add(ReadShortString(stream));
-      item->FSubItems->EndUpdate();
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  OnScopeExit endUpdate([this] { EndUpdate(); });
+  Clear();
+  for (int32_t n = 0; n < count; ++n) {
+    TListItem* item = Add();
+    item->FImageIndex = ReadInt(stream);
+    item->FStateIndex = ReadInt(stream);
+    item->FOverlayIndex = ReadInt(stream);
+    const int32_t subItems = ReadInt(stream);
+    ReadInt(stream);  // a pointer from another run: never dereferenced
+    if (subItems < 0 || subItems > stream.Size() - stream.Position()) throw EReadError(msg::ReadError);
+    item->FCaption = ReadShortString(stream);
+    item->FSubItems->BeginUpdate();
+    for (int32_t i = 0; i < subItems; ++i) item->FSubItems->Add(ReadShortString(stream));
+    item->FSubItems->EndUpdate();
   }
-  EndUpdate();
 }
 
 }  // namespace kcl

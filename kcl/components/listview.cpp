@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 
 namespace kcl {
@@ -82,16 +82,16 @@ KCL_CLASS_INFO(TCustomListView) {}
 
 KCL_CLASS_INFO(TListView) {
   using T = TListView;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle).Default(TBorderStyle::bsSingle);
   cls.property("Checkboxes", &T::Checkboxes, &T::SetCheckboxes).Default(false);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("ColumnClick", &T::ColumnClick, &T::SetColumnClick).Default(true);
-  Publish(cls, {"OnClick", "OnDblClick"});
+  cls.publish({"OnClick", "OnDblClick"});
   cls.property("Columns", &T::Columns, &T::SetColumns);
-  Publish(cls, {"Ctl3D", "DragMode"});
+  cls.publish({"Ctl3D", "DragMode"});
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("GridLines", &T::GridLines, &T::SetGridLines).Default(false);
   cls.property("HideSelection", &T::HideSelection, &T::SetHideSelection).Default(true);
   cls.property("HotTrack", &T::HotTrack, &T::SetHotTrack).Default(false);
@@ -107,18 +107,18 @@ KCL_CLASS_INFO(TListView) {
   cls.event("OnDeletion", &T::OnDeletion, TLVDeletedEventType());
   cls.event("OnEdited", &T::OnEdited, TLVEditedEventType());
   cls.event("OnEditing", &T::OnEditing, TLVEditingEventType());
-  Publish(cls, {"OnEnter", "OnExit"});
+  cls.publish({"OnEnter", "OnExit"});
   cls.event("OnInsert", &T::OnInsert, TLVDeletedEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "DragCursor", "OnStartDrag", "OnEndDrag", "OnMouseDown", "OnMouseMove",
+  cls.publish({"OnDragDrop", "OnDragOver", "DragCursor", "OnStartDrag", "OnEndDrag", "OnMouseDown", "OnMouseMove",
                 "OnMouseUp"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
+  cls.publish({"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("ShowColumnHeaders", &T::ShowColumnHeaders, &T::SetShowColumnHeaders).Default(true);
   cls.property("SortType", &T::SortType, &T::SetSortType).Default(stNone);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("ViewStyle", &T::ViewStyle, &T::SetViewStyle).Default(vsIcon);
-  Publish(cls, {"Visible", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+  cls.publish({"Visible", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
   cls.property("LargeImages", &T::LargeImages, &T::SetLargeImages, TImageListType());
   cls.property("SmallImages", &T::SmallImages, &T::SetSmallImages, TImageListType());
   cls.property("StateImages", &T::StateImages, &T::SetStateImages, TImageListType());

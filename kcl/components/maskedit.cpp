@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/ansitext.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 
@@ -120,21 +120,21 @@ KCL_CLASS_INFO(TMaskEdit) {
   cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
   cls.property("CharCase", &T::CharCase, &T::SetCharCase).Default(ecNormal);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
   cls.property("EditMask", &T::EditMask, &T::SetEditMask, MakeStringType(tkLString, "TEditMask"));
-  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.publish({"Font", "ImeMode", "ImeName"});
   cls.property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("PasswordChar", &T::PasswordChar, &T::SetPasswordChar).Default('\0');
-  Publish(cls, {"PopupMenu"});
+  cls.publish({"PopupMenu"});
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("Text", &T::Text, &T::SetText, MakeStringType(tkLString, "TMaskedText"));
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

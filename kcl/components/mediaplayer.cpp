@@ -1,7 +1,7 @@
 #include "kcl/components/mediaplayer.h"
 
 #include "kcl/components/extctrls.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 
 namespace kcl {
 
@@ -30,7 +30,7 @@ const TTypeInfo* EMPPostNotifyType() {
 KCL_CLASS_INFO(TMediaPlayer) {
   using T = TMediaPlayer;
   cls.property("ColoredButtons", &T::ColoredButtons, &T::SetColoredButtons).Default(T::AllButtons);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("EnabledButtons", &T::EnabledButtons, &T::SetEnabledButtons).Default(T::AllButtons);
   cls.property("VisibleButtons", &T::VisibleButtons, &T::SetVisibleButtons).Default(T::AllButtons);
   cls.property("AutoEnable", &T::AutoEnable, &T::SetAutoEnable).Default(true);
@@ -40,10 +40,10 @@ KCL_CLASS_INFO(TMediaPlayer) {
   cls.property("Display", &T::Display, &T::SetDisplay);
   cls.property("FileName", &T::FileName, &T::SetFileName);
   cls.property("Shareable", &T::Shareable, &T::SetShareable).Default(false);
-  Publish(cls, {"Visible", "ParentShowHint", "ShowHint", "PopupMenu", "TabOrder"});
+  cls.publish({"Visible", "ParentShowHint", "ShowHint", "PopupMenu", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.event("OnClick", &T::OnClick, EMPNotifyType());
-  Publish(cls, {"OnEnter", "OnExit"});
+  cls.publish({"OnEnter", "OnExit"});
   cls.event("OnPostClick", &T::OnPostClick, EMPPostNotifyType());
   cls.event("OnNotify", &T::OnNotify, TNotifyEventType());
 }

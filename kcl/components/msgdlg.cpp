@@ -12,7 +12,7 @@
 #include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
 #include "kcl/graphics/font.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 

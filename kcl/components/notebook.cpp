@@ -1,7 +1,7 @@
 #include "kcl/components/notebook.h"
 
 #include "kcl/classes/reader.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/pen.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -53,7 +53,7 @@ KCL_CLASS_INFO(TPage) {
   using T = TPage;
   cls.republish("Width").Stored(false);
   cls.republish("Height").Stored(false);
-  Publish(cls, {"Caption"});
+  cls.publish({"Caption"});
   cls.property("TabOrder", &T::TabOrder, &T::SetTabOrder, TTabOrderType()).Default(-1).Stored(false);
   cls.property("Visible", &T::Visible, &T::SetVisible).Default(true).Stored(false);
 }
@@ -89,14 +89,14 @@ void TPage::Paint() {
 KCL_CLASS_INFO(TNotebook) {
   using T = TNotebook;
   cls.property("ActivePage", &T::ActivePage, &T::SetActivePage).Stored(false);
-  Publish(cls, {"Align", "Color", "Ctl3D", "DragCursor", "DragMode", "Font", "Enabled"});
+  cls.publish({"Align", "Color", "Ctl3D", "DragCursor", "DragMode", "Font", "Enabled"});
   cls.property("PageIndex", &T::PageIndex, &T::SetPageIndex).Default(0);
   cls.property("Pages", &T::Pages, &T::SetPages).Stored(false);
-  Publish(cls, {"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+  cls.publish({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
                 "TabStop", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter",
                 "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnPageChanged", &T::OnPageChanged, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TNotebook::TNotebook(TComponent* owner) : TCustomControl(owner), FAccess(std::make_unique<TPageAccess>(*this)) {

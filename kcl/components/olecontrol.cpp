@@ -2,7 +2,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/filer.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/canvas.h"
 
 namespace kcl {
@@ -42,7 +41,7 @@ void TOleControl::Paint() {
 }
 
 KCL_CLASS_INFO(TVtChart) {
-  Publish(cls, {"TabStop", "Align", "DragCursor", "DragMode", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+  cls.publish({"TabStop", "Align", "DragCursor", "DragMode", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
                 "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnStartDrag"});
 }
 

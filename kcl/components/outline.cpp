@@ -6,9 +6,11 @@
 #include "kcl/classes/reader.h"
 #include "kcl/classes/writer.h"
 #include "kcl/components/extctrls.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/bitmap.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -41,16 +43,11 @@ void TOutlineStrings::DefineProperties(TFiler& filer) {
   // The same list of strings as any TStrings writes, under another name.
   const auto readData = [this](TReader& reader) {
     BeginUpdate();
-    try {
-      reader.ReadListBegin();
-      Clear();
-      while (!reader.EndOfList()) Add(reader.ReadString());
-      reader.ReadListEnd();
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    OnScopeExit endUpdate([this] { EndUpdate(); });
+    reader.ReadListBegin();
+    Clear();
+    while (!reader.EndOfList()) Add(reader.ReadString());
+    reader.ReadListEnd();
   };
   const auto writeData = [this](TWriter& writer) {
     writer.WriteListBegin();
@@ -72,11 +69,11 @@ KCL_CLASS_INFO(TOutline) {
   cls.property("Style", &T::Style, &T::SetStyle).Default(otStandard);
   cls.property("ItemHeight", &T::ItemHeight, &T::SetItemHeight);
   cls.event("OnDrawItem", &T::OnDrawItem, TDrawItemEventType());
-  Publish(cls, {"Align", "Enabled", "Font", "Color"});
+  cls.publish({"Align", "Enabled", "Font", "Color"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "Ctl3D", "TabOrder"});
+  cls.publish({"ParentCtl3D", "Ctl3D", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick", "DragMode", "DragCursor", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnStartDrag",
+  cls.publish({"Visible", "OnClick", "DragMode", "DragCursor", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnStartDrag",
                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",
                 "OnDblClick"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
@@ -86,7 +83,7 @@ KCL_CLASS_INFO(TOutline) {
   cls.property("PictureOpen", &T::PictureOpen, &T::SetPictureOpen).Stored(&T::IsPictureOpenStored);
   cls.property("PictureClosed", &T::PictureClosed, &T::SetPictureClosed).Stored(&T::IsPictureClosedStored);
   cls.property("PictureLeaf", &T::PictureLeaf, &T::SetPictureLeaf).Stored(&T::IsPictureLeafStored);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
+  cls.publish({"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("ScrollBars", &T::ScrollBars, &T::SetScrollBars).Default(ssBoth);
 }
 

@@ -5,9 +5,9 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/imagelist.h"
-#include "kcl/components/publish.h"
 #include "kcl/components/tabpublish.h"
 #include "kcl/controls/qtconvert.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/font.h"
 #include "kcl/rtl/sysutils.h"
@@ -27,17 +27,17 @@ const TTypeInfo* TTabChangingEventType() {
 }
 
 KCL_CLASS_INFO(TTabSheet) {
-  Publish(cls, {"Caption", "DragMode", "Enabled", "Font"});
+  cls.publish({"Caption", "DragMode", "Enabled", "Font"});
   cls.republish("Height").Stored(false);
   cls.property("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex).Default(0);
   cls.republish("Left").Stored(false);
   cls.property("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex).Stored(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
+  cls.publish({"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).Default(true);
   cls.republish("Top").Stored(false);
   cls.property("Visible", &TTabSheet::Visible, &TTabSheet::SetVisible).Stored(false);
   cls.republish("Width").Stored(false);
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove",
+  cls.publish({"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove",
                 "OnMouseUp", "OnStartDrag"});
 }
 

@@ -1,15 +1,15 @@
 #include "kcl/components/paintbox.h"
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TPaintBox) {
-  Publish(cls, {"Align", "Color", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentFont",
+  cls.publish({"Align", "Color", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentFont",
                 "ParentShowHint", "PopupMenu", "ShowHint", "Visible", "OnClick", "OnDblClick", "OnDragDrop",
                 "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnPaint", &TPaintBox::OnPaint, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TPaintBox::TPaintBox(TComponent* owner) : TGraphicControl(owner) {

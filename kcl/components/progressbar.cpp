@@ -4,19 +4,19 @@
 #include <algorithm>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
+#include "kcl/controls/windowsstyle.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TProgressBar) {
   using T = TProgressBar;
-  Publish(cls, {"Align", "Enabled"});
+  cls.publish({"Align", "Enabled"});
   cls.property("Min", &T::Min, &T::SetMin);
   cls.property("Max", &T::Max, &T::SetMax);
-  Publish(cls, {"ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentShowHint", "PopupMenu"});
   cls.property("Position", &T::Position, &T::SetPosition).Default(0);
   cls.property("Step", &T::Step, &T::SetStep).Default(10);
-  Publish(cls, {"ShowHint", "TabOrder", "TabStop", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter",
+  cls.publish({"ShowHint", "TabOrder", "TabStop", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter",
                 "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

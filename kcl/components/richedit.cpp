@@ -10,13 +10,12 @@
 #include <climits>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/components/richeditstrings.h"
 #include "kcl/components/richeditwidget.h"
 #include "kcl/components/richformat.h"
 #include "kcl/components/rtfreader.h"
 #include "kcl/graphics/font.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 
@@ -79,35 +78,35 @@ const TTypeInfo* TRichEditSaveClipboardType() {
 
 KCL_CLASS_INFO(TRichEdit) {
   using T = TRichEdit;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Alignment", &T::Alignment, &T::SetAlignment).Default(taLeftJustify);
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HideSelection", &T::HideSelection, &T::SetHideSelection).Default(true);
   cls.property("HideScrollBars", &T::HideScrollBars, &T::SetHideScrollBars).Default(true);
-  Publish(cls, {"ImeMode", "ImeName"});
+  cls.publish({"ImeMode", "ImeName"});
   cls.property("Lines", &T::Lines, &T::SetLines);
   cls.property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint"});
   cls.property("PlainText", &T::PlainText, &T::SetPlainText).Default(false);
-  Publish(cls, {"PopupMenu"});
+  cls.publish({"PopupMenu"});
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
   cls.property("ScrollBars", &T::ScrollBars, &T::SetScrollBars).Default(ssNone);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.property("WantTabs", &T::WantTabs, &T::SetWantTabs).Default(false);
   cls.property("WantReturns", &T::WantReturns, &T::SetWantReturns).Default(true);
   cls.property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+  cls.publish({"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnProtectChange", &T::OnProtectChange, TRichEditProtectChangeType());
   cls.event("OnResizeRequest", &T::OnResizeRequest, TRichEditResizeEventType());
   cls.event("OnSaveClipboard", &T::OnSaveClipboard, TRichEditSaveClipboardType());
   cls.event("OnSelectionChange", &T::OnSelectionChange, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TRichEdit::TRichEdit(TComponent* owner)

@@ -6,7 +6,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/streams.h"
 #include "kcl/components/richedit.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "kcl/components/richformat.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 

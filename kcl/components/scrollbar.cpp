@@ -3,7 +3,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
+#include "kcl/controls/windowsstyle.h"
 
 namespace kcl {
 
@@ -18,30 +19,25 @@ const TTypeInfo* TScrollEventType() {
   return t;
 }
 
-const TTypeInfo* TScrollBarIncType() {
-  static const TTypeInfo* t = MakeOrdinalType(tkInteger, "TScrollBarInc", otSWord, 1, 32767);
-  return t;
-}
-
 KCL_CLASS_INFO(TScrollBar) {
   using T = TScrollBar;
-  Publish(cls, {"Align", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Align", "Ctl3D", "DragCursor", "DragMode", "Enabled"});
   cls.property("Kind", &T::Kind, &T::SetKind).Default(sbHorizontal);
   cls.property("LargeChange", &T::LargeChange, &T::SetLargeChange, TScrollBarIncType()).Default(1);
   cls.property("Max", &T::Max, &T::SetMax).Default(100);
   cls.property("Min", &T::Min, &T::SetMin).Default(0);
   cls.property("PageSize", &T::PageSize, &T::SetPageSize).Default(0);
-  Publish(cls, {"ParentCtl3D", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentShowHint", "PopupMenu"});
   cls.property("Position", &T::Position, &T::SetPosition).Default(0);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("SmallChange", &T::SmallChange, &T::SetSmallChange, TScrollBarIncType()).Default(1);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+  cls.publish({"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
   cls.event("OnScroll", &T::OnScroll, TScrollEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {

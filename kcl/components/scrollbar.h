@@ -9,13 +9,10 @@ class QScrollBar;
 
 namespace kcl {
 
-KCL_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 KCL_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll)
 
 using TScrollEvent = TEvent<void(TObject* sender, TScrollCode scrollCode, int& scrollPos)>;
 const TTypeInfo* TScrollEventType();
-// "TScrollBarInc", 1..32767: the steps of scroll bars.
-const TTypeInfo* TScrollBarIncType();
 
 class TScrollBar : public TWinControl {
   KCL_CLASS(TScrollBar, TWinControl)

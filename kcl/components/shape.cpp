@@ -1,18 +1,18 @@
 #include "kcl/components/shape.h"
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TShape) {
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Brush", &TShape::Brush, &TShape::SetBrush);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "ParentShowHint"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "ParentShowHint"});
   cls.property("Pen", &TShape::Pen, &TShape::SetPen);
   cls.property("Shape", &TShape::Shape, &TShape::SetShape).Default(stRectangle);
-  Publish(cls, {"ShowHint", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove",
+  cls.publish({"ShowHint", "Visible", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove",
                 "OnMouseUp", "OnStartDrag"});
 }
 

@@ -4,7 +4,7 @@
 
 #include "kcl/components/buttonglyph.h"
 #include "kcl/components/extctrls.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/keys.h"
 #include "kcl/graphics/bitmap.h"
 #include "kcl/rtl/sysutils.h"
@@ -19,17 +19,17 @@ constexpr int ButtonWidth = 15;
 
 KCL_CLASS_INFO(TSpinButton) {
   using T = TSpinButton;
-  Publish(cls, {"Align", "Ctl3D"});
+  cls.publish({"Align", "Ctl3D"});
   cls.property("DownGlyph", &T::DownGlyph, &T::SetDownGlyph).Stored(&T::IsDownGlyphStored);
   cls.property("DownNumGlyphs", &T::DownNumGlyphs, &T::SetDownNumGlyphs, TNumGlyphsType()).Default(1);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled"});
+  cls.publish({"DragCursor", "DragMode", "Enabled"});
   cls.property("FocusControl", &T::FocusControl, &T::SetFocusControl);
-  Publish(cls, {"ParentCtl3D", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop"});
+  cls.publish({"ParentCtl3D", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop"});
   cls.property("UpGlyph", &T::UpGlyph, &T::SetUpGlyph).Stored(&T::IsUpGlyphStored);
   cls.property("UpNumGlyphs", &T::UpNumGlyphs, &T::SetUpNumGlyphs, TNumGlyphsType()).Default(1);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnDownClick", &T::OnDownClick, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnStartDrag"});
+  cls.publish({"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnStartDrag"});
   cls.event("OnUpClick", &T::OnUpClick, TNotifyEventType());
 }
 
@@ -125,22 +125,22 @@ KCL_CLASS_INFO(TSpinEdit) {
   using T = TSpinEdit;
   cls.property("AutoSelect", &T::AutoSelect, &T::SetAutoSelect).Default(true);
   cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode"});
   cls.property("EditorEnabled", &T::EditorEnabled, &T::SetEditorEnabled).Default(true);
-  Publish(cls, {"Enabled", "Font"});
+  cls.publish({"Enabled", "Font"});
   cls.property("Increment", &T::Increment, &T::SetIncrement).Default(1);
   cls.property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
   cls.property("MaxValue", &T::MaxValue, &T::SetMaxValue);
   cls.property("MinValue", &T::MinValue, &T::SetMinValue);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("Value", &T::Value, &T::SetValue);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

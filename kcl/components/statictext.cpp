@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 
 #include "kcl/components/extctrls.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/qtcolor.h"
 
@@ -13,15 +13,15 @@ KCL_CLASS_INFO(TCustomStaticText) {}
 
 KCL_CLASS_INFO(TStaticText) {
   using T = TStaticText;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("Alignment", &T::Alignment, &T::SetAlignment).Default(taLeftJustify);
   cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle).Default(sbsNone);
-  Publish(cls, {"Caption", "Color", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Caption", "Color", "DragCursor", "DragMode", "Enabled"});
   cls.property("FocusControl", &T::FocusControl, &T::SetFocusControl);
-  Publish(cls, {"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ShowAccelChar", &T::ShowAccelChar, &T::SetShowAccelChar).Default(true);
-  Publish(cls, {"ShowHint", "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+  cls.publish({"ShowHint", "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
                 "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

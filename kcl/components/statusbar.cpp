@@ -2,7 +2,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
 
@@ -33,17 +32,17 @@ KCL_CLASS_INFO(TStatusPanels) {}
 
 KCL_CLASS_INFO(TStatusBar) {
   cls.property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).Default(alBottom);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels);
-  Publish(cls, {"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
+  cls.publish({"ParentFont", "ParentShowHint", "ShowHint", "PopupMenu"});
   cls.property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel);
   cls.property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText);
   cls.property("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip).Default(true);
-  Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
+  cls.publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
                 "OnMouseMove", "OnMouseUp"});
   cls.event("OnDrawPanel", &TStatusBar::OnDrawPanel, TDrawPanelEventType());
   cls.event("OnResize", &TStatusBar::OnResize, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 // --- TStatusPanel

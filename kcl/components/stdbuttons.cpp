@@ -6,9 +6,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 
 namespace kcl {
@@ -17,13 +18,13 @@ KCL_CLASS_INFO(TButtonControl) {}
 
 KCL_CLASS_INFO(TButton) {
   cls.property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
-  Publish(cls, {"Caption"});
+  cls.publish({"Caption"});
   cls.property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, TModalResultType()).Default(mrNone);
-  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  cls.publish({"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
@@ -32,23 +33,23 @@ KCL_CLASS_INFO(TCustomCheckBox) {}
 KCL_CLASS_INFO(TCheckBox) {
   cls.property("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment, TLeftRightType()).Default(taRightJustify);
   cls.property("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed).Default(false);
-  Publish(cls, {"Caption"});
+  cls.publish({"Caption"});
   cls.property("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Stored(false);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentCtl3D",
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentCtl3D",
                 "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"});
   cls.property("State", &TCheckBox::State, &TCheckBox::SetState).Default(cbUnchecked);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
 KCL_CLASS_INFO(TRadioButton) {
   cls.property("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, TLeftRightType())
       .Default(taRightJustify);
-  Publish(cls, {"Caption"});
+  cls.publish({"Caption"});
   cls.property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentCtl3D",
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ParentColor", "ParentCtl3D",
                 "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick", "OnDblClick",
                 "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});

@@ -1,18 +1,15 @@
 #pragma once
 // The types the standard controls publish (TAlignment, TScrollStyle and
-// TBorderStyle come from edittypes.h), the shared "Windows" style of their
-// Qt peers, and the string lists bound to a peer.
+// TBorderStyle come from the controls), and the string lists bound to a peer.
 #include <functional>
 #include <string>
 
-#include "kcl/classes/stringlist.h"
+#include "kcl/classes/boundstrings.h"
 #include "kcl/components/edittypes.h"
 #include "kcl/controls/controltypes.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/font.h"
 #include "kcl/rtl/types.h"
-
-class QStyle;
-class QWidget;
 
 namespace kcl {
 
@@ -34,29 +31,7 @@ using TMeasureItemEvent = TEvent<void(TWinControl* control, int index, int& heig
 const TTypeInfo* TDrawItemEventType();
 const TTypeInfo* TMeasureItemEventType();
 
-// One "Windows" style object for the peers of every designed control.
-QStyle* WindowsStyle();
-// Gives a peer the shared style.
-void UseWindowsStyle(QWidget* widget);
 
-
-// A string list that tells its control after each change (once per update).
-class TBoundStrings : public TStringList {
-  KCL_CLASS(TBoundStrings, TStringList)
-public:
-  explicit TBoundStrings(std::function<void()> changed = nullptr) : FChanged(std::move(changed)) {}
-  void SetChangedHandler(std::function<void()> changed) { FChanged = std::move(changed); }
-
-protected:
-  void Changed() override;
-
-private:
-  std::function<void()> FChanged;
-};
-
-}  // namespace kcl
-
-namespace kcl {
 
 }  // namespace kcl
 

@@ -4,8 +4,8 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/components/tabpublish.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/brush.h"
 

@@ -4,23 +4,22 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/imagelist.h"
 #include "kcl/components/pagecontrol.h"
-#include "kcl/components/publish.h"
 
 namespace kcl {
 
 template <class T>
 void PublishTabLooks(TClassBuilder<T>& cls) {
-  Publish(cls, {"Align", "DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"Align", "DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("HotTrack", &T::HotTrack, &T::SetHotTrack).Default(false);
   cls.property("Images", &T::Images, &T::SetImages, TImageList::StaticClass().ClassTypeInfo());
   cls.property("MultiLine", &T::MultiLine, &T::SetMultiLine).Default(false);
   cls.property("OwnerDraw", &T::OwnerDraw, &T::SetOwnerDraw).Default(false);
-  Publish(cls, {"ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("RaggedRight", &T::RaggedRight, &T::SetRaggedRight).Default(false);
   cls.property("ScrollOpposite", &T::ScrollOpposite, &T::SetScrollOpposite).Default(false);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("TabHeight", &T::TabHeight, &T::SetTabHeight).Default(0);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabPosition", &T::TabPosition, &T::SetTabPosition).Default(tpTop);
 }
 
@@ -28,14 +27,14 @@ template <class T>
 void PublishTabEvents(TClassBuilder<T>& cls) {
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("TabWidth", &T::TabWidth, &T::SetTabWidth).Default(0);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
   cls.event("OnChanging", &T::OnChanging, TTabChangingEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver"});
+  cls.publish({"OnDragDrop", "OnDragOver"});
   cls.event("OnDrawTab", &T::OnDrawTab, TDrawTabEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit"});
   cls.event("OnGetImageIndex", &T::OnGetImageIndex, TTabGetImageEventType());
-  Publish(cls, {"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish({"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
 }  // namespace kcl

@@ -9,7 +9,7 @@
 #include "kcl/components/richformat.h"
 #include "kcl/graphics/muldiv.h"
 #include "kcl/graphics/qtcolor.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 

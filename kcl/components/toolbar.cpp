@@ -4,7 +4,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/font.h"
 #include "kcl/graphics/pen.h"
@@ -22,24 +21,24 @@ KCL_CLASS_INFO(TToolWindow) {}
 KCL_CLASS_INFO(TToolButton) {
   using T = TToolButton;
   cls.property("AllowAllUp", &T::AllowAllUp, &T::SetAllowAllUp).Default(false);
-  Publish(cls, {"Caption"});
+  cls.publish({"Caption"});
   cls.property("Down", &T::Down, &T::SetDown).Default(false);
-  Publish(cls, {"DragCursor", "DragMode"});
+  cls.publish({"DragCursor", "DragMode"});
   cls.property("DropdownMenu", &T::DropdownMenu, &T::SetDropdownMenu);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("Grouped", &T::Grouped, &T::SetGrouped).Default(false);
   // The tool bar sets a button's height; only separators keep a width of their own.
   cls.republish("Height").Stored(false);
   cls.property("ImageIndex", &T::ImageIndex, &T::SetImageIndex).Default(-1);
   cls.property("Indeterminate", &T::Indeterminate, &T::SetIndeterminate).Default(false);
   cls.property("Marked", &T::Marked, &T::SetMarked).Default(false);
-  Publish(cls, {"ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentShowHint", "PopupMenu"});
   cls.property("Wrap", &T::Wrap, &T::SetWrap).Default(false);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("Style", &T::Style, &T::SetStyle).Default(tbsButton);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.republish("Width").Stored(&T::IsSeparator);
-  Publish(cls, {"OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+  cls.publish({"OnClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp",
                 "OnStartDrag"});
 }
 
@@ -48,26 +47,26 @@ KCL_CLASS_INFO(TToolBar) {
   cls.property("Align", &T::Align, &T::SetAlign).Default(alTop);
   cls.property("ButtonHeight", &T::ButtonHeight, &T::SetButtonHeight).Default(22);
   cls.property("ButtonWidth", &T::ButtonWidth, &T::SetButtonWidth).Default(23);
-  Publish(cls, {"Caption", "Color", "Ctl3D"});
+  cls.publish({"Caption", "Color", "Ctl3D"});
   cls.property("DisabledImages", &T::DisabledImages, &T::SetDisabledImages, ImageListType());
-  Publish(cls, {"DragCursor", "DragMode"});
+  cls.publish({"DragCursor", "DragMode"});
   cls.property("EdgeBorders", &T::EdgeBorders, &T::SetEdgeBorders).Default(TEdgeBorders{ebTop});
   cls.property("EdgeInner", &T::EdgeInner, &T::SetEdgeInner).Default(esRaised);
   cls.property("EdgeOuter", &T::EdgeOuter, &T::SetEdgeOuter).Default(esLowered);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("Flat", &T::Flat, &T::SetFlat).Default(false);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("HotImages", &T::HotImages, &T::SetHotImages, ImageListType());
   cls.property("Images", &T::Images, &T::SetImages, ImageListType());
   cls.property("Indent", &T::Indent, &T::SetIndent).Default(0);
-  Publish(cls, {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ShowCaptions", &T::ShowCaptions, &T::SetShowCaptions).Default(false);
-  Publish(cls, {"ShowHint", "TabOrder", "TabStop", "Visible"});
+  cls.publish({"ShowHint", "TabOrder", "TabStop", "Visible"});
   cls.property("Wrapable", &T::Wrapable, &T::SetWrapable).Default(true);
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown",
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown",
                 "OnMouseMove", "OnMouseUp"});
   cls.event("OnResize", &T::OnResize, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 // --- TToolWindow

@@ -4,31 +4,31 @@
 #include <algorithm>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
+#include "kcl/controls/windowsstyle.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TTrackBar) {
   using T = TTrackBar;
-  Publish(cls, {"Ctl3D", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Ctl3D", "DragCursor", "DragMode", "Enabled"});
   cls.property("LineSize", &T::LineSize, &T::SetLineSize).Default(1);
   cls.property("Max", &T::Max, &T::SetMax).Default(10);
   cls.property("Min", &T::Min, &T::SetMin).Default(0);
   cls.property("Orientation", &T::Orientation, &T::SetOrientation);
-  Publish(cls, {"ParentCtl3D", "ParentShowHint"});
+  cls.publish({"ParentCtl3D", "ParentShowHint"});
   cls.property("PageSize", &T::PageSize, &T::SetPageSize).Default(2);
-  Publish(cls, {"PopupMenu"});
+  cls.publish({"PopupMenu"});
   cls.property("Frequency", &T::Frequency, &T::SetFrequency);
   cls.property("Position", &T::Position, &T::SetPosition);
   cls.property("SelEnd", &T::SelEnd, &T::SetSelEnd);
   cls.property("SelStart", &T::SelStart, &T::SetSelStart);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("TickMarks", &T::TickMarks, &T::SetTickMarks);
   cls.property("TickStyle", &T::TickStyle, &T::SetTickStyle);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+  cls.publish({"OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
                 "OnStartDrag"});
 }
 

@@ -4,7 +4,7 @@
 #include <QTreeWidget>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
+#include "kcl/controls/windowsstyle.h"
 #include "kcl/graphics/ansitext.h"
 
 namespace kcl {
@@ -40,12 +40,12 @@ KCL_CLASS_INFO(TTreeView) {
                                                     {pfVar, "Compare", "Integer"}});
   cls.property("ShowButtons", &T::ShowButtons, &T::SetShowButtons).Default(true);
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"DragCursor"});
+  cls.publish({"DragCursor"});
   cls.property("ShowLines", &T::ShowLines, &T::SetShowLines).Default(true);
   cls.property("ShowRoot", &T::ShowRoot, &T::SetShowRoot).Default(true);
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
   cls.property("RightClickSelect", &T::RightClickSelect, &T::SetRightClickSelect).Default(false);
-  Publish(cls, {"DragMode"});
+  cls.publish({"DragMode"});
   cls.property("HideSelection", &T::HideSelection, &T::SetHideSelection).Default(true);
   cls.property("Indent", &T::Indent, &T::SetIndent);
   cls.property("Items", &T::Items, &T::SetItems);
@@ -61,13 +61,13 @@ KCL_CLASS_INFO(TTreeView) {
   cls.event("OnDeletion", &T::OnDeletion, TTVExpandedEventType());
   cls.event("OnGetImageIndex", &T::OnGetImageIndex, TTVExpandedEventType());
   cls.event("OnGetSelectedIndex", &T::OnGetSelectedIndex, TTVExpandedEventType());
-  Publish(cls, {"Align", "Enabled", "Font", "Color"});
+  cls.publish({"Align", "Enabled", "Font", "Color"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "Ctl3D"});
+  cls.publish({"ParentCtl3D", "Ctl3D"});
   cls.property("SortType", &T::SortType, &T::SetSortType).Default(stNone);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick", "OnEnter", "OnExit", "OnDragDrop", "OnDragOver", "OnStartDrag", "OnEndDrag",
+  cls.publish({"Visible", "OnClick", "OnEnter", "OnExit", "OnDragDrop", "OnDragOver", "OnStartDrag", "OnEndDrag",
                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnDblClick", "OnKeyDown", "OnKeyPress", "OnKeyUp",
                 "PopupMenu", "ParentFont", "ParentShowHint", "ShowHint"});
   cls.property("Images", &T::Images, &T::SetImages, TImageList::StaticClass().ClassTypeInfo());

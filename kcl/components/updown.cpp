@@ -6,7 +6,6 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
 #include "kcl/controls/keys.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
@@ -30,20 +29,20 @@ KCL_CLASS_INFO(TUpDown) {
   cls.property("AlignButton", &T::AlignButton, &T::SetAlignButton).Default(udRight);
   cls.property("Associate", &T::Associate, &T::SetAssociate);
   cls.property("ArrowKeys", &T::ArrowKeys, &T::SetArrowKeys).Default(true);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("Min", &T::Min, &T::SetMin);
   cls.property("Max", &T::Max, &T::SetMax).Default(100);
   cls.property("Increment", &T::Increment, &T::SetIncrement).Default(1);
   cls.property("Orientation", &T::Orientation, &T::SetOrientation).Default(udVertical);
-  Publish(cls, {"ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentShowHint", "PopupMenu"});
   cls.property("Position", &T::Position, &T::SetPosition);
-  Publish(cls, {"ShowHint", "TabOrder", "TabStop"});
+  cls.publish({"ShowHint", "TabOrder", "TabStop"});
   cls.property("Thousands", &T::Thousands, &T::SetThousands).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.property("Wrap", &T::Wrap, &T::SetWrap);
   cls.event("OnChanging", &T::OnChanging, TUDChangingEventType());
   cls.event("OnClick", &T::OnClick, TUDClickEventType());
-  Publish(cls, {"OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.publish({"OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
 }
 
 TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {

@@ -10,7 +10,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/qtconvert.h"
-#include "kcl/platform/help.h"
+#include "kcl/desktop/help.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 

@@ -9,7 +9,7 @@
 #include "kcl/classes/component.h"
 #include "kcl/classes/events.h"
 #include "kcl/classes/stringlist.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 
 namespace kcl {
 

@@ -10,7 +10,7 @@
 #include "kcl/controls/qtconvert.h"
 #include "kcl/controls/widgetbridge.h"
 #include "kcl/controls/wincontrol.h"
-#include "kcl/design/designer.h"
+#include "kcl/controls/designer.h"
 #include "kcl/graphics/font.h"
 
 namespace kcl {
@@ -42,6 +42,39 @@ KCL_CLASS_INFO(TControl) {
   cls.property("Height", &TControl::Height, &TControl::SetHeight);
   cls.property("Cursor", &TControl::Cursor, &TControl::SetCursor, TCursorType()).Default(crDefault);
   cls.property("Hint", &TControl::Hint, &TControl::SetHint);
+
+  // What every control has and each class publishes by name, in its own order.
+  using T = TControl;
+  auto declared = cls.unpublished();
+  declared.property("Align", &T::Align, &T::SetAlign).Default(alNone);
+  declared.property("Caption", &T::Caption, &T::SetCaption, TCaptionType());
+  declared.property("Text", &T::Text, &T::SetText, TCaptionType());
+  declared.property("Color", &T::Color, &T::SetColor, TColorType())
+      .Default(clWindow)
+      .Stored([](const TObject* o) { return !static_cast<const T*>(o)->ParentColor(); });
+  declared.property("DragCursor", &T::DragCursor, &T::SetDragCursor, TCursorType()).Default(crDrag);
+  declared.property("DragMode", &T::DragMode, &T::SetDragMode).Default(dmManual);
+  declared.property("Enabled", &T::Enabled, &T::SetEnabled).Default(true);
+  declared.property("Font", &T::Font, &T::SetFont).Stored([](const TObject* o) {
+    return !static_cast<const T*>(o)->ParentFont();
+  });
+  declared.property("PopupMenu", &T::PopupMenu, &T::SetPopupMenu);
+  declared.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(true);
+  declared.property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(true);
+  declared.property("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint).Default(true);
+  declared.property("ShowHint", &T::ShowHint, &T::SetShowHint).Stored([](const TObject* o) {
+    return !static_cast<const T*>(o)->ParentShowHint();
+  });
+  declared.property("Visible", &T::Visible, &T::SetVisible).Default(true);
+  declared.event("OnClick", &T::OnClick, TNotifyEventType());
+  declared.event("OnDblClick", &T::OnDblClick, TNotifyEventType());
+  declared.event("OnDragDrop", &T::OnDragDrop, TDragDropEventType());
+  declared.event("OnDragOver", &T::OnDragOver, TDragOverEventType());
+  declared.event("OnEndDrag", &T::OnEndDrag, TEndDragEventType());
+  declared.event("OnStartDrag", &T::OnStartDrag, TStartDragEventType());
+  declared.event("OnMouseDown", &T::OnMouseDown, TMouseEventType());
+  declared.event("OnMouseMove", &T::OnMouseMove, TMouseMoveEventType());
+  declared.event("OnMouseUp", &T::OnMouseUp, TMouseEventType());
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_unique<TFont>()) {

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "kcl/classes/component.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/controls/controltypes.h"
 #include "kcl/controls/messages.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 #include "kcl/rtl/types.h"
 
 #include <QPointer>

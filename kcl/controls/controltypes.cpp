@@ -100,4 +100,9 @@ const TTypeInfo* TCaptionType() {
   return t;
 }
 
+const TTypeInfo* TScrollBarIncType() {
+  static const TTypeInfo* t = MakeOrdinalType(tkInteger, "TScrollBarInc", otSWord, 1, 32767);
+  return t;
+}
+
 }  // namespace kcl

@@ -3,14 +3,15 @@
 // input methods, control style, shift state, mouse buttons, and the method types of the standard events.
 #include <cstdint>
 
+#include "kcl/classes/alignment.h"
 #include "kcl/classes/events.h"
 #include "kcl/classes/typeof.h"
 
 namespace kcl {
 
 KCL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
-KCL_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 KCL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+KCL_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 
 // A control's border; TBorderStyle is the range bsNone..bsSingle of the form's.
 KCL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
@@ -62,5 +63,6 @@ const TTypeInfo* TKeyPressEventType();
 const TTypeInfo* TCaptionType();      // "TCaption", a string
 const TTypeInfo* THelpContextType();  // "THelpContext", an integer
 const TTypeInfo* TTabOrderType();     // "TTabOrder", -1..32767
+const TTypeInfo* TScrollBarIncType(); // "TScrollBarInc", 1..32767: the steps of scroll bars
 
 }  // namespace kcl

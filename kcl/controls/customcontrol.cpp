@@ -3,6 +3,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/font.h"
+#include "kcl/rtl/scopeguard.h"
 
 namespace kcl {
 
@@ -11,15 +12,10 @@ KCL_CLASS_INFO(TGraphicControl) {}
 
 void PaintThroughCanvas(TControl* control, TControlCanvas& canvas, const std::function<void()>& paint) {
   canvas.BeginWidgetPaint();
-  try {
-    canvas.SetFont(control->Font());
-    canvas.Brush()->SetColor(control->Color());
-    paint();
-  } catch (...) {
-    canvas.EndWidgetPaint();
-    throw;
-  }
-  canvas.EndWidgetPaint();
+  OnScopeExit endPaint([&] { canvas.EndWidgetPaint(); });
+  canvas.SetFont(control->Font());
+  canvas.Brush()->SetColor(control->Color());
+  paint();
 }
 
 TCustomControl::TCustomControl(TComponent* owner)

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "kcl/components/scrollbox.h"
+#include "kcl/controls/scrollingwincontrol.h"
 #include "kcl/controls/controlcanvas.h"
 #include "kcl/graphics/icon.h"
 

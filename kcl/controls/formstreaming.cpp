@@ -6,7 +6,6 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/reader.h"
 #include "kcl/classes/writer.h"
-#include "kcl/components/publish.h"
 #include "kcl/controls/form.h"
 
 namespace kcl {
@@ -30,13 +29,13 @@ KCL_CLASS_INFO(TForm) {
     const auto* form = static_cast<const T*>(o);
     return form->AutoScroll() != (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
   });
-  Publish(cls, {"Caption"});
+  cls.publish({"Caption"});
   const auto clientSizeStored = [](const TObject* o) { return !static_cast<const T*>(o)->IsFormSizeStored(); };
   cls.property("ClientHeight", &T::ClientHeight, &T::SetClientHeight).Stored(clientSizeStored);
   cls.property("ClientWidth", &T::ClientWidth, &T::SetClientWidth).Stored(clientSizeStored);
-  Publish(cls, {"Ctl3D"});
+  cls.publish({"Ctl3D"});
   cls.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clBtnFace);
-  Publish(cls, {"Enabled"});
+  cls.publish({"Enabled"});
   cls.property("Font", &T::Font, &T::SetFont).Stored(&T::FontStored);
   cls.property("FormStyle", &T::FormStyle, &T::SetFormStyle).Default(fsNormal);
   cls.property("HelpFile", &T::HelpFile, &T::SetHelpFile);
@@ -46,25 +45,25 @@ KCL_CLASS_INFO(TForm) {
   cls.property("ObjectMenuItem", &T::ObjectMenuItem, &T::SetObjectMenuItem);
   cls.property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(false);
   cls.property("PixelsPerInch", &T::PixelsPerInch, &T::SetPixelsPerInch).Stored(&T::PixelsPerInchAmongProperties);
-  Publish(cls, {"PopupMenu"});
+  cls.publish({"PopupMenu"});
   cls.property("Position", &T::Position, &T::SetPosition).Default(poDesigned);
   cls.property("PrintScale", &T::PrintScale, &T::SetPrintScale).Default(poProportional);
   cls.property("Scaled", &T::Scaled, &T::SetScaled).Default(true);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("Visible", &T::Visible, &T::SetVisible).Default(false);
   cls.property("WindowState", &T::WindowState, &T::SetWindowState).Default(wsNormal);
   cls.property("WindowMenu", &T::WindowMenu, &T::SetWindowMenu);
   cls.event("OnActivate", &T::OnActivate, TNotifyEventType());
-  Publish(cls, {"OnClick"});
+  cls.publish({"OnClick"});
   cls.event("OnClose", &T::OnClose, TCloseEventType());
   cls.event("OnCloseQuery", &T::OnCloseQuery, TCloseQueryEventType());
   cls.event("OnCreate", &T::OnCreate, TNotifyEventType());
-  Publish(cls, {"OnDblClick"});
+  cls.publish({"OnDblClick"});
   cls.event("OnDestroy", &T::OnDestroy, TNotifyEventType());
   cls.event("OnDeactivate", &T::OnDeactivate, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver"});
+  cls.publish({"OnDragDrop", "OnDragOver"});
   cls.event("OnHide", &T::OnHide, TNotifyEventType());
-  Publish(cls, {"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  cls.publish({"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnPaint", &T::OnPaint, TNotifyEventType());
   cls.event("OnResize", &T::OnResize, TNotifyEventType());
   cls.event("OnShow", &T::OnShow, TNotifyEventType());

@@ -1,6 +1,6 @@
 #pragma once
 // Framework values on Qt widgets: background colours, fonts and cursors.
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 
 class QWidget;
 

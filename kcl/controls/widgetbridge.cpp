@@ -9,7 +9,7 @@
 #include "kcl/controls/application.h"
 #include "kcl/controls/control.h"
 #include "kcl/controls/keys.h"
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 

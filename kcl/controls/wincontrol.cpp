@@ -13,6 +13,23 @@ namespace kcl {
 
 KCL_CLASS_INFO(TWinControl) {
   cls.property("HelpContext", &TWinControl::HelpContext, &TWinControl::SetHelpContext, THelpContextType()).Default(0);
+
+  // What every windowed control has and each class publishes by name.
+  using T = TWinControl;
+  auto declared = cls.unpublished();
+  declared.property("Ctl3D", &T::Ctl3D, &T::SetCtl3D).Stored([](const TObject* o) {
+    return !static_cast<const T*>(o)->ParentCtl3D();
+  });
+  declared.property("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D).Default(true);
+  declared.property("TabOrder", &T::TabOrder, &T::SetTabOrder, TTabOrderType()).Default(-1);
+  declared.property("TabStop", &T::TabStop, &T::SetTabStop).Default(false);
+  declared.property("ImeMode", &T::ImeMode, &T::SetImeMode).Default(imDontCare);
+  declared.property("ImeName", &T::ImeName, &T::SetImeName, TImeNameType());
+  declared.event("OnEnter", &T::OnEnter, TNotifyEventType());
+  declared.event("OnExit", &T::OnExit, TNotifyEventType());
+  declared.event("OnKeyDown", &T::OnKeyDown, TKeyEventType());
+  declared.event("OnKeyPress", &T::OnKeyPress, TKeyPressEventType());
+  declared.event("OnKeyUp", &T::OnKeyUp, TKeyEventType());
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}

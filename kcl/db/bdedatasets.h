@@ -6,7 +6,7 @@
 #include <string>
 
 #include "kcl/classes/stringlist.h"
-#include "kcl/components/stdtypes.h"
+#include "kcl/classes/boundstrings.h"
 #include "kcl/db/db.h"
 #include "kcl/db/params.h"
 #include "kcl/db/updatesql.h"

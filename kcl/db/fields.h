@@ -5,7 +5,7 @@
 #include <string>
 
 #include "kcl/classes/component.h"
-#include "kcl/controls/controltypes.h"
+#include "kcl/classes/alignment.h"
 #include "kcl/db/dbtypes.h"
 
 namespace kcl {

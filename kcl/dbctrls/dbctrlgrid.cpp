@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "kcl/components/bevelframe.h"
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 
 namespace kcl {
@@ -47,28 +47,28 @@ const TTypeInfo* TPaintPanelEventType() {
 
 KCL_CLASS_INFO(TDBCtrlGrid) {
   using T = TDBCtrlGrid;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("AllowDelete", &T::AllowDelete, &T::SetAllowDelete).Default(true);
   cls.property("AllowInsert", &T::AllowInsert, &T::SetAllowInsert).Default(true);
   cls.property("ColCount", &T::ColCount, &T::SetColCount);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("DataSource", &T::DataSource, &T::SetDataSource);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("Orientation", &T::Orientation, &T::SetOrientation).Default(goVertical);
   cls.property("PanelBorder", &T::PanelBorder, &T::SetPanelBorder).Default(gbRaised);
   cls.property("PanelHeight", &T::PanelHeight, &T::SetPanelHeight);
   cls.property("PanelWidth", &T::PanelWidth, &T::SetPanelWidth);
-  Publish(cls, {"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "TabOrder"});
+  cls.publish({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.property("RowCount", &T::RowCount, &T::SetRowCount);
   cls.property("SelectedColor", &T::SelectedColor, &T::SetSelectedColor, TColorType())
       .Default(clWindow)
       .Stored(&T::IsSelectedColorStored);
   cls.property("ShowFocus", &T::ShowFocus, &T::SetShowFocus).Default(true);
-  Publish(cls, {"ShowHint", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter",
+  cls.publish({"ShowHint", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter",
                 "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   cls.event("OnPaintPanel", &T::OnPaintPanel, TPaintPanelEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TDBCtrlGrid::TDBCtrlGrid(TComponent* owner) : TCustomControl(owner), TDataAware(this) {

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 
 namespace kcl {
@@ -37,34 +37,34 @@ const TDBGridOptions TDBGrid::DefaultOptions{dgEditing,     dgTitles, dgIndicato
 
 KCL_CLASS_INFO(TDBGrid) {
   using T = TDBGrid;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color"});
+  cls.publish({"Color"});
   cls.property("Columns", &T::Columns, &T::SetColumns).Stored(&T::IsColumnsStored);
-  Publish(cls, {"Ctl3D"});
+  cls.publish({"Ctl3D"});
   cls.property("DataSource", &T::DataSource, &T::SetDataSource);
   cls.property("DefaultDrawing", &T::DefaultDrawing, &T::SetDefaultDrawing).Default(true);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled"});
+  cls.publish({"DragCursor", "DragMode", "Enabled"});
   cls.property("FixedColor", &T::FixedColor, &T::SetFixedColor, TColorType()).Default(clBtnFace);
-  Publish(cls, {"Font", "ImeMode", "ImeName"});
+  cls.publish({"Font", "ImeMode", "ImeName"});
   cls.property("Options", &T::Options, &T::SetOptions).Default(T::DefaultOptions);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   cls.property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   // The title font has no stored rule: it is always written.
   cls.property("TitleFont", &T::TitleFont, &T::SetTitleFont);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnCellClick", &T::OnCellClick, TDBGridClickEventType());
   cls.event("OnColEnter", &T::OnColEnter, TNotifyEventType());
   cls.event("OnColExit", &T::OnColExit, TNotifyEventType());
   cls.event("OnColumnMoved", &T::OnColumnMoved, TMovedEventType());
   cls.event("OnDrawDataCell", &T::OnDrawDataCell, TDrawDataCellEventType());
   cls.event("OnDrawColumnCell", &T::OnDrawColumnCell, TDrawColumnCellEventType());
-  Publish(cls, {"OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnEditButtonClick", &T::OnEditButtonClick, TNotifyEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDrag"});
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDrag"});
   cls.event("OnTitleClick", &T::OnTitleClick, TDBGridClickEventType());
 }
 

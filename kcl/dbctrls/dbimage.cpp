@@ -1,28 +1,28 @@
 #include "kcl/dbctrls/dbimage.h"
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/dbctrls/dbdraw.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TDBImage) {
   using T = TDBImage;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("AutoDisplay", &T::AutoDisplay, &T::SetAutoDisplay).Default(true);
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
   cls.property("Center", &T::Center, &T::SetCenter).Default(true);
-  Publish(cls, {"Color", "Ctl3D"});
+  cls.publish({"Color", "Ctl3D"});
   PublishDataLink(cls);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   PublishDataReadOnly(cls);
   cls.property("QuickDraw", &T::QuickDraw, &T::SetQuickDraw).Default(true);
-  Publish(cls, {"ShowHint"});
+  cls.publish({"ShowHint"});
   cls.property("Stretch", &T::Stretch, &T::SetStretch).Default(false);
-  Publish(cls, {"TabOrder"});
+  cls.publish({"TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
+  cls.publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
                 "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/dbctrls/dbdraw.h"
 
 namespace kcl {
@@ -19,7 +19,7 @@ void PublishLookupFields(TClassBuilder<T>& cls) {
   cls.property("ListFieldIndex", &T::ListFieldIndex, &T::SetListFieldIndex).Default(0);
   cls.property("ListSource", &T::ListSource, &T::SetListSource);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   PublishDataReadOnly(cls);
 }
 
@@ -55,16 +55,16 @@ void TDBLookupControl::Notification(TComponent* component, TOperation operation)
 
 KCL_CLASS_INFO(TDBLookupListBox) {
   using T = TDBLookupListBox;
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color", "Ctl3D"});
+  cls.publish({"Color", "Ctl3D"});
   PublishDataLink(cls);
-  Publish(cls, {"DragCursor", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"DragCursor", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
   PublishLookupFields(cls);
   cls.property("RowCount", &T::RowCount, &T::SetRowCount).Stored(false);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
+  cls.publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
                 "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
@@ -96,21 +96,21 @@ void TDBLookupListBox::Paint() {
 
 KCL_CLASS_INFO(TDBLookupComboBox) {
   using T = TDBLookupComboBox;
-  Publish(cls, {"Color", "Ctl3D"});
+  cls.publish({"Color", "Ctl3D"});
   PublishDataLink(cls);
-  Publish(cls, {"DragCursor", "DragMode"});
+  cls.publish({"DragCursor", "DragMode"});
   cls.property("DropDownAlign", &T::DropDownAlign, &T::SetDropDownAlign).Default(daLeft);
   cls.property("DropDownRows", &T::DropDownRows, &T::SetDropDownRows).Default(7);
   cls.property("DropDownWidth", &T::DropDownWidth, &T::SetDropDownWidth).Default(0);
-  Publish(cls, {"Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"Enabled", "Font", "ImeMode", "ImeName"});
   PublishLookupFields(cls);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnClick"});
+  cls.publish({"Visible", "OnClick"});
   cls.event("OnCloseUp", &T::OnCloseUp, TNotifyEventType());
-  Publish(cls, {"OnDragDrop", "OnDragOver"});
+  cls.publish({"OnDragDrop", "OnDragOver"});
   cls.event("OnDropDown", &T::OnDropDown, TNotifyEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
                 "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

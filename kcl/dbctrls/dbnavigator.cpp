@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
 #include "kcl/graphics/qtcolor.h"
@@ -19,18 +19,18 @@ KCL_CLASS_INFO(TDBNavigator) {
   using T = TDBNavigator;
   cls.property("DataSource", &T::DataSource, &T::SetDataSource);
   cls.property("VisibleButtons", &T::VisibleButtons, &T::SetVisibleButtons).Default(T::AllButtons);
-  Publish(cls, {"Align", "DragCursor", "DragMode", "Enabled"});
+  cls.publish({"Align", "DragCursor", "DragMode", "Enabled"});
   cls.property("Flat", &T::Flat, &T::SetFlat).Stored(&T::IsFlatStored);
-  Publish(cls, {"Ctl3D"});
+  cls.publish({"Ctl3D"});
   cls.property("Hints", &T::Hints, &T::SetHints);
-  Publish(cls, {"ParentCtl3D", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentShowHint", "PopupMenu"});
   cls.property("ConfirmDelete", &T::ConfirmDelete, &T::SetConfirmDelete).Default(true);
-  Publish(cls, {"ShowHint", "TabOrder", "TabStop", "Visible"});
+  cls.publish({"ShowHint", "TabOrder", "TabStop", "Visible"});
   cls.event("BeforeAction", &T::BeforeAction, ENavClickType());
   cls.event("OnClick", &T::OnNavClick, ENavClickType());
-  Publish(cls, {"OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit"});
+  cls.publish({"OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit"});
   cls.event("OnResize", &T::OnResize, TNotifyEventType());
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
 }
 
 TDBNavigator::TDBNavigator(TComponent* owner) : TCustomPanel(owner), TDataAware(this) {

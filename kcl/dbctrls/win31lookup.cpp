@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "kcl/components/publish.h"
+#include "kcl/classes/classbuilder.h"
 #include "kcl/dbctrls/dbdraw.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/font.h"
@@ -84,15 +84,15 @@ void TLookupLink::LookupNotification(TComponent* component, TOperation operation
 KCL_CLASS_INFO(TDBLookupList) {
   using T = TDBLookupList;
   PublishLookup(cls);
-  Publish(cls, {"OnClick"});
+  cls.publish({"OnClick"});
   PublishDataReadOnly(cls);
-  Publish(cls, {"Align"});
+  cls.publish({"Align"});
   cls.property("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TBorderStyleType()).Default(bsSingle);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"});
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+  cls.publish({"Visible", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
                 "OnKeyPress", "OnKeyUp", "OnStartDrag"});
 }
 
@@ -176,21 +176,21 @@ KCL_CLASS_INFO(TDBLookupCombo) {
   PublishLookup(cls);
   cls.property("Style", &T::Style, &T::SetStyle).Default(TDBLookupComboStyle::csDropDown);
   cls.property("AutoSelect", &T::AutoSelect, &T::SetAutoSelect).Default(true);
-  Publish(cls, {"Color", "Ctl3D", "DragCursor", "DragMode"});
+  cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode"});
   cls.property("DropDownCount", &T::DropDownCount, &T::SetDropDownCount).Default(8);
   cls.property("DropDownWidth", &T::DropDownWidth, &T::SetDropDownWidth).Default(0);
-  Publish(cls, {"Enabled", "Font", "ImeMode", "ImeName"});
+  cls.publish({"Enabled", "Font", "ImeMode", "ImeName"});
   cls.property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
   cls.property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
-  Publish(cls, {"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
+  cls.publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu"});
   PublishDataReadOnly(cls);
-  Publish(cls, {"ShowHint", "TabOrder"});
+  cls.publish({"ShowHint", "TabOrder"});
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
-  Publish(cls, {"Visible"});
+  cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  Publish(cls, {"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
+  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver"});
   cls.event("OnDropDown", &T::OnDropDown, TNotifyEventType());
-  Publish(cls, {"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+  cls.publish({"OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
                 "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "kcl/platform/cp1252.h"
+#include "kcl/desktop/cp1252.h"
 
 namespace kcl {
 

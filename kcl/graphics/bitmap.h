@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "kcl/classes/typeof.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 #include "kcl/graphics/graphic.h"
 
 namespace kcl {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "kcl/classes/typeof.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 #include "kcl/graphics/graphicsobject.h"
 
 namespace kcl {

@@ -10,6 +10,7 @@
 #include "kcl/graphics/bitmap.h"
 #include "kcl/graphics/graphic.h"
 #include "kcl/graphics/qtcolor.h"
+#include "kcl/rtl/scopeguard.h"
 
 namespace kcl {
 
@@ -106,13 +107,10 @@ void TCanvas::Paint(F&& draw) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.setBrushOrigin(0, 0);
-  try {
+  {
+    OnScopeExit restore([&] { painter.restore(); });
     draw(painter);
-  } catch (...) {
-    painter.restore();
-    throw;
   }
-  painter.restore();
   Changed();
 }
 

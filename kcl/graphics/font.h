@@ -8,7 +8,7 @@
 #include <string>
 
 #include "kcl/classes/typeof.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 #include "kcl/graphics/graphicsobject.h"
 
 namespace kcl {

@@ -3,7 +3,7 @@
 #include <QPen>
 
 #include "kcl/classes/typeof.h"
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 #include "kcl/graphics/graphicsobject.h"
 
 namespace kcl {

@@ -1,6 +1,6 @@
 #include "kcl/graphics/qtcolor.h"
 
-#include "kcl/graphics/syscolors.h"
+#include "kcl/system/syscolors.h"
 
 namespace kcl {
 

@@ -2,7 +2,7 @@
 // TColor ($00BBGGRR or a system colour) to Qt's colours and back.
 #include <QColor>
 
-#include "kcl/graphics/colors.h"
+#include "kcl/system/colors.h"
 
 namespace kcl {
 

@@ -1,14 +1,13 @@
 #include "kcl/qreport/qrpreview.h"
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/graphics/muldiv.h"
 
 namespace kcl {
 
 KCL_CLASS_INFO(TQRPreview) {
   using T = TQRPreview;
-  Publish(cls, {"Align", "DragCursor", "DragMode", "Enabled", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+  cls.publish({"Align", "DragCursor", "DragMode", "Enabled", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
                 "TabStop", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter",
                 "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
   const TTypeInfo* pageEvent = MakeMethodType("TPageAvailableEvent", mkProcedure,
@@ -17,7 +16,7 @@ KCL_CLASS_INFO(TQRPreview) {
   cls.event("OnProgressUpdate", &T::OnProgressUpdate,
             MakeMethodType("TProgressUpdateEvent", mkProcedure,
                            {{0, "Sender", "TObject"}, {0, "Progress", "Integer"}}));
-  Publish(cls, {"OnStartDrag"});
+  cls.publish({"OnStartDrag"});
   cls.property("PageNumber", &T::PageNumber, &T::SetPageNumber).Default(1);
   cls.property("Zoom", &T::Zoom, &T::SetZoom).Default(100);
 }

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/db/db.h"
 #include "kcl/graphics/ansitext.h"
 #include "kcl/graphics/qtcolor.h"
@@ -19,29 +18,24 @@ const TTypeInfo* TQRLabelOnPrintEventType() {
   return t;
 }
 
-// The properties of printables by name, in the order given; the standard ones
-// of controls (Caption, Font...) as every control publishes them.
-template <class T>
-void PublishPrintable(TClassBuilder<T>& cls, std::initializer_list<std::string_view> names) {
-  for (std::string_view name : names) {
-    if (name == "Alignment") cls.property("Alignment", &T::Alignment, &T::SetAlignment).Default(taLeftJustify);
-    else if (name == "AlignToBand") cls.property("AlignToBand", &T::AlignToBand, &T::SetAlignToBand).Default(false);
-    else if (name == "AutoSize") cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
-    else if (name == "AutoStretch") cls.property("AutoStretch", &T::AutoStretch, &T::SetAutoStretch).Default(false);
-    else if (name == "Color") cls.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clWhite);
-    else if (name == "Frame") cls.property("Frame", &T::Frame, &T::SetFrame);
-    else if (name == "Transparent") cls.property("Transparent", &T::Transparent, &T::SetTransparent).Default(false);
-    else if (name == "WordWrap") cls.property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
-    else if (name == "OnPrint") cls.event("OnPrint", &T::OnPrint, TQRLabelOnPrintEventType());
-    else PublishProperty(cls, name);
-  }
-}
-
 }  // namespace
 
 // --- TQRPrintable
 
-KCL_CLASS_INFO(TQRPrintable) {}
+KCL_CLASS_INFO(TQRPrintable) {
+  // What the printables publish by name, each in its own order.
+  using T = TQRPrintable;
+  auto declared = cls.unpublished();
+  declared.property("Alignment", &T::Alignment, &T::SetAlignment).Default(taLeftJustify);
+  declared.property("AlignToBand", &T::AlignToBand, &T::SetAlignToBand).Default(false);
+  declared.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
+  declared.property("AutoStretch", &T::AutoStretch, &T::SetAutoStretch).Default(false);
+  declared.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clWhite);
+  declared.property("Frame", &T::Frame, &T::SetFrame);
+  declared.property("Transparent", &T::Transparent, &T::SetTransparent).Default(false);
+  declared.property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
+  declared.event("OnPrint", &T::OnPrint, TQRLabelOnPrintEventType());
+}
 
 TQRPrintable::TQRPrintable(TComponent* owner)
     : TGraphicControl(owner), FFrame(std::make_unique<TQRFrame>([this] { Invalidate(); })) {
@@ -90,18 +84,18 @@ void TQRPrintable::Paint() {
 }
 
 KCL_CLASS_INFO(TQRLabel) {
-  PublishPrintable(cls, {"Alignment", "AlignToBand", "AutoSize", "AutoStretch", "Caption", "Color", "Font", "Frame",
+  cls.publish({"Alignment", "AlignToBand", "AutoSize", "AutoStretch", "Caption", "Color", "Font", "Frame",
                          "ParentFont", "Transparent", "WordWrap", "OnPrint"});
 }
 
 // --- TQRMemo
 
 KCL_CLASS_INFO(TQRMemo) {
-  PublishPrintable(cls, {"Alignment", "AlignToBand"});
+  cls.publish({"Alignment", "AlignToBand"});
   cls.property("AutoSize", &TQRMemo::AutoSize, &TQRMemo::SetAutoSize).Default(false);
-  PublishPrintable(cls, {"AutoStretch", "Color", "Font", "Frame"});
+  cls.publish({"AutoStretch", "Color", "Font", "Frame"});
   cls.property("Lines", &TQRMemo::Lines, &TQRMemo::SetLines);
-  PublishPrintable(cls, {"ParentFont", "Transparent", "WordWrap"});
+  cls.publish({"ParentFont", "Transparent", "WordWrap"});
 }
 
 TQRMemo::TQRMemo(TComponent* owner) : TQRPrintable(owner), FLines(std::make_unique<TStringList>()) {
@@ -122,12 +116,12 @@ std::string TQRMemo::DisplayText() const {
 
 KCL_CLASS_INFO(TQRDBText) {
   using T = TQRDBText;
-  PublishPrintable(cls, {"Alignment", "AlignToBand", "AutoSize", "AutoStretch", "Color"});
+  cls.publish({"Alignment", "AlignToBand", "AutoSize", "AutoStretch", "Color"});
   cls.property("DataField", &T::DataField, &T::SetDataField);
   cls.property("DataSet", &T::DataSet, &T::SetDataSet);
-  PublishPrintable(cls, {"Font", "Frame"});
+  cls.publish({"Font", "Frame"});
   cls.property("Mask", &T::Mask, &T::SetMask);
-  PublishPrintable(cls, {"ParentFont", "Transparent", "WordWrap", "OnPrint"});
+  cls.publish({"ParentFont", "Transparent", "WordWrap", "OnPrint"});
 }
 
 void TQRDBText::SetDataSet(TDataSet* v) { LinkReference(this, FDataSet, v); }
@@ -160,11 +154,11 @@ std::string TQRDBCalc::DisplayText() const {
 
 KCL_CLASS_INFO(TQRSysData) {
   using T = TQRSysData;
-  PublishPrintable(cls, {"Alignment", "AlignToBand", "AutoSize", "Color"});
+  cls.publish({"Alignment", "AlignToBand", "AutoSize", "Color"});
   cls.property("Data", &T::Data, &T::SetData).Default(qrsTime);
-  PublishPrintable(cls, {"Font", "Frame", "ParentFont"});
+  cls.publish({"Font", "Frame", "ParentFont"});
   cls.property("Text", &T::Text, &T::SetText);
-  PublishPrintable(cls, {"Transparent", "OnPrint"});
+  cls.publish({"Transparent", "OnPrint"});
 }
 
 TQRSysData::TQRSysData(TComponent* owner) : TQRPrintable(owner) { AdjustBounds(); }

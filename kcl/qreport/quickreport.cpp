@@ -1,7 +1,6 @@
 #include "kcl/qreport/quickreport.h"
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/components/publish.h"
 #include "kcl/db/db.h"
 #include "kcl/graphics/muldiv.h"
 #include "kcl/qreport/qrpreview.h"
@@ -44,7 +43,7 @@ KCL_CLASS_INFO(TQuickReport) {
   cls.property("DataSet", &T::DataSet, &T::SetDataSet);
   cls.property("Description", &T::Description, &T::SetDescription);
   cls.property("DisplayPrintDialog", &T::DisplayPrintDialog, &T::SetDisplayPrintDialog).Default(false);
-  Publish(cls, {"Font"});
+  cls.publish({"Font"});
   cls.property("Frame", &T::Frame, &T::SetFrame);
   cls.property("Options", &T::Options, &T::SetOptions)
       .Default(TQuickReportOptions{TQuickReportOption::FirstPageHeader, TQuickReportOption::LastPageFooter});
@@ -130,12 +129,12 @@ KCL_CLASS_INFO(TQRBand) {
   cls.property("AlignToBottom", &T::AlignToBottom, &T::SetAlignToBottom).Default(false);
   cls.property("BandType", &T::BandType, &T::SetBandType).Default(rbTitle);
   cls.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clWhite);
-  Publish(cls, {"Enabled", "Font"});
+  cls.publish({"Enabled", "Font"});
   cls.property("ForceNewColumn", &T::ForceNewColumn, &T::SetForceNewColumn).Default(false);
   cls.property("ForceNewPage", &T::ForceNewPage, &T::SetForceNewPage).Default(false);
   cls.property("Frame", &T::Frame, &T::SetFrame);
   cls.property("LinkBand", &T::LinkBand, &T::SetLinkBand);
-  Publish(cls, {"ParentFont"});
+  cls.publish({"ParentFont"});
   cls.event("AfterPrint", &T::AfterPrint,
             ReportEventType("TQRBandAfterPrintEvent",
                             {{0, "Sender", "TQRCustomBand"}, {0, "BandPrinted", "Boolean"}}));

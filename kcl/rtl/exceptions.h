@@ -50,6 +50,7 @@ inline constexpr const char* FCreateError = "Cannot create file %s";
 inline constexpr const char* FOpenError = "Cannot open file %s";
 inline constexpr const char* InvalidImage = "Invalid stream format";
 inline constexpr const char* ClassNotFound = "Class %s not found";
+inline constexpr const char* DuplicateClass = "A class named %s already exists";
 inline constexpr const char* AncestorNotFound = "Ancestor for '%s' not found";
 inline constexpr const char* UnknownProperty = "Property %s does not exist";
 inline constexpr const char* PropertyException = "Error reading %s%s%s: %s";

@@ -14,10 +14,10 @@
 #include "ide/shell/mainwindows.h"
 #include "kcl/components/label.h"
 #include "kcl/components/richedit.h"
-#include "kcl/components/shortcuts.h"
+#include "kcl/controls/shortcuts.h"
 #include "kcl/controls/application.h"
 #include "kcl/controls/modal.h"
-#include "kcl/platform/desktop.h"
+#include "kcl/desktop/desktop.h"
 #include "kcl/rtl/sysutils.h"
 #include "support/testfiles.h"
 

@@ -34,6 +34,65 @@ KCL_CLASS_INFO(TStoredProbe) {
   });
 }
 
+// A base that declares what its descendants publish by name, as the framework's
+// controls do with their standard properties and events.
+class TDeclaringBase : public TComponent {
+  KCL_CLASS(TDeclaringBase, TComponent)
+public:
+  using TComponent::TComponent;
+  int Width() const { return FWidth; }
+  void SetWidth(int v) { FWidth = v; }
+  std::string Caption() const { return FCaption; }
+  void SetCaption(const std::string& v) { FCaption = v; }
+  bool ParentCaption() const { return FParentCaption; }
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool v) { FEnabled = v; }
+  TNotifyEvent OnClick;
+  bool FParentCaption = false;
+
+private:
+  int FWidth = 0;
+  std::string FCaption;
+  bool FEnabled = true;
+};
+
+KCL_CLASS_INFO(TDeclaringBase) {
+  using T = TDeclaringBase;
+  cls.property("Width", &T::Width, &T::SetWidth);
+  auto declared = cls.unpublished();
+  declared.property("Caption", &T::Caption, &T::SetCaption).Stored([](const TObject* o) {
+    return !static_cast<const T*>(o)->ParentCaption();
+  });
+  declared.property("Enabled", &T::Enabled, &T::SetEnabled).Default(true);
+  declared.event("OnClick", &T::OnClick, TNotifyEventType());
+}
+
+class TPublishingChild : public TDeclaringBase {
+  KCL_CLASS(TPublishingChild, TDeclaringBase)
+public:
+  using TDeclaringBase::TDeclaringBase;
+  int Tab() const { return FTab; }
+  void SetTab(int v) { FTab = v; }
+
+private:
+  int FTab = 0;
+};
+
+KCL_CLASS_INFO(TPublishingChild) {
+  cls.publish({"OnClick", "Enabled"});
+  cls.property("Tab", &TPublishingChild::Tab, &TPublishingChild::SetTab);
+  cls.publish({"Caption"});
+}
+
+// Publishes a name that no ancestor declares.
+class TMisspeltChild : public TDeclaringBase {
+  KCL_CLASS(TMisspeltChild, TDeclaringBase)
+public:
+  using TDeclaringBase::TDeclaringBase;
+};
+
+KCL_CLASS_INFO(TMisspeltChild) { cls.publish({"Enabled", "Captoin"}); }
+
 }  // namespace
 
 TEST(TypInfo, PropListIsSortedByNameIgnoringCaseAndFilteredByKind) {
@@ -152,4 +211,46 @@ TEST(TypInfo, StoredTakesAPredicateOnTheInstance) {
   EXPECT_FALSE(IsStoredProp(&probe, prop));
   probe.Keep = true;
   EXPECT_TRUE(IsStoredProp(&probe, prop));
+}
+
+TEST(TypInfo, DeclaredPropertiesArePublishedByNameInTheDescendantsOrder) {
+  TClass base = &TDeclaringBase::StaticClass();
+  EXPECT_EQ(Names(GetPropInfos(base)), (std::vector<std::string>{"Name", "Tag", "Width"}));
+  EXPECT_EQ(GetPropInfo(base, "Caption"), nullptr);
+
+  TClass child = &TPublishingChild::StaticClass();
+  EXPECT_EQ(Names(GetPropInfos(child)),
+            (std::vector<std::string>{"Name", "Tag", "Width", "OnClick", "Enabled", "Tab", "Caption"}));
+  // The declaration's type, default and stored rule come along.
+  EXPECT_EQ(GetPropInfo(child, "Enabled")->Default, 1);
+  EXPECT_EQ(GetPropInfo(child, "OnClick")->PropType, TNotifyEventType());
+  TPublishingChild c(nullptr);
+  SetStrProp(&c, GetPropInfo(child, "Caption"), "OK");
+  EXPECT_EQ(c.Caption(), "OK");
+  EXPECT_TRUE(IsStoredProp(&c, GetPropInfo(child, "Caption")));
+  c.FParentCaption = true;
+  EXPECT_FALSE(IsStoredProp(&c, GetPropInfo(child, "Caption")));
+}
+
+TEST(TypInfo, PublishingANameNoAncestorDeclaresFailsWhenTheClassDescribesItself) {
+  try {
+    TMisspeltChild::StaticClass();
+    FAIL() << "a misspelt name was published";
+  } catch (const std::logic_error& e) {
+    EXPECT_NE(std::string(e.what()).find("Captoin"), std::string::npos) << e.what();
+  }
+}
+
+TEST(TypInfo, ClassRegistryRefusesAnotherClassOfATakenName) {
+  RegisterTestClasses();
+  TClass impostor = TClassInfo::CreateRuntimeClass("TTestControl", &TTestControl::StaticClass());
+  try {
+    RegisterClass(impostor);
+    FAIL() << "a second class was registered under a taken name";
+  } catch (const EFilerError& e) {
+    EXPECT_STREQ(e.what(), "A class named TTestControl already exists");
+  }
+  EXPECT_EQ(FindClass("TTestControl"), &TTestControl::StaticClass());
+  RegisterClass(&TTestControl::StaticClass());  // the same class again is harmless
+  EXPECT_EQ(FindClass("TTestControl"), &TTestControl::StaticClass());
 }

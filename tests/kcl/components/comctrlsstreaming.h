@@ -4,7 +4,7 @@
 #include <string>
 
 #include "kcl/controls/wincontrol.h"
-#include "kcl/design/designer.h"
+#include "kcl/controls/designer.h"
 
 namespace comctrls_test {
 

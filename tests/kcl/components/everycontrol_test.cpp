@@ -9,7 +9,7 @@
 #include "kcl/classes/writer.h"
 #include "kcl/components/comctrls.h"
 #include "kcl/components/dialogs.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/pagecontrol.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/form.h"

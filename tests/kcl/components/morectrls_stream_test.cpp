@@ -11,7 +11,7 @@
 #include "comctrlsstreaming.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/streams.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/morectrls.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/form.h"

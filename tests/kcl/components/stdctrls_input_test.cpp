@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "kcl/design/designer.h"
+#include "kcl/controls/designer.h"
 #include "stdform.h"
 
 using namespace kcl;

@@ -5,8 +5,8 @@
 
 #include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
-#include "kcl/platform/desktop.h"
-#include "kcl/platform/help.h"
+#include "kcl/desktop/desktop.h"
+#include "kcl/desktop/help.h"
 #include "support/testfiles.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"

@@ -5,9 +5,9 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/controls/modal.h"
-#include "kcl/design/designer.h"
+#include "kcl/controls/designer.h"
 
 using namespace kcl;
 

@@ -14,7 +14,7 @@
 #include "kcl/components/comctrls.h"
 #include "kcl/components/dialogs.h"
 #include "kcl/components/edit.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/stdbuttons.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/form.h"

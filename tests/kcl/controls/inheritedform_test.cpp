@@ -9,7 +9,7 @@
 #include "kcl/components/dialogs.h"
 #include "kcl/components/extctrls.h"
 #include "kcl/components/image.h"
-#include "kcl/components/menus.h"
+#include "kcl/controls/menus.h"
 #include "kcl/components/edit.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/form.h"
