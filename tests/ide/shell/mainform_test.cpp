@@ -50,6 +50,12 @@ protected:
     SetModalHook(nullptr);
     designer::SelectedComponentTag = 0;
     FMainForm->StickyPlacement = false;
+    // The next test starts as the program does: a new project, every palette
+    // page on its arrow.
+    FMainForm->ResetProject();
+    TPageControl* palette = FMainForm->PageControl1;
+    for (int i = 0; i < palette->PageCount(); ++i)
+      if (auto* arrow = dynamic_cast<TSpeedButton*>(palette->Pages(i)->Controls(0))) arrow->SetDown(true);
   }
   static TSpeedButton* Button(const char* name) {
     return dynamic_cast<TSpeedButton*>(FMainForm->FindComponent(name));
