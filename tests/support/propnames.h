@@ -12,5 +12,8 @@ std::string DeclaredPropNames(kcl::TClass cls);
 std::string ListedPropNames(kcl::TClass cls);
 // Expects the listed names to be the declared ones sorted without regard to case.
 void ExpectListedInNameOrder(kcl::TClass cls);
+// Expects the class to declare the words of declared in that order, and to list
+// them sorted without regard to case.
+void ExpectPublished(kcl::TClass cls, const std::string& declared);
 
 }  // namespace korvax::test

@@ -4,9 +4,11 @@
 #include "kcl/classes/testclasses.h"
 #include "kcl/classes/writer.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/formtext.h"
 
 using namespace kcl;
 using namespace testing_classes;
+using korvax::test::WriteBinary;
 
 namespace {
 
@@ -14,12 +16,6 @@ namespace {
 std::string S(const std::string& s) { return std::string(1, static_cast<char>(s.size())) + s; }
 std::string Int8(int v) { return std::string("\x02", 1) + static_cast<char>(v); }
 const std::string End(1, '\0');
-
-std::string Written(TComponent* root) {
-  TMemoryStream stream;
-  stream.WriteComponent(root);
-  return std::string(stream.View());
-}
 
 std::unique_ptr<TTestForm, TObjectFree> NewForm() {
   RegisterTestClasses();
@@ -89,7 +85,7 @@ TEST(Filer, WritesOnlyStoredNonDefaultValuesInDeclarationOrder) {
                                S("Items") + "\x0e" + End +                          // a collection always is
                                // an empty string list is not written at all
                                End + End;
-  EXPECT_EQ(Written(form.get()), expected);
+  EXPECT_EQ(WriteBinary(form.get()), expected);
 }
 
 TEST(Filer, ValuesUseTheirValueTypes) {
@@ -101,7 +97,7 @@ TEST(Filer, ValuesUseTheirValueTypes) {
   form->SetLetter('q');
   form->SetCaption(std::string(300, 'x'));  // vaLString
   form->SetVisible(false);
-  const std::string bytes = Written(form.get());
+  const std::string bytes = WriteBinary(form.get());
   EXPECT_NE(bytes.find(S("Left") + "\x03\x7f\xff"), std::string::npos);
   EXPECT_NE(bytes.find(S("Top") + std::string("\x04\x40\x9c\x00\x00", 5)), std::string::npos);
   EXPECT_NE(bytes.find(S("Color") + "\x07" + S("clBlue")), std::string::npos);
@@ -117,30 +113,30 @@ TEST(Filer, NonVisualComponentsKeepTheirDesignPosition) {
   auto* timer = new TTestTimer(form.get());
   timer->SetName("T");
   timer->SetDesignInfo(40 | (300 << 16));
-  const std::string bytes = Written(form.get());
+  const std::string bytes = WriteBinary(form.get());
   EXPECT_NE(bytes.find(S("T") + S("Left") + Int8(40) + S("Top") + "\x03\x2c\x01" + End), std::string::npos);
   auto copy = NewForm();
   ASSERT_EQ(ReadInto(copy.get(), bytes), "");
   EXPECT_EQ(copy->FindComponent("T")->DesignInfo(), 40 | (300 << 16));
   // A control's own Left and Top are its published properties, not design info.
-  EXPECT_EQ(Written(copy.get()), bytes);
+  EXPECT_EQ(WriteBinary(copy.get()), bytes);
 }
 
 TEST(Filer, StringListsStreamAsAListOfStrings) {
   auto form = NewForm();
   form->SetName("F");
   form->Lines()->SetText("a\r\n\r\n");
-  const std::string bytes = Written(form.get());
+  const std::string bytes = WriteBinary(form.get());
   EXPECT_NE(bytes.find(S("Lines.Strings") + "\x01\x06" + S("a") + "\x06" + S("") + End), std::string::npos);
 }
 
 TEST(Filer, RoundTripRebuildsTheTreeAndWritesTheSameBytes) {
   auto original = RichForm();
-  const std::string bytes = Written(original.get());
+  const std::string bytes = WriteBinary(original.get());
 
   auto copy = NewForm();
   ASSERT_EQ(ReadInto(copy.get(), bytes), "");
-  EXPECT_EQ(Written(copy.get()), bytes);
+  EXPECT_EQ(WriteBinary(copy.get()), bytes);
 
   EXPECT_EQ(copy->Name(), "Form1");
   EXPECT_EQ(copy->Caption(), "Caf\xe9 'quoted'");
@@ -254,7 +250,7 @@ TEST(Filer, ResourceFormCarriesTheUpperCasedNameAndLength) {
   const std::string bytes(stream.View());
   const std::string header = std::string("\xff\x0a\x00", 3) + "UNIT1.DFM" + std::string("\x00\x30\x10", 3);
   ASSERT_EQ(bytes.substr(0, header.size()), header);
-  const std::string data = Written(form.get());
+  const std::string data = WriteBinary(form.get());
   const auto length = static_cast<uint32_t>(data.size());
   EXPECT_EQ(bytes.substr(header.size(), 4), std::string(reinterpret_cast<const char*>(&length), 4));
   EXPECT_EQ(bytes.substr(header.size() + 4), data);
@@ -262,11 +258,11 @@ TEST(Filer, ResourceFormCarriesTheUpperCasedNameAndLength) {
   auto copy = NewForm();
   stream.SetPosition(0);
   stream.ReadComponentRes(copy.get());
-  EXPECT_EQ(Written(copy.get()), data);
+  EXPECT_EQ(WriteBinary(copy.get()), data);
 }
 
 TEST(Filer, DamagedStreamsFailCleanly) {
-  const std::string bytes = Written(RichForm().get());
+  const std::string bytes = WriteBinary(RichForm().get());
   // Every truncation is an error, never a crash or a half-made component left behind.
   for (size_t n = 0; n < bytes.size(); ++n) {
     TStringStream stream(bytes.substr(0, n));

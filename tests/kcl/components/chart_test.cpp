@@ -5,38 +5,21 @@
 
 #include <QApplication>
 #include <QTest>
-#include <algorithm>
-#include <sstream>
 
-#include "comctrlsstreaming.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/components/chart.h"
 #include "kcl/controls/form.h"
-#include "kcl/rtl/sysutils.h"
+#include "support/formrecords.h"
+#include "support/formtext.h"
 #include "support/propnames.h"
+#include "support/recordroot.h"
+#include "support/samplefiles.h"
+#include "support/testform.h"
 
 using namespace kcl;
-using korvax::test::DeclaredPropNames;
-using korvax::test::ExpectListedInNameOrder;
-using namespace comctrls_test;
+using namespace korvax::test;
 
 namespace {
-
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
-using RootPtr = std::unique_ptr<TRecordRoot, TObjectFree>;
-
-void RegisterAll() {
-  RegisterTestClasses();
-  RegisterCharts();
-}
-
-TChart* PlaceChart(TForm* form, int left, int top) {
-  auto* chart = new TChart(form);
-  chart->SetName("Chart1");
-  chart->SetParent(form);
-  chart->SetBounds(left, top, chart->Width(), chart->Height());
-  return chart;
-}
 
 TBarSeries* AddBarSeries(TForm* form, TCustomAxisPanel* chart, const std::string& name) {
   auto* series = new TBarSeries(form);
@@ -45,21 +28,10 @@ TBarSeries* AddBarSeries(TForm* form, TCustomAxisPanel* chart, const std::string
   return series;
 }
 
-std::string Indented(const std::string& record) {
-  std::string result;
-  for (size_t at = 0; at < record.size();) {
-    const size_t eol = record.find('\n', at);
-    result += "  " + record.substr(at, eol + 1 - at);
-    at = eol + 1;
-  }
-  return result;
-}
-
-RootPtr ReadRecord(const std::string& record, bool designing) {
-  RootPtr root(new TRecordRoot(nullptr));
+RecordRootPtr ReadRecord(const std::string& record, bool designing) {
+  RecordRootPtr root = NewRecordRoot();
   root->SetDesigning(designing);
-  ReadText(root.get(), "object Root: TRecordRoot\n  Left = 0\n  Top = 0\n  Width = 0\n  Height = 0\n" +
-                           Indented(record) + "end\n");
+  ReadText(root.get(), RecordRootText(Indented(record)));
   return root;
 }
 
@@ -122,13 +94,13 @@ TEST(Charts, PublishTeeChartsPropertiesInItsOrder) {
 }
 
 TEST(Charts, AFreshlyPlacedChartWritesItsTitleAndSeriesTheirValueLists) {
-  RegisterAll();
+  RegisterCharts();
   FormPtr form(new TForm(nullptr));
   form->SetName("Form1");
   form->SetDesigning(true);
-  TChart* chart = PlaceChart(form.get(), 8, 16);
+  TChart* chart = Place<TChart>(form.get(), "Chart1", 8, 16);
   AddBarSeries(form.get(), chart, "Series1");
-  EXPECT_EQ(RecordOf(WriteText(form.get()), "Chart1"),
+  EXPECT_EQ(RecordOf(WriteTextLf(form.get()), "Chart1"),
             "object Chart1: TChart\n"
             "  Left = 8\n  Top = 16\n  Width = 400\n  Height = 250\n"
             "  Title.Text.Strings = (\n    'TChart')\n"
@@ -146,7 +118,7 @@ TEST(Charts, AFreshlyPlacedChartWritesItsTitleAndSeriesTheirValueLists) {
   chart->LeftAxis()->Title()->SetAngle(0);
   chart->Legend()->Font()->SetColor(clRed);
   chart->Foot()->Font()->SetColor(clRed);  // the foot's own colour
-  const std::string text = RecordOf(WriteText(form.get()), "Chart1");
+  const std::string text = RecordOf(WriteTextLf(form.get()), "Chart1");
   EXPECT_NE(text.find("  LeftAxis.Grid.Visible = False\n  LeftAxis.Title.Angle = 0\n  Legend.Font.Charset"),
             std::string::npos)
       << text;
@@ -154,25 +126,23 @@ TEST(Charts, AFreshlyPlacedChartWritesItsTitleAndSeriesTheirValueLists) {
 }
 
 TEST(Charts, SampleFormChartsLoadAndWriteBackUnchanged) {
-  RegisterAll();
+  RegisterCharts();
   for (const char* file : {"11/GRAPH1/GRAPHF.DFM", "11/GRAPH2/GRAPHF.DFM", "29/GRAPH3/GRAPHF.DFM",
                            "29/GRAPH4/GRAPHF.DFM"}) {
     SCOPED_TRACE(file);
     const std::string record = SampleRecord(file, "Chart1");
-    RootPtr root = ReadRecord(record, false);
+    RecordRootPtr root = ReadRecord(record, false);
     root->SetDesigning(true);
     auto* chart = static_cast<TChart*>(root->FindComponent("Chart1"));
     ASSERT_EQ(chart->SeriesCount(), 4);
     EXPECT_EQ(chart->Series(3)->SeriesColor(), clBlue);
     EXPECT_EQ(chart->Title()->Text()->Strings(0), "Simple TeeChart Demo for Mastering Delphi");
-    TMemoryStream written;
-    written.WriteComponent(root.get());
-    EXPECT_EQ(RecordOf(ObjectBinaryToText(written.View()), "Chart1"), record);
+    EXPECT_EQ(RecordOf(ObjectBinaryToText(WriteBinary(root.get())), "Chart1"), record);
   }
 }
 
 TEST(Charts, ReadingKeepsWhatTheFileSays) {
-  RegisterAll();
+  RegisterCharts();
   // Neither the designer's default title nor a palette colour is added to what
   // a file gives.
   const std::string record =
@@ -181,16 +151,16 @@ TEST(Charts, ReadingKeepsWhatTheFileSays) {
       "    XValues.DateTime = False\n    XValues.Name = 'X'\n    XValues.Multiplier = 1.0\n"
       "    XValues.Order = loAscending\n    YValues.DateTime = False\n    YValues.Name = 'Bar'\n"
       "    YValues.Multiplier = 1.0\n    YValues.Order = loNone\n  end\nend\n";
-  RootPtr root = ReadRecord(record, true);
+  RecordRootPtr root = ReadRecord(record, true);
   auto* chart = static_cast<TChart*>(root->FindComponent("Chart1"));
   EXPECT_EQ(chart->Title()->Text()->Count(), 0);
   EXPECT_EQ(chart->Series(0)->SeriesColor(), clTeeColor);
-  EXPECT_EQ(RecordOf(WriteText(root.get()), "Chart1"), record);
+  EXPECT_EQ(RecordOf(WriteTextLf(root.get()), "Chart1"), record);
 }
 
 TEST(Charts, SeriesLiveOnTheirChart) {
   FormPtr form(new TForm(nullptr));
-  TChart* chart = PlaceChart(form.get(), 0, 0);
+  TChart* chart = Place<TChart>(form.get(), "Chart1", 0, 0);
   TBarSeries* first = AddBarSeries(form.get(), chart, "Series1");
   TBarSeries* second = AddBarSeries(form.get(), chart, "Series2");
   EXPECT_EQ(chart->SeriesCount(), 2);
@@ -225,9 +195,8 @@ TEST(Charts, SeriesLiveOnTheirChart) {
 }
 
 TEST(Charts, DrawTheirBarsAndReportClicksOnThem) {
-  FormPtr form(new TForm(nullptr));
-  form->SetBounds(0, 0, 500, 400);
-  TChart* chart = PlaceChart(form.get(), 0, 0);
+  FormPtr form = NewForm(500, 400);
+  TChart* chart = Place<TChart>(form.get(), "Chart1", 0, 0);
   chart->SetView3D(false);
   TBarSeries* series = AddBarSeries(form.get(), chart, "Series1");
   series->Add(10);
@@ -259,10 +228,9 @@ TEST(Charts, DrawTheirBarsAndReportClicksOnThem) {
 }
 
 TEST(Charts, ShowSampleBarsAtDesignTime) {
-  FormPtr form(new TForm(nullptr));
-  form->SetBounds(0, 0, 500, 400);
+  FormPtr form = NewForm(500, 400);
   form->SetDesigning(true);
-  TChart* chart = PlaceChart(form.get(), 0, 0);
+  TChart* chart = Place<TChart>(form.get(), "Chart1", 0, 0);
   AddBarSeries(form.get(), chart, "Series1")->SetSeriesColor(clBlue);
   form->Show();
   const TChartLayout layout = chart->Layout();

@@ -1,3 +1,6 @@
+// The common dialogs: their published properties, the sample forms' dialogs
+// streamed back, the dialog hook, and the Qt dialogs behind the file and
+// colour dialogs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,19 +10,17 @@
 
 #include "kcl/classes/objecttext.h"
 #include "kcl/components/dialogs.h"
-#include "kcl/components/dlgcontrols.h"
-#include "kcl/components/edit.h"
-#include "kcl/components/label.h"
-#include "kcl/components/stdbuttons.h"
 #include "kcl/components/finddialogs.h"
 #include "kcl/components/printdialogs.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/modal.h"
 #include "kcl/graphics/font.h"
-#include "samplerecords.h"
+#include "support/componenthost.h"
+#include "support/formtext.h"
 #include "support/testfiles.h"
 
 using namespace kcl;
+using namespace korvax::test;
 
 namespace {
 
@@ -81,21 +82,20 @@ TEST(Dialogs, SampleDialogRecordsStreamBackByteForByte) {
                                          "TPrintDialog", "TPrinterSetupDialog", "TFindDialog", "TReplaceDialog"};
   // Every dialog class; FileEditStyle and FileName; an empty Filter that was stored.
   for (const char* file : {"13/COMMDLG/CDLGTEST.DFM", "11/SHAPES5/SHAPESF.DFM", "23/SPELL/SPELLF.DFM"}) {
-    const std::string text = korvax::test::SampleHostText(file, classes);
+    const std::string text = SampleHostText(file, classes);
     const std::string binary = ObjectTextToBinary(text);
-    auto host = korvax::test::ReadSampleHost(binary);
+    auto host = ReadComponentHost(binary);
     EXPECT_GE(host->ComponentCount(), 2) << file;
-    EXPECT_EQ(korvax::test::WriteRoot(host.get()), binary) << file;
-    EXPECT_EQ(ObjectBinaryToText(korvax::test::WriteRoot(host.get())), text) << file;
+    EXPECT_EQ(WriteBinary(host.get()), binary) << file;
+    EXPECT_EQ(ObjectBinaryToText(WriteBinary(host.get())), text) << file;
   }
   // New dialogs write nothing but what differs from the defaults, and a colour
   // dialog its Ctl3D, as the framework's designer did.
-  korvax::test::SampleHostPtr host(new korvax::test::TSampleHost(nullptr));
-  host->SetName("Host");
+  ComponentHostPtr host = NewComponentHost();
   (new TOpenDialog(host.get()))->SetName("OpenDialog1");
   (new TColorDialog(host.get()))->SetName("ColorDialog1");
-  EXPECT_EQ(ObjectBinaryToText(korvax::test::WriteRoot(host.get())),
-            "object Host: TSampleHost\r\n  object OpenDialog1: TOpenDialog\r\n  end\r\n"
+  EXPECT_EQ(ObjectBinaryToText(WriteBinary(host.get())),
+            "object Host: TComponentHost\r\n  object OpenDialog1: TOpenDialog\r\n  end\r\n"
             "  object ColorDialog1: TColorDialog\r\n    Ctl3D = True\r\n  end\r\nend\r\n");
 }
 
@@ -153,8 +153,8 @@ TEST(Dialogs, ExecuteAsksTheDialogHookFirst) {
 }
 
 TEST(Dialogs, OpenDialogOverQtKeepsFilterIndexOneBased) {
-  korvax::test::TempDir dir;
-  korvax::test::WriteFileBytes(dir.File("notes.pas"), "unit notes;");
+  TempDir dir;
+  WriteFileBytes(dir.File("notes.pas"), "unit notes;");
   Ptr<TOpenDialog> dialog(new TOpenDialog(nullptr));
   dialog->SetFilter("Text (*.txt)|*.txt|Pascal (*.pas)|*.pas|Any (*.*)|*.*");
   dialog->SetFilterIndex(2);
@@ -196,81 +196,4 @@ TEST(Dialogs, ColorDialogOverQtKeepsCustomColorsInTheFrameworksOrder) {
   EXPECT_EQ(dialog->CustomColors()->Values("ColorA"), "FF0000");
   EXPECT_EQ(dialog->CustomColors()->Values("ColorB"), "0000FF");
   EXPECT_EQ(dialog->CustomColors()->Count(), 16);
-}
-
-TEST(Dialogs, FindDialogReportsEachRequest) {
-  Ptr<TFindDialog> dialog(new TFindDialog(nullptr));
-  dialog->SetFindText("needle");
-  dialog->SetOptions({frDown, frHideWholeWord, frDisableUpDown});
-  std::vector<std::pair<std::string, TFindOptions>> requests;
-  dialog->OnFind.SetHandler([&](TObject*) { requests.emplace_back(dialog->FindText(), dialog->Options()); });
-  ASSERT_TRUE(dialog->Execute());
-  TForm* form = dialog->Form();
-  ASSERT_NE(form, nullptr);
-  EXPECT_TRUE(form->Showing());
-  EXPECT_EQ(form->Caption(), "Find");
-  auto* edit = dynamic_cast<TEdit*>(form->FindComponent("FindEdit"));
-  EXPECT_EQ(edit->Text(), "needle");
-  EXPECT_FALSE(dynamic_cast<TControl*>(form->FindComponent("WholeWord"))->Visible());
-  EXPECT_FALSE(dynamic_cast<TControl*>(form->FindComponent("Up"))->Enabled());
-  edit->SetText("hay");
-  dynamic_cast<TCheckBox*>(form->FindComponent("MatchCase"))->SetChecked(true);
-  dynamic_cast<TButton*>(form->FindComponent("FindNext"))->Click();
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].first, "hay");
-  EXPECT_TRUE(requests[0].second.Contains(frFindNext));
-  EXPECT_TRUE(requests[0].second.Contains(frMatchCase));
-  EXPECT_TRUE(requests[0].second.Contains(frDown));
-  EXPECT_TRUE(form->Showing());  // modeless: it stays open
-  dynamic_cast<TButton*>(form->FindComponent("Cancel"))->Click();
-  EXPECT_FALSE(form->Showing());
-}
-
-TEST(Dialogs, ReplaceDialogReportsReplaceAndReplaceAll) {
-  Ptr<TReplaceDialog> dialog(new TReplaceDialog(nullptr));
-  dialog->SetReplaceText("new");
-  std::vector<TFindOptions> replaced;
-  int finds = 0;
-  dialog->OnFind.SetHandler([&](TObject*) { ++finds; });
-  dialog->OnReplace.SetHandler([&](TObject*) { replaced.push_back(dialog->Options()); });
-  ASSERT_TRUE(dialog->Execute());
-  TForm* form = dialog->Form();
-  EXPECT_EQ(form->Caption(), "Replace");
-  EXPECT_FALSE(dynamic_cast<TControl*>(form->FindComponent("Up"))->Visible());
-  auto* with = dynamic_cast<TEdit*>(form->FindComponent("ReplaceEdit"));
-  EXPECT_EQ(with->Text(), "new");
-  with->SetText("newer");
-  dynamic_cast<TButton*>(form->FindComponent("Replace"))->Click();
-  dynamic_cast<TButton*>(form->FindComponent("ReplaceAll"))->Click();
-  ASSERT_EQ(replaced.size(), 2u);
-  EXPECT_TRUE(replaced[0].Contains(frReplace));
-  EXPECT_FALSE(replaced[0].Contains(frReplaceAll));
-  EXPECT_TRUE(replaced[1].Contains(frReplaceAll));
-  EXPECT_FALSE(replaced[1].Contains(frReplace));
-  EXPECT_EQ(dialog->ReplaceText(), "newer");
-  EXPECT_EQ(finds, 0);
-}
-
-TEST(Dialogs, PrintDialogFormFillsTheProperties) {
-  Ptr<TPrintDialog> dialog(new TPrintDialog(nullptr));
-  dialog->SetOptions({poPageNums});
-  SetModalHook([](TCustomForm& form) {
-    dynamic_cast<TEdit*>(form.FindComponent("Copies"))->SetText("3");
-    dynamic_cast<TCheckBox*>(form.FindComponent("Collate"))->SetChecked(true);
-    dynamic_cast<TRadioButton*>(form.FindComponent("Pages"))->SetChecked(true);
-    dynamic_cast<TEdit*>(form.FindComponent("FromPage"))->SetText("2");
-    dynamic_cast<TEdit*>(form.FindComponent("ToPage"))->SetText("5");
-    form.SetModalResult(mrOk);
-  });
-  EXPECT_TRUE(dialog->Execute());
-  EXPECT_EQ(dialog->Copies(), 3);
-  EXPECT_TRUE(dialog->Collate());
-  EXPECT_EQ(dialog->PrintRange(), prPageNums);
-  EXPECT_EQ(dialog->FromPage(), 2);
-  EXPECT_EQ(dialog->ToPage(), 5);
-  SetModalHook([](TCustomForm& form) { form.Close(); });
-  dialog->SetCopies(7);
-  EXPECT_FALSE(dialog->Execute());
-  EXPECT_EQ(dialog->Copies(), 7);
-  SetModalHook(nullptr);
 }

@@ -1,5 +1,5 @@
-// The grids: Delphi 3's published properties, the extents they stream
-// themselves, their layout, and what mouse and keys do to them.
+// The grids: the extents they stream themselves, their layout, and what mouse
+// and keys do to them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,32 +7,23 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "kcl/classes/objecttext.h"
-#include "kcl/classes/streams.h"
 #include "kcl/components/gridcontrols.h"
-#include "win32controls_testing.h"
+#include "support/formrecords.h"
+#include "support/formtext.h"
+#include "support/recordroot.h"
+#include "support/testform.h"
 
 using namespace kcl;
-using namespace comctrls_test;
-using namespace win32controls_test;
+using namespace korvax::test;
 
 namespace {
 
-const std::string DrawGridDeclared =
-    "Name Tag Left Top Width Height Cursor Hint HelpContext Align BorderStyle Color ColCount Ctl3D DefaultColWidth "
-    "DefaultRowHeight DefaultDrawing DragCursor DragMode Enabled FixedColor FixedCols RowCount FixedRows Font "
-    "GridLineWidth Options ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ScrollBars ShowHint TabOrder "
-    "TabStop Visible OnClick OnColumnMoved OnDblClick OnDragDrop OnDragOver OnDrawCell OnEndDrag OnEnter OnExit "
-    "OnGetEditMask OnGetEditText OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp OnRowMoved "
-    "OnSelectCell OnSetEditText OnStartDrag OnTopLeftChanged";
-
 // A string grid of 5 x 5 cells of 64 x 24 (lines of 1) without border or scroll bars.
 struct PlainGrid {
-  FormPtr Form{new TForm(nullptr)};
+  FormPtr Form = NewForm(500, 400);
   TStringGrid* Grid;
   PlainGrid() {
-    Form->SetBounds(0, 0, 500, 400);
-    Grid = Place<TStringGrid>(Form.get(), Form.get(), "StringGrid1");
+    Grid = Create<TStringGrid>(Form.get(), Form.get(), "StringGrid1");
     Grid->SetBorderStyle(bsNone);
     Grid->SetScrollBars(ssNone);
     Grid->SetBounds(0, 0, 200, 100);
@@ -50,91 +41,50 @@ struct PlainGrid {
 
 }  // namespace
 
-TEST(Grids, PublishDelphisPropertiesInDelphisOrder) {
-  EXPECT_EQ(DeclaredPropNames(&TDrawGrid::StaticClass()), DrawGridDeclared);
-  EXPECT_EQ(DeclaredPropNames(&TStringGrid::StaticClass()), DrawGridDeclared);
-  EXPECT_EQ(ListedPropNames(&TStringGrid::StaticClass()).substr(0, 60),
-            "Align BorderStyle ColCount Color Ctl3D Cursor DefaultColWidt");
-  const TTypeInfo* options = GetPropInfo(&TStringGrid::StaticClass(), "Options")->PropType;
-  EXPECT_EQ(options->Name, "TGridOptions");
-  EXPECT_EQ(GetEnumName(GetTypeData(options)->CompType, 14), "goThumbTracking");
-  const TTypeInfo* drawCell = GetPropInfo(&TDrawGrid::StaticClass(), "OnDrawCell")->PropType;
-  ASSERT_EQ(drawCell->Data.Params.size(), 5u);
-  EXPECT_EQ(drawCell->Data.Params[4].TypeName, "TGridDrawState");
-  const TTypeInfo* setEdit = GetPropInfo(&TDrawGrid::StaticClass(), "OnSetEditText")->PropType;
-  EXPECT_EQ(setEdit->Data.Params[3].Flags, pfConst);
-}
-
-TEST(Grids, FreshlyPlacedGridWritesOnlyItsBoundsAndTabOrder) {
-  RegisterClassesForTests();
-  FormPtr form(new TForm(nullptr));
-  form->SetName("Form1");
-  Place<TStringGrid>(form.get(), form.get(), "StringGrid1")->SetBounds(8, 8, 320, 120);
-  auto* draw = Place<TDrawGrid>(form.get(), form.get(), "DrawGrid1");
-  EXPECT_EQ(draw->Width(), 320);
-  EXPECT_EQ(draw->Height(), 120);
-  const std::string text = WriteText(form.get());
-  EXPECT_EQ(RecordOf(text, "StringGrid1"),
-            "object StringGrid1: TStringGrid\n  Left = 8\n  Top = 8\n  Width = 320\n  Height = 120\n"
-            "  TabOrder = 0\nend\n");
-  EXPECT_EQ(RecordOf(text, "DrawGrid1"),
-            "object DrawGrid1: TDrawGrid\n  Left = 0\n  Top = 0\n  Width = 320\n  Height = 120\n"
-            "  TabOrder = 1\nend\n");
-}
-
 TEST(Grids, ExtentsSetOneByOneStreamAsListsUntilANewDefault) {
-  RegisterClassesForTests();
-  RootPtr root(new TRecordRoot(nullptr));
-  root->SetName("Root");
-  auto* grid = Place<TStringGrid>(root.get(), root.get(), "StringGrid1");
+  RegisterGrids();
+  RecordRootPtr root = NewRecordRoot("Root");
+  auto* grid = Create<TStringGrid>(root.get(), root.get(), "StringGrid1");
   grid->SetColCount(3);
   grid->SetRowCount(2);
   grid->SetColWidths(1, 100);
   grid->SetRowHeights(0, 30);
   grid->SetRowHeights(1, 24);  // equal to the default, kept all the same
-  const std::string text = WriteText(root.get());
+  const std::string text = WriteTextLf(root.get());
   const std::string expected =
       "object StringGrid1: TStringGrid\n  Left = 0\n  Top = 0\n  Width = 320\n  Height = 120\n"
       "  ColCount = 3\n  RowCount = 2\n  TabOrder = 0\n  ColWidths = (\n    64\n    100\n    64)\n"
       "  RowHeights = (\n    30\n    24)\nend\n";
   EXPECT_EQ(RecordOf(text, "StringGrid1"), expected);
 
-  RootPtr copy(new TRecordRoot(nullptr));
+  RecordRootPtr copy = NewRecordRoot();
   ReadText(copy.get(), text);
   auto* read = static_cast<TStringGrid*>(copy->FindComponent("StringGrid1"));
   EXPECT_EQ(read->ColWidths(1), 100);
   EXPECT_EQ(read->RowHeights(0), 30);
-  EXPECT_EQ(WriteText(copy.get()), text);
+  EXPECT_EQ(WriteTextLf(copy.get()), text);
 
   // More columns take the default; a new default forgets the single widths.
   read->SetColCount(4);
   EXPECT_EQ(read->ColWidths(3), 64);
   read->SetDefaultColWidth(50);
   EXPECT_EQ(read->ColWidths(1), 50);
-  EXPECT_EQ(WriteText(copy.get()).find("ColWidths"), std::string::npos);
-  EXPECT_NE(WriteText(copy.get()).find("RowHeights"), std::string::npos);
+  EXPECT_EQ(WriteTextLf(copy.get()).find("ColWidths"), std::string::npos);
+  EXPECT_NE(WriteTextLf(copy.get()).find("RowHeights"), std::string::npos);
 
   // A list longer than the grid keeps what fits; a list of strings is no list of extents.
-  RootPtr longer(new TRecordRoot(nullptr));
+  RecordRootPtr longer = NewRecordRoot();
   ReadText(longer.get(),
            "object Root: TRecordRoot\n  object G: TDrawGrid\n    ColCount = 2\n"
            "    ColWidths = (\n      10\n      20\n      30)\n  end\nend\n");
   auto* g = static_cast<TDrawGrid*>(longer->FindComponent("G"));
   EXPECT_EQ(g->ColWidths(0), 10);
   EXPECT_EQ(g->ColWidths(1), 20);
-  RootPtr bad(new TRecordRoot(nullptr));
+  RecordRootPtr bad = NewRecordRoot();
   EXPECT_THROW(ReadText(bad.get(),
                         "object Root: TRecordRoot\n  object G: TDrawGrid\n"
                         "    ColWidths = (\n      'wide')\n  end\nend\n"),
                EReadError);
-}
-
-TEST(Grids, SampleGridRecordsWriteBackUnchanged) {
-  ExpectSampleRecordRoundTrips("11/FONTGRID/FONTGF.DFM", "StringGrid1");
-  ExpectSampleRecordRoundTrips("11/MINES/MINESF.DFM", "DrawGrid1");
-  ExpectSampleRecordRoundTrips("23/XCHART/XCHARTF.DFM", "StringGrid1");
-  ExpectSampleRecordRoundTrips("11/GRAPH1/GRAPHF.DFM", "StringGrid1");
-  ExpectSampleRecordRoundTrips("29/GRAPH3/GRAPHF.DFM", "StringGrid1");
 }
 
 TEST(Grids, LayOutCellsAfterTheFixedOnesAndScrollACellAtATime) {
@@ -176,9 +126,8 @@ TEST(Grids, LayOutCellsAfterTheFixedOnesAndScrollACellAtATime) {
 }
 
 TEST(Grids, BorderAndScrollBarsTakeTheirRoomFromTheClientArea) {
-  FormPtr form(new TForm(nullptr));
-  form->SetBounds(0, 0, 500, 400);
-  auto* grid = Place<TDrawGrid>(form.get(), form.get(), "DrawGrid1");  // 320 x 120, 5 x 5 of 64 x 24
+  FormPtr form = NewForm(500, 400);
+  auto* grid = Create<TDrawGrid>(form.get(), form.get(), "DrawGrid1");  // 320 x 120, 5 x 5 of 64 x 24
   form->Show();
   EXPECT_EQ(grid->ClientRect(), Rect(0, 0, 300, 100));
   auto bars = grid->Widget()->findChildren<QScrollBar*>();
@@ -344,7 +293,7 @@ TEST(Grids, StringGridRowsAndColumnsAreListsOfItsCells) {
 
 TEST(Grids, CellsAreDrawnWithTheirStateAndFixedOnesInTheFixedColor) {
   PlainGrid p;
-  auto* grid = Place<TDrawGrid>(p.Form.get(), p.Form.get(), "DrawGrid1");
+  auto* grid = Create<TDrawGrid>(p.Form.get(), p.Form.get(), "DrawGrid1");
   grid->SetBorderStyle(bsNone);
   grid->SetScrollBars(ssNone);
   grid->SetBounds(0, 150, 200, 100);

@@ -4,43 +4,33 @@
 
 #include <QApplication>
 
-#include "comctrlsstreaming.h"
+#include "kcl/classes/filer.h"
 #include "kcl/classes/objecttext.h"
-#include "kcl/classes/reader.h"
 #include "kcl/components/extctrls.h"
 #include "kcl/components/olecontrol.h"
 #include "kcl/controls/form.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/formrecords.h"
+#include "support/formtext.h"
 #include "support/propnames.h"
+#include "support/recordroot.h"
+#include "support/samplefiles.h"
+#include "support/testform.h"
 
 using namespace kcl;
-using korvax::test::DeclaredPropNames;
-using korvax::test::ListedPropNames;
-using namespace comctrls_test;
+using namespace korvax::test;
 
 namespace {
 
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
-using RootPtr = std::unique_ptr<TRecordRoot, TObjectFree>;
-
 void RegisterAll() {
-  RegisterTestClasses();
   RegisterOleControls();
   RegisterClass(&TPanel::StaticClass());
 }
 
-const std::string RootHeader = "object Root: TRecordRoot\n  Left = 0\n  Top = 0\n  Width = 0\n  Height = 0\n";
-
 // The binary form of a root holding one TVSSpell whose ControlData is data.
 std::string SpellerBinary(const std::string& data) {
-  return ObjectTextToBinary(RootHeader + "  object VSSpell1: TVSSpell\n    Left = 1\n    Top = 2\n" +
-                            "    Width = 23\n    Height = 23\n    ControlData = {" + data + "}\n  end\nend\n");
-}
-
-void ReadBinary(TComponent* root, const std::string& binary) {
-  TStringStream stream(binary);
-  TReader reader(stream);
-  reader.ReadRootComponent(root);
+  return ObjectTextToBinary(RecordRootText("  object VSSpell1: TVSSpell\n    Left = 1\n    Top = 2\n"
+                                           "    Width = 23\n    Height = 23\n    ControlData = {" + data + "}\n  end\n"));
 }
 
 }  // namespace
@@ -68,7 +58,7 @@ TEST(OleControls, FreshlyPlacedControlsWriteTheirBoundsOnly) {
   speller->SetName("VSSpell1");
   speller->SetParent(form.get());
   speller->SetBounds(30, 40, speller->Width(), speller->Height());
-  const std::string text = WriteText(form.get());
+  const std::string text = WriteTextLf(form.get());
   EXPECT_EQ(RecordOf(text, "VtChart1"),
             "object VtChart1: TVtChart\n  Left = 0\n  Top = 0\n  Width = 200\n  Height = 150\n  TabOrder = 0\nend\n");
   EXPECT_EQ(RecordOf(text, "VSSpell1"),
@@ -84,21 +74,10 @@ TEST(OleControls, SampleFormControlsKeepTheirDataByteForByte) {
                                            std::tuple{"23/SPELL/SPELLF.DFM", "VSSpell1", std::string()}}) {
     SCOPED_TRACE(file);
     const std::string record = SampleRecord(file, name);
-    std::string indented;
-    for (size_t at = 0; at < record.size();) {
-      const size_t eol = record.find('\n', at);
-      indented += "  " + record.substr(at, eol + 1 - at);
-      at = eol + 1;
-    }
-    const std::string text = RootHeader + before + indented + "end\n";
-    RootPtr root(new TRecordRoot(nullptr));
-    ReadText(root.get(), text);
-    root->SetDesigning(true);
+    RecordRootPtr root = ReadDesignedRoot(RecordRootText(before + Indented(record)));
     auto* control = static_cast<TOleControl*>(root->FindComponent(name));
     EXPECT_GT(control->ControlData().size(), 50u);
-    TMemoryStream written;
-    written.WriteComponent(root.get());
-    EXPECT_EQ(RecordOf(ObjectBinaryToText(written.View()), name), record);
+    EXPECT_EQ(RecordOf(ObjectBinaryToText(WriteBinary(root.get())), name), record);
   }
 }
 
@@ -110,24 +89,23 @@ TEST(OleControls, DamagedControlDataIsAReadingError) {
   const size_t at = binary.find(name) + name.size();
   ASSERT_EQ(static_cast<uint8_t>(binary[at]), vaBinary);
   binary[at + 2] = '\x10';  // 5 bytes become 4101
-  RootPtr root(new TRecordRoot(nullptr));
+  RecordRootPtr root = NewRecordRoot();
   EXPECT_THROW(ReadBinary(root.get(), binary), EReadError);
 
   // Control data that is not binary.
-  RootPtr other(new TRecordRoot(nullptr));
-  const std::string text = RootHeader + "  object VSSpell1: TVSSpell\n    ControlData = 'abc'\n  end\nend\n";
+  RecordRootPtr other = NewRecordRoot();
+  const std::string text = RecordRootText("  object VSSpell1: TVSSpell\n    ControlData = 'abc'\n  end\n");
   EXPECT_THROW(ReadText(other.get(), text), EReadError);
 
   // Intact data reads.
-  RootPtr intact(new TRecordRoot(nullptr));
+  RecordRootPtr intact = NewRecordRoot();
   ReadBinary(intact.get(), SpellerBinary("0000020001"));
   EXPECT_EQ(static_cast<TOleControl*>(intact->FindComponent("VSSpell1"))->ControlData(),
             std::string("\x00\x00\x02\x00\x01", 5));
 }
 
 TEST(OleControls, ShowAFramedBoxWithTheirClassName) {
-  FormPtr form(new TForm(nullptr));
-  form->SetBounds(0, 0, 300, 200);
+  FormPtr form = NewForm(300, 200);
   auto* chart = new TVtChart(form.get());
   chart->SetParent(form.get());
   form->Show();

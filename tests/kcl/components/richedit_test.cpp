@@ -13,12 +13,12 @@
 #include "kcl/controls/form.h"
 #include "kcl/graphics/qtcolor.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/testform.h"
 
 using namespace kcl;
+using korvax::test::FormPtr;
 
 namespace {
-
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 
 // A highlighted unit as TPasConversion writes it with every kind in its own colour
 // (see pas_to_rtf_test.cpp): reserved words bold in \cf5, comments italic.

@@ -8,12 +8,12 @@
 #include "kcl/controls/menus.h"
 #include "kcl/controls/modal.h"
 #include "kcl/controls/designer.h"
+#include "support/testform.h"
 
 using namespace kcl;
+using korvax::test::FormPtr;
 
 namespace {
-
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 
 // A windowless control, as labels and shapes are.
 class TPlainGraphic : public TControl {

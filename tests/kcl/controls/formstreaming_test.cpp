@@ -1,32 +1,32 @@
+// Forms in form files: the form's own properties, what it writes as its border
+// style wants, every sample form read and written back byte for byte, and a
+// form of one of every control.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
 #include <algorithm>
-#include <deque>
-#include <filesystem>
 #include <sstream>
 
+#include "kcl/classes/classbuilder.h"
 #include "kcl/classes/objecttext.h"
-#include "kcl/classes/reader.h"
 #include "kcl/classes/resheader.h"
 #include "kcl/classes/typinfo.h"
 #include "kcl/components/comctrls.h"
 #include "kcl/components/dialogs.h"
-#include "kcl/components/edit.h"
-#include "kcl/controls/menus.h"
-#include "kcl/components/stdbuttons.h"
+#include "kcl/components/pagecontrol.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/form.h"
-#include "kcl/controls/keys.h"
-#include "support/testfiles.h"
+#include "kcl/controls/menus.h"
+#include "support/formtext.h"
 #include "support/propnames.h"
+#include "support/samplefiles.h"
+#include "support/testfiles.h"
+#include "support/testform.h"
 
 using namespace kcl;
+using namespace korvax::test;
 
 namespace {
-
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 
 void RegisterAll() {
   RegisterStandardControls();
@@ -50,20 +50,13 @@ std::vector<std::string> ClassesOf(const std::string& text) {
 }
 
 // Reads a binary form file into a form that carries the file's class name, as
-// a designer does, with event handlers made up by name.
+// a designer does.
 FormPtr ReadFormFile(const std::string& file, const std::string& className) {
-  static std::deque<TMethodEntry> handlers;
   FormPtr form(new TForm(nullptr));
   form->SetClassType(TClassInfo::CreateRuntimeClass(className, &TForm::StaticClass()));
   TStringStream stream(file);
   ReadResHeader(stream);
-  TReader reader(stream);
-  reader.OnFindMethod = [](TReader&, const std::string& name) -> const TMethodEntry* {
-    for (const TMethodEntry& entry : handlers)
-      if (entry.Name == name) return &entry;
-    return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
-  };
-  reader.ReadRootComponent(form.get());
+  ReadBinary(form.get(), stream.ReadRest());
   return form;
 }
 
@@ -79,14 +72,26 @@ std::string TextOf(const std::string& file) {
   return ObjectBinaryToText(in.ReadRest());
 }
 
-std::string SamplePath(const std::string& relative) {
-  return std::string(KORVAX_SAMPLE_FORMS) + "/delphi3-samples/" + relative;
+class TEveryForm : public TForm {
+  KCL_CLASS(TEveryForm, TForm)
+public:
+  using TForm::TForm;
+  int Created = 0;
+  void FormCreate(TObject*) { ++Created; }
+  void Open1Click(TObject*) {}
+  void Button1Click(TObject*) {}
+};
+
+KCL_CLASS_INFO(TEveryForm) {
+  cls.method("FormCreate", &TEveryForm::FormCreate);
+  cls.method("Open1Click", &TEveryForm::Open1Click);
+  cls.method("Button1Click", &TEveryForm::Button1Click);
 }
 
 }  // namespace
 
 TEST(FormStreaming, PublishesTheFormsPropertiesInTheFrameworksOrder) {
-  EXPECT_EQ(korvax::test::DeclaredPropNames(&TForm::StaticClass()),
+  EXPECT_EQ(DeclaredPropNames(&TForm::StaticClass()),
             "Name Tag Left Top Width Height Cursor Hint HelpContext HorzScrollBar VertScrollBar ActiveControl BorderIcons BorderStyle AutoScroll Caption "
             "ClientHeight ClientWidth Ctl3D Color Enabled Font FormStyle HelpFile Icon KeyPreview Menu "
             "ObjectMenuItem ParentFont PixelsPerInch PopupMenu Position PrintScale Scaled ShowHint Visible "
@@ -152,15 +157,14 @@ TEST(FormStreaming, ClientHeightReadBeforeTheMenuIsKept) {
 TEST(FormStreaming, SampleFormsComeBackByteForByte) {
   RegisterAll();
   int checked = 0;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(KORVAX_SAMPLE_FORMS))) {
-    if (entry.path().extension() != ".DFM") continue;
-    const std::string file = korvax::test::ReadFileBytes(entry.path().string());
+  for (const std::string& name : SampleFiles()) {
+    const std::string file = ReadFileBytes(SamplePath(name));
     const std::string text = TextOf(file);
     const std::vector<std::string> classes = ClassesOf(text);
     if (text.starts_with("inherited") ||
         std::any_of(classes.begin() + 1, classes.end(), [](const std::string& c) { return !GetClass(c); }))
       continue;
-    SCOPED_TRACE(entry.path().string());
+    SCOPED_TRACE(name);
     FormPtr form = ReadFormFile(file, classes.front());
     const std::string written = WriteFormFile(form.get());
     EXPECT_EQ(TextOf(written), text);
@@ -172,7 +176,7 @@ TEST(FormStreaming, SampleFormsComeBackByteForByte) {
 
 TEST(FormStreaming, PreviousVersionsFormsKeepTheirLayout) {
   RegisterAll();
-  const std::string file = korvax::test::ReadFileBytes(SamplePath("15/MDITEMP/CHILDWIN.DFM"));
+  const std::string file = ReadFileBytes(SamplePath("15/MDITEMP/CHILDWIN.DFM"));
   FormPtr form = ReadFormFile(file, "TMDIChild");
   EXPECT_TRUE(form->PixelsPerInchAmongProperties());
   EXPECT_FALSE(form->Font()->CharsetStored());
@@ -182,51 +186,27 @@ TEST(FormStreaming, PreviousVersionsFormsKeepTheirLayout) {
   EXPECT_NE(text.find("  Font.Charset = ANSI_CHARSET\r\n"), std::string::npos) << text;
 }
 
-TEST(DialogKeys, EnterAndEscapeClickTheDefaultAndCancelButtons) {
-  RegisterAll();
-  FormPtr form(new TForm(nullptr));
-  form->SetBounds(0, 0, 300, 200);
-  auto* edit = new TEdit(form.get());
-  edit->SetParent(form.get());
-  auto* memo = new TMemo(form.get());
-  memo->SetParent(form.get());
-  memo->SetTop(40);
-  auto* ok = new TButton(form.get());
-  ok->SetParent(form.get());
-  ok->SetDefault(true);
-  ok->SetModalResult(mrOk);
-  ok->SetTop(120);
-  auto* cancel = new TButton(form.get());
-  cancel->SetParent(form.get());
-  cancel->SetCancel(true);
-  cancel->SetModalResult(mrCancel);
-  cancel->SetBounds(100, 120, 75, 25);
-  int okClicks = 0, cancelClicks = 0;
-  ok->OnClick.SetHandler([&](TObject*) { ++okClicks; });
-  cancel->OnClick.SetHandler([&](TObject*) { ++cancelClicks; });
+// A form holding one of every control, menu and dialog, with typical values,
+// reads from its text layout, shows, and writes back the same text.
+TEST(EveryControl, FormLayoutShowsAndWritesBackTheSameText) {
+  RegisterStandardControls();
+  RegisterCommonControls();
+  RegisterMenus();
+  RegisterDialogs();
+  const std::string layout = ReadFileBytes(std::string(KORVAX_TEST_DATA) + "/forms/everycontrol.txt");
+  std::unique_ptr<TEveryForm, TObjectFree> form(new TEveryForm(nullptr));
+  form->LoadFromLayout(layout);
+  EXPECT_EQ(form->Created, 1);
   form->Show();
-  QApplication::setActiveWindow(form->Window());
+  QApplication::processEvents();
 
-  edit->SetFocus();
-  QTest::keyClick(edit->Widget(), Qt::Key_Return);
-  EXPECT_EQ(okClicks, 1);
-  EXPECT_EQ(form->ModalResult(), mrOk);
-  QTest::keyClick(edit->Widget(), Qt::Key_Escape);
-  EXPECT_EQ(cancelClicks, 1);
-  EXPECT_EQ(form->ModalResult(), mrCancel);
-
-  // A memo keeps Enter for its text; a focused button takes it from the default one.
-  memo->SetFocus();
-  QTest::keyClick(memo->Widget(), Qt::Key_Return);
-  EXPECT_EQ(okClicks, 1);
-  cancel->SetFocus();
-  QTest::keyClick(cancel->Widget(), Qt::Key_Return);
-  EXPECT_EQ(okClicks, 1);
-  EXPECT_EQ(cancelClicks, 2);
-
-  // Nothing takes Enter from a disabled default button.
-  ok->SetEnabled(false);
-  edit->SetFocus();
-  QTest::keyClick(edit->Widget(), Qt::Key_Return);
-  EXPECT_EQ(okClicks, 1);
+  EXPECT_TRUE(form->Showing());
+  auto* pages = dynamic_cast<TPageControl*>(form->FindComponent("PageControl1"));
+  ASSERT_NE(pages, nullptr);
+  EXPECT_EQ(pages->ActivePage(), form->FindComponent("TabSheet2"));
+  // The aligned controls share the client area: menu bar and status bar included.
+  EXPECT_EQ(pages->Left(), 188);
+  EXPECT_EQ(pages->Height(), form->ClientHeight() - 26 - 19);
+  form->Hide();
+  EXPECT_EQ(WriteText(form.get()), layout);
 }

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "kcl/classes/objecttext.h"
-#include "kcl/classes/reader.h"
 #include "kcl/classes/typinfo.h"
 #include "kcl/components/comctrls.h"
 #include "kcl/components/dialogs.h"
@@ -16,12 +13,14 @@
 #include "kcl/graphics/bitmap.h"
 #include "kcl/graphics/picture.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/formtext.h"
+#include "support/testform.h"
 
 using namespace kcl;
+using korvax::test::FormPtr;
+using korvax::test::ReadText;
 
 namespace {
-
-using FormPtr = std::unique_ptr<TForm, TObjectFree>;
 
 const char* const BaseText =
     "object BaseForm: TBaseForm\r\n"
@@ -83,18 +82,6 @@ void Register() {
   RegisterCommonControls();
   RegisterMenus();
   RegisterDialogs();
-}
-
-void ReadText(TForm* form, const std::string& text) {
-  static std::deque<TMethodEntry> handlers;
-  TStringStream stream(ObjectTextToBinary(text));
-  TReader reader(stream);
-  reader.OnFindMethod = [](TReader&, const std::string& name) -> const TMethodEntry* {
-    for (const TMethodEntry& entry : handlers)
-      if (entry.Name == name) return &entry;
-    return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
-  };
-  reader.ReadRootComponent(form);
 }
 
 // The base form, and a form of a class derived from it read from the base's text.

@@ -10,17 +10,20 @@
 #include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/keys.h"
-#include "kcl/components/samplerecords.h"
+#include "support/componenthost.h"
+#include "support/formtext.h"
+#include "support/testform.h"
 
 using namespace kcl;
 
 namespace {
 
-using korvax::test::ReadSampleHost;
+using korvax::test::ReadComponentHost;
 using korvax::test::SampleHostText;
-using korvax::test::WriteRoot;
-using HostPtr = korvax::test::SampleHostPtr;
-using TMenuHost = korvax::test::TSampleHost;
+using korvax::test::WriteBinary;
+using HostPtr = korvax::test::ComponentHostPtr;
+using TMenuHost = korvax::test::TComponentHost;
+using korvax::test::FormPtr;
 
 // A component with a PopupMenu property, as controls will have.
 class TLinkHolder : public TComponent {
@@ -45,48 +48,6 @@ TMenuItem* NewItem(TComponent* owner, const std::string& caption, TMenuItem* par
 
 KCL_CLASS_INFO(TLinkHolder) {}
 
-TEST(ShortCuts, TextsBothWays) {
-  const struct {
-    TShortCut ShortCut;
-    const char* Text;
-  } table[] = {
-      {static_cast<TShortCut>(scCtrl | 'S'), "Ctrl+S"},
-      {static_cast<TShortCut>(scShift | scCtrl | (VK_F1 + 8)), "Shift+Ctrl+F9"},
-      {VK_F1 + 8, "F9"},
-      {VK_DELETE, "Del"},
-      {VK_INSERT, "Ins"},
-      {static_cast<TShortCut>(scAlt | VK_BACK), "Alt+BkSp"},
-      {static_cast<TShortCut>(scCtrl | VK_RETURN), "Ctrl+Enter"},
-      {32883, "Alt+F4"},
-      {113, "F2"},
-      {189, "-"},
-      {static_cast<TShortCut>(scShift | VK_ESCAPE), "Shift+Esc"},
-      {static_cast<TShortCut>(scCtrl | 0x60), "Ctrl+Num 0"},
-      {static_cast<TShortCut>(scShift | scCtrl | scAlt | VK_PRIOR), "Shift+Ctrl+Alt+PgUp"},
-      {static_cast<TShortCut>(scCtrl | '1'), "Ctrl+1"},
-  };
-  for (const auto& row : table) {
-    EXPECT_EQ(ShortCutToText(row.ShortCut), row.Text);
-    EXPECT_EQ(TextToShortCut(row.Text), row.ShortCut) << row.Text;
-  }
-  EXPECT_EQ(TextToShortCut("ctrl+s"), scCtrl | 'S');
-  EXPECT_EQ(TextToShortCut("Alt+X"), 32856);
-  for (const char* unknown : {"", "Ctrl+", "Ctrl+Foo", "Hyper+S", "S+"})
-    EXPECT_EQ(TextToShortCut(unknown), 0) << unknown;
-  EXPECT_EQ(ShortCutToText(0), "");
-  EXPECT_EQ(ShortCutToText(scCtrl | 0x07), "");
-
-  EXPECT_EQ(ShortCut('S', {ssCtrl, ssShift}), scCtrl | scShift | 'S');
-  EXPECT_EQ(ShortCut(0x1FF, {ssCtrl}), scNone);
-  Word key = 0;
-  TShiftState shift;
-  ShortCutToKey(scAlt | scShift | VK_F1, key, shift);
-  EXPECT_EQ(key, VK_F1);
-  EXPECT_EQ(shift, (TShiftState{ssAlt, ssShift}));
-  EXPECT_EQ(ShortCutToKeySequence(scCtrl | 'S'), QKeySequence("Ctrl+S"));
-  EXPECT_EQ(ShortCutToKeySequence(32883), QKeySequence("Alt+F4"));
-}
-
 TEST(Menus, SampleMenusStreamBackByteForByte) {
   RegisterMenus();
   // Shortcuts, a separator with a shortcut of its own, events; a popup menu with
@@ -96,12 +57,12 @@ TEST(Menus, SampleMenusStreamBackByteForByte) {
                                         std::pair{"03/SDITEMP/SDIMAIN.DFM", "TMainMenu"}}) {
     const std::string text = SampleHostText(file, {menuClass});
     const std::string binary = ObjectTextToBinary(text);
-    HostPtr host = ReadSampleHost(binary);
-    EXPECT_EQ(WriteRoot(host.get()), binary) << file;
-    EXPECT_EQ(ObjectBinaryToText(WriteRoot(host.get())), text) << file;
+    HostPtr host = ReadComponentHost(binary);
+    EXPECT_EQ(WriteBinary(host.get()), binary) << file;
+    EXPECT_EQ(ObjectBinaryToText(WriteBinary(host.get())), text) << file;
   }
 
-  HostPtr mines = ReadSampleHost(ObjectTextToBinary(SampleHostText("11/MINES/MINESF.DFM", {"TMainMenu"})));
+  HostPtr mines = ReadComponentHost(ObjectTextToBinary(SampleHostText("11/MINES/MINESF.DFM", {"TMainMenu"})));
   auto* menu = dynamic_cast<TMainMenu*>(mines->FindComponent("MainMenu1"));
   ASSERT_NE(menu, nullptr);
   ASSERT_EQ(menu->Items()->Count(), 2);
@@ -116,13 +77,13 @@ TEST(Menus, SampleMenusStreamBackByteForByte) {
   EXPECT_EQ(file->Items(2)->GetParentMenu(), menu);
   EXPECT_EQ(menu->FindItem(113), file->Items(0));
 
-  HostPtr sdi = ReadSampleHost(ObjectTextToBinary(SampleHostText("03/SDITEMP/SDIMAIN.DFM", {"TMainMenu"})));
+  HostPtr sdi = ReadComponentHost(ObjectTextToBinary(SampleHostText("03/SDITEMP/SDIMAIN.DFM", {"TMainMenu"})));
   auto* exitItem = dynamic_cast<TMenuItem*>(sdi->FindComponent("ExitItem"));
   ASSERT_NE(exitItem, nullptr);
   EXPECT_EQ(exitItem->ShortCut(), TextToShortCut("Alt+X"));
   // A shortcut changed in the program is written as a number again.
   exitItem->SetShortCut(scCtrl | 'Q');
-  const std::string rewritten = ObjectBinaryToText(WriteRoot(sdi.get()));
+  const std::string rewritten = ObjectBinaryToText(WriteBinary(sdi.get()));
   EXPECT_NE(rewritten.find("ShortCut = 16465"), std::string::npos);
   EXPECT_EQ(rewritten.find("ShortCutText"), std::string::npos);
 }
@@ -312,7 +273,7 @@ TEST(Menus, PopupShowsTheItemsAtAScreenPoint) {
 }
 
 TEST(Menus, PopupMenuLinkShowsOnRightClickAndForgetsAFreedMenu) {
-  std::unique_ptr<TForm, TObjectFree> form(new TForm(nullptr));
+  FormPtr form(new TForm(nullptr));
   auto* menu = new TPopupMenu(form.get());
   NewItem(form.get(), "Item", menu->Items());
   TPopupMenuLink formLink(form.get());
@@ -332,7 +293,7 @@ TEST(Menus, PopupMenuLinkShowsOnRightClickAndForgetsAFreedMenu) {
 }
 
 TEST(Menus, MainMenuOnAFormsMenuBar) {
-  std::unique_ptr<TForm, TObjectFree> form(new TForm(nullptr));
+  FormPtr form(new TForm(nullptr));
   auto* menu = new TMainMenu(form.get());
   TMenuItem* file = NewItem(form.get(), "&File", menu->Items());
   NewItem(form.get(), "E&xit", file);

@@ -2,12 +2,13 @@
 // round trip through a form, bad data, and parameters made from SQL text.
 #include <gtest/gtest.h>
 
-#include "dbhost.h"
-#include "formtext.h"
+#include "kcl/classes/objecttext.h"
 #include "kcl/db/dataaccess.h"
+#include "support/componenthost.h"
+#include "support/formtext.h"
 
 using namespace kcl;
-using namespace dbtest;
+using namespace korvax::test;
 
 namespace {
 
@@ -74,13 +75,15 @@ TEST(ParamData, MalformedDataIsAReadingError) {
     EXPECT_EQ(params.Items(0).Name, "Kept");
   }
 
-  DbHostPtr host = NewHost();
-  const std::string form = "object Host: TDbHost\n  object Query1: TQuery\n    ParamData = {030000}\n  end\nend\n";
+  RegisterDataAccess();
+  ComponentHostPtr host = NewComponentHost();
+  const std::string form = "object Host: TComponentHost\n  object Query1: TQuery\n    ParamData = {030000}\n  end\nend\n";
   EXPECT_THROW(ReadBinary(host.get(), ObjectTextToBinary(form)), EReadError);
 }
 
 TEST(ParamData, QueriesAndStoredProceduresStreamTheirParameters) {
-  DbHostPtr host = NewHost();
+  RegisterDataAccess();
+  ComponentHostPtr host = NewComponentHost();
   auto* query = new TQuery(host.get());
   query->SetName("Query1");
   query->SQL()->SetText("select * from Customer where CustNo = :CustNo and Name like ':no' and Zip = :Zip");
@@ -99,7 +102,7 @@ TEST(ParamData, QueriesAndStoredProceduresStreamTheirParameters) {
             std::string::npos)
       << text;
 
-  DbHostPtr copy = NewHost();
+  ComponentHostPtr copy = NewComponentHost();
   ReadBinary(copy.get(), binary);
   auto* queryCopy = static_cast<TQuery*>(copy->FindComponent("Query1"));
   EXPECT_TRUE(*queryCopy->Params() == *query->Params());
@@ -109,7 +112,7 @@ TEST(ParamData, QueriesAndStoredProceduresStreamTheirParameters) {
 }
 
 TEST(ParamData, EditedSQLKeepsTheValuesOfParametersItStillNames) {
-  DbHostPtr host = NewHost();
+  ComponentHostPtr host = NewComponentHost();
   auto* query = new TQuery(host.get());
   query->SQL()->SetText("select * from T where A = :A and B = :B and C = :a");
   ASSERT_EQ(query->Params()->Count(), 2);

@@ -3,24 +3,20 @@
 // files, whatever numbers a file holds.
 #include <gtest/gtest.h>
 
-#include "dbhost.h"
-#include "formtext.h"
+#include "kcl/classes/objecttext.h"
 #include "kcl/classes/typinfo.h"
 #include "kcl/db/dataaccess.h"
+#include "support/componenthost.h"
+#include "support/formtext.h"
+#include "support/propnames.h"
+#include "support/proptypes.h"
 
 using namespace kcl;
-using namespace dbtest;
+using namespace korvax::test;
 
 namespace {
 
-const TTypeInfo* PropType(const char* prop) { return GetPropInfo(FindClass("TReport"), prop)->PropType; }
-
-// The host's text read in, and the host that read it.
-std::string RoundTrip(const std::string& text, DbHostPtr& host) {
-  host = NewHost();
-  ReadBinary(host.get(), ObjectTextToBinary(text));
-  return WriteText(host.get());
-}
+const TTypeInfo* PropType(const char* prop) { return korvax::test::PropType("TReport", prop); }
 
 }  // namespace
 
@@ -42,23 +38,24 @@ TEST(ReportStreaming, PublishedPropertiesAreDelphis) {
 }
 
 TEST(ReportStreaming, AFreshReportWritesOnlyItsPlaceAndSettingsComeBack) {
-  DbHostPtr host = NewHost();
+  RegisterDataAccess();
+  ComponentHostPtr host = NewComponentHost();
   auto* report = new TReport(host.get());
   report->SetName("Report1");
   report->SetDesignInfo(8 << 16 | 16);
   EXPECT_EQ(report->EndPage(), 9999);
   EXPECT_EQ(WriteText(host.get()),
-            "object Host: TDbHost\r\n  object Report1: TReport\r\n    Left = 16\r\n    Top = 8\r\n  end\r\nend\r\n");
+            "object Host: TComponentHost\r\n  object Report1: TReport\r\n    Left = 16\r\n    Top = 8\r\n  end\r\nend\r\n");
 
   // Every setting away from its default, the last page 0 among them.
   const std::string text =
-      "object Host: TDbHost\r\n  object Invoices: TReport\r\n"
+      "object Host: TComponentHost\r\n  object Invoices: TReport\r\n"
       "    ReportName = 'INVOICE.RPT'\r\n    ReportDir = 'C:\\LEDGER\\REPORTS'\r\n    PrintCopies = 3\r\n"
       "    StartPage = 2\r\n    EndPage = 0\r\n    MaxRecords = 65535\r\n    AutoUnload = True\r\n"
       "    InitialValues.Strings = (\r\n      'Customer=1351'\r\n      'From=01/01/97')\r\n"
       "    Preview = True\r\n    Collate = True\r\n    Left = 16\r\n    Top = 8\r\n  end\r\nend\r\n";
-  DbHostPtr copy;
-  EXPECT_EQ(RoundTrip(text, copy), text);
+  ComponentHostPtr copy = NewComponentHost();
+  EXPECT_EQ(TextRoundTrip(copy.get(), text), text);
   EXPECT_EQ(WriteBinary(copy.get()), ObjectTextToBinary(text));
   auto* invoices = static_cast<TReport*>(copy->FindComponent("Invoices"));
   EXPECT_EQ(invoices->ReportDir(), "C:\\LEDGER\\REPORTS");
@@ -68,10 +65,11 @@ TEST(ReportStreaming, AFreshReportWritesOnlyItsPlaceAndSettingsComeBack) {
 }
 
 TEST(ReportStreaming, NumbersBeyondAWordLoadAsAWordHoldsThem) {
-  DbHostPtr host;
-  const std::string written = RoundTrip(
-      "object Host: TDbHost\n  object Report1: TReport\n    PrintCopies = -1\n    EndPage = 70000\n  end\nend\n",
-      host);
+  RegisterDataAccess();
+  ComponentHostPtr host = NewComponentHost();
+  const std::string written = TextRoundTrip(
+      host.get(),
+      "object Host: TComponentHost\n  object Report1: TReport\n    PrintCopies = -1\n    EndPage = 70000\n  end\nend\n");
   auto* report = static_cast<TReport*>(host->FindComponent("Report1"));
   EXPECT_EQ(report->PrintCopies(), 65535);
   EXPECT_EQ(report->EndPage(), 70000 - 65536);

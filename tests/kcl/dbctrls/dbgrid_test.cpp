@@ -1,42 +1,38 @@
-// The data grid and the control grid: their published properties, what a
-// freshly placed one writes, columns in and out of form files, the sample
-// grids written back byte for byte, and how the grids lay themselves out.
+// The data grid (and the control grid's published properties): what a freshly
+// placed one writes, columns in and out of form files, the sample grids written
+// back byte for byte, and how the grid lays itself out.
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <set>
 
-#include "ctrlhost.h"
+#include "kcl/classes/objecttext.h"
 #include "kcl/classes/typinfo.h"
 #include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
-#include "kcl/db/formtext.h"
 #include "kcl/dbctrls/datacontrols.h"
 #include "kcl/dbctrls/dbctrlgrid.h"
 #include "kcl/dbctrls/dbgrid.h"
-#include "kcl/dbctrls/dbctrls.h"
+#include "support/formrecords.h"
+#include "support/formtext.h"
+#include "support/propnames.h"
+#include "support/proptypes.h"
+#include "support/recordroot.h"
+#include "support/samplefiles.h"
+#include "support/testform.h"
 
 using namespace kcl;
-using namespace dbtest;
+using namespace korvax::test;
 
 namespace {
 
 const std::string Inherited = "Name Tag Left Top Width Height Cursor Hint HelpContext ";
-const std::string HostHeader = "object Host: TCtrlHost\r\n  Left = 0\r\n  Top = 0\r\n  Width = 0\r\n  Height = 0\r\n";
+const std::string HostHeader = "object Host: TRecordRoot\r\n  Left = 0\r\n  Top = 0\r\n  Width = 0\r\n  Height = 0\r\n";
 const std::string TitleFont =
     "  TitleFont.Charset = DEFAULT_CHARSET\r\n  TitleFont.Color = clWindowText\r\n  TitleFont.Height = -11\r\n"
     "  TitleFont.Name = 'MS Sans Serif'\r\n  TitleFont.Style = []\r\n";
 
-const TTypeInfo* PropType(const char* cls, const char* prop) { return GetPropInfo(FindClass(cls), prop)->PropType; }
-
 std::string Without(const std::string& text, const std::string& header) { return text.substr(header.size()); }
-
-// The host's text read in and written out again.
-std::string RoundTrip(const std::string& text, CtrlHostPtr& host) {
-  host = NewCtrlHost();
-  ReadBinary(host.get(), ObjectTextToBinary(text));
-  return WriteText(host.get());
-}
 
 }  // namespace
 
@@ -85,7 +81,8 @@ TEST(DBGridStreaming, PublishedPropertiesAreDelphis) {
 }
 
 TEST(DBGridStreaming, FreshlyPlacedGridsWriteWhatDelphiWrites) {
-  CtrlHostPtr host = NewCtrlHost();
+  RegisterDataControls();
+  RecordRootPtr host = NewRecordRoot("Host");
   auto* grid = Place<TDBGrid>(host.get(), "DBGrid1");
   auto* ctrlGrid = Place<TDBCtrlGrid>(host.get(), "DBCtrlGrid1");
   EXPECT_EQ(grid->Options(), TDBGrid::DefaultOptions);
@@ -130,9 +127,10 @@ TEST(DBGridStreaming, CustomizedColumnsAreWrittenDefaultOnesAreNot) {
       "        Title.Font.Height = -11\r\n        Title.Font.Name = 'Arial'\r\n        Title.Font.Style = [fsBold]\r\n"
       "        Width = 64\r\n      end\r\n      item\r\n        FieldName = 'AREA'\r\n      end>\r\n";
 
-  CtrlHostPtr host;
+  RegisterDataControls();
+  RecordRootPtr host = NewRecordRoot("Host");
   const std::string text = HostHeader + data + grid + customized + tail + "end\r\n";
-  EXPECT_EQ(RoundTrip(text, host), text);
+  EXPECT_EQ(TextRoundTrip(host.get(), text), text);
   auto* dbGrid = static_cast<TDBGrid*>(host->FindComponent("DBGrid1"));
   TDBGridColumns& columns = *dbGrid->Columns();
   ASSERT_EQ(columns.Count(), 2);
@@ -149,7 +147,8 @@ TEST(DBGridStreaming, CustomizedColumnsAreWrittenDefaultOnesAreNot) {
 
   // Without columns of its own the grid makes one per field and writes none.
   const std::string plain = HostHeader + data + grid + tail + "end\r\n";
-  EXPECT_EQ(RoundTrip(plain, host), plain);
+  host = NewRecordRoot("Host");
+  EXPECT_EQ(TextRoundTrip(host.get(), plain), plain);
   dbGrid = static_cast<TDBGrid*>(host->FindComponent("DBGrid1"));
   ASSERT_EQ(dbGrid->Columns()->Count(), 2);
   EXPECT_EQ(dbGrid->Columns()->State(), csDefault);
@@ -170,21 +169,23 @@ TEST(DBGridStreaming, CustomizedColumnsAreWrittenDefaultOnesAreNot) {
 }
 
 TEST(DBGridStreaming, MalformedColumnsGiveAReadingError) {
+  RegisterDataControls();
   const std::string before = HostHeader + "  object DBGrid1: TDBGrid\r\n    Left = 8\r\n";
   for (const std::string columns : {"    Columns = 3\r\n", "    Columns = <\r\n      item\r\n        Bogus = 1\r\n"
                                                           "      end>\r\n",
                                     "    Columns = <\r\n      item\r\n        Width = 'wide'\r\n      end>\r\n",
                                     "    Columns = <\r\n      item\r\n        Title.Bogus = 1\r\n      end>\r\n"}) {
     SCOPED_TRACE(columns);
-    CtrlHostPtr host = NewCtrlHost();
+    RecordRootPtr host = NewRecordRoot("Host");
     EXPECT_THROW(ReadBinary(host.get(), ObjectTextToBinary(before + columns + "  end\r\nend\r\n")), EReadError);
   }
 }
 
 TEST(DBGridStreaming, SampleRecordsComeBackByteForByte) {
+  RegisterDataControls();
   // The forms of the two-view samples name a data module's data source.
   Application();
-  std::unique_ptr<TForm, TObjectFree> module(new TForm(nullptr));
+  FormPtr module(new TForm(nullptr));
   module->SetName("DataModule2");
   (new TDataSource(module.get()))->SetName("DataSource1");
 
@@ -203,7 +204,7 @@ TEST(DBGridStreaming, SampleRecordsComeBackByteForByte) {
     for (const std::string& record : records) text += record;
     for (const std::string& record : RecordsOf(sample, dataAccess)) text += record;
     const std::string binary = ObjectTextToBinary(text + "end\r\n");
-    CtrlHostPtr host = NewCtrlHost();
+    RecordRootPtr host = NewRecordRoot("Host");
     ReadBinary(host.get(), binary);
     EXPECT_EQ(RecordsOf(WriteText(host.get()), grids), records);
     EXPECT_EQ(WriteBinary(host.get()), binary);
@@ -213,7 +214,7 @@ TEST(DBGridStreaming, SampleRecordsComeBackByteForByte) {
 }
 
 TEST(DBGridLayout, OptionsDecideTheFixedCells) {
-  CtrlHostPtr host = NewCtrlHost();
+  RecordRootPtr host = NewRecordRoot("Host");
   auto* grid = Place<TDBGrid>(host.get(), "DBGrid1");
   // Without data: an indicator, one empty column, the title row and one empty row.
   EXPECT_EQ(grid->ColCount(), 2);
@@ -238,33 +239,4 @@ TEST(DBGridLayout, OptionsDecideTheFixedCells) {
   EXPECT_EQ(grid->Columns()->Items(1)->Width(), 70);
   EXPECT_TRUE(grid->Columns()->Items(1)->IsWidthStored());
   EXPECT_EQ(WriteText(host.get()).find("ColWidths"), std::string::npos);
-}
-
-TEST(DBCtrlGridLayout, PanelsSizeTheGridAndHoldItsControls) {
-  CtrlHostPtr host = NewCtrlHost();
-  auto* grid = Place<TDBCtrlGrid>(host.get(), "DBCtrlGrid1");
-  grid->SetColCount(2);
-  EXPECT_EQ(grid->Width(), 2 * 200 + TDBCtrlGrid::ScrollBarExtent);
-  grid->SetBounds(8, 8, 216, 160);
-  EXPECT_EQ(grid->PanelWidth(), 100);
-  EXPECT_EQ(grid->PanelHeight(), 53);
-  grid->SetOrientation(goHorizontal);
-  EXPECT_EQ(grid->Height(), 3 * 53 + TDBCtrlGrid::ScrollBarExtent);
-  EXPECT_EQ(grid->PanelRect(4), Rect(100, 53, 200, 106));
-  grid->SetRowCount(0);
-  EXPECT_EQ(grid->RowCount(), 1);
-
-  // A control on the first panel streams as the grid's child and comes back onto the panel.
-  auto* edit = new TDBEdit(host.get());
-  edit->SetParent(grid->Panel());
-  edit->SetName("DBEdit1");
-  const std::string text = WriteText(host.get());
-  EXPECT_NE(text.find("  object DBCtrlGrid1: TDBCtrlGrid\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    object DBEdit1: TDBEdit\r\n"), std::string::npos);
-  CtrlHostPtr copy;
-  EXPECT_EQ(RoundTrip(text, copy), text);
-  auto* read = static_cast<TDBCtrlGrid*>(copy->FindComponent("DBCtrlGrid1"));
-  EXPECT_EQ(static_cast<TControl*>(copy->FindComponent("DBEdit1"))->Parent(), read->Panel());
-  EXPECT_EQ(read->PanelWidth(), 100);
-  EXPECT_EQ(read->Orientation(), goHorizontal);
 }

@@ -6,22 +6,24 @@
 #include <QCoreApplication>
 #include <QImage>
 
-#include "ctrlhost.h"
+#include "kcl/classes/objecttext.h"
 #include "kcl/classes/typinfo.h"
-#include "kcl/db/formtext.h"
 #include "kcl/dbctrls/datacontrols.h"
 #include "kcl/graphics/qtcolor.h"
+#include "support/formtext.h"
+#include "support/propnames.h"
+#include "support/proptypes.h"
+#include "support/recordroot.h"
+#include "support/testform.h"
 
 using namespace kcl;
-using namespace dbtest;
+using namespace korvax::test;
 
 namespace {
 
 const std::string Inherited = "Name Tag Left Top Width Height Cursor Hint HelpContext ";
 const std::string Lookup = "DataField DataSource LookupSource LookupDisplay LookupField Options ";
-const std::string HostHeader = "object Host: TCtrlHost\r\n  Left = 0\r\n  Top = 0\r\n  Width = 0\r\n  Height = 0\r\n";
-
-const TTypeInfo* PropType(const char* cls, const char* prop) { return GetPropInfo(FindClass(cls), prop)->PropType; }
+const std::string HostHeader = "object Host: TRecordRoot\r\n  Left = 0\r\n  Top = 0\r\n  Width = 0\r\n  Height = 0\r\n";
 
 // The form's client area as it shows, and one pixel's colour in it.
 QImage Shot(TForm* form) {
@@ -76,7 +78,7 @@ TEST(Win31LookupStreaming, PublishedPropertiesAreDelphis) {
 }
 
 TEST(Win31LookupStreaming, FreshlyPlacedControlsWriteOnlyTheirPlace) {
-  CtrlHostPtr host = NewCtrlHost();
+  RecordRootPtr host = NewRecordRoot("Host");
   auto* list = Place<TDBLookupList>(host.get(), "DBLookupList1");
   auto* combo = Place<TDBLookupCombo>(host.get(), "DBLookupCombo1");
   EXPECT_EQ(combo->Text(), "");
@@ -108,7 +110,8 @@ TEST(Win31LookupStreaming, SettingsComeBackThroughBinaryAndText) {
       "    MaxLength = 30\r\n    ParentColor = True\r\n    ReadOnly = True\r\n    TabOrder = 1\r\n"
       "    OnChange = CustComboChange\r\n    OnDropDown = CustComboDropDown\r\n  end\r\nend\r\n";
   const std::string binary = ObjectTextToBinary(text);
-  CtrlHostPtr host = NewCtrlHost();
+  RegisterDataControls();
+  RecordRootPtr host = NewRecordRoot("Host");
   ReadBinary(host.get(), binary);
   EXPECT_EQ(WriteText(host.get()), text);
   EXPECT_EQ(WriteBinary(host.get()), binary);
@@ -128,8 +131,8 @@ TEST(Win31LookupStreaming, SettingsComeBackThroughBinaryAndText) {
 }
 
 TEST(Win31LookupLayout, TheListsColumnsShareItsWidth) {
-  FormPtr form = ShownForm();
-  auto* list = PlaceOn<TDBLookupList>(form.get(), 8, 8);
+  FormPtr form = NewForm();
+  auto* list = Place<TDBLookupList>(form.get(), 8, 8);
   const auto filled = [list] { return ColumnsExtent(*list); };
   EXPECT_EQ(filled(), list->ClientRect().Width());
   list->SetLookupDisplay(" Company ; City;;Phone ");
@@ -149,7 +152,8 @@ TEST(Win31LookupLayout, TheListsColumnsShareItsWidth) {
   EXPECT_EQ(list->ColCount(), 1);
 
   // A border read after the fields: the columns fill what it leaves once the record is read.
-  CtrlHostPtr host = NewCtrlHost();
+  RegisterDataControls();
+  RecordRootPtr host = NewRecordRoot("Host");
   ReadBinary(host.get(), ObjectTextToBinary(HostHeader + "  object List: TDBLookupList\r\n    Width = 150\r\n"
                                                          "    LookupDisplay = 'Company;City'\r\n"
                                                          "    BorderStyle = bsNone\r\n  end\r\nend\r\n"));
@@ -158,12 +162,12 @@ TEST(Win31LookupLayout, TheListsColumnsShareItsWidth) {
 }
 
 TEST(Win31LookupLayout, WithoutDataTheyLookAsTheyWillRun) {
-  FormPtr form = ShownForm();
+  FormPtr form = NewForm();
   form->SetDesigning(true);
-  auto* list = PlaceOn<TDBLookupList>(form.get(), 8, 8);
+  auto* list = Place<TDBLookupList>(form.get(), 8, 8);
   list->SetOptions({loTitles, loColLines});
   list->SetLookupDisplay("Company;City");
-  auto* combo = PlaceOn<TDBLookupCombo>(form.get(), 200, 8);
+  auto* combo = Place<TDBLookupCombo>(form.get(), 200, 8);
   form->Show();
   QImage shot = Shot(form.get());
 
@@ -195,12 +199,12 @@ TEST(Win31LookupLayout, WithoutDataTheyLookAsTheyWillRun) {
 }
 
 TEST(Win31Lookup, LookupSourcesThatClashOrGo) {
-  FormPtr form = ShownForm();
-  FormPtr module = ShownForm();
+  FormPtr form = NewForm();
+  FormPtr module = NewForm();
   auto* orders = new TDataSource(module.get());
   auto* customers = new TDataSource(module.get());
-  auto* list = PlaceOn<TDBLookupList>(form.get(), 8, 8);
-  auto* combo = PlaceOn<TDBLookupCombo>(form.get(), 8, 120);
+  auto* list = Place<TDBLookupList>(form.get(), 8, 8);
+  auto* combo = Place<TDBLookupCombo>(form.get(), 8, 120);
   list->SetLookupSource(customers);
   combo->SetLookupSource(customers);
   list->SetDataSource(orders);
@@ -218,7 +222,8 @@ TEST(Win31Lookup, LookupSourcesThatClashOrGo) {
   EXPECT_EQ(combo->DataSource(), nullptr);
 
   // A form that names one source for both is refused, and what was read stays whole.
-  CtrlHostPtr host = NewCtrlHost();
+  RegisterDataControls();
+  RecordRootPtr host = NewRecordRoot("Host");
   EXPECT_THROW(ReadBinary(host.get(), ObjectTextToBinary(
                                           HostHeader + "  object Source: TDataSource\r\n  end\r\n"
                                                        "  object List: TDBLookupList\r\n    DataSource = Source\r\n"

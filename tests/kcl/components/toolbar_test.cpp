@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "kcl/components/toolbar.h"
+#include "support/testform.h"
+
+using namespace kcl;
+using namespace korvax::test;
+
+TEST(Win32Input, ToolBarLaysOutButtonsAndGroupedButtonsGoDownInTurn) {
+  FormPtr form = NewForm(108, 300);  // client 100 wide
+  auto* bar = Create<TToolBar>(form.get(), form.get(), "ToolBar1");
+  std::vector<TToolButton*> buttons;
+  for (int i = 0; i < 4; ++i) {
+    buttons.push_back(Create<TToolButton>(form.get(), bar, "ToolButton" + std::to_string(i + 1)));
+    buttons.back()->SetStyle(tbsCheck);
+    buttons.back()->SetGrouped(true);
+  }
+  buttons[1]->SetStyle(tbsSeparator);
+  EXPECT_EQ(buttons[0]->BoundsRect(), Bounds(0, 2, 23, 22));
+  EXPECT_EQ(buttons[1]->BoundsRect(), Bounds(23, 2, 8, 22));
+  EXPECT_EQ(buttons[2]->BoundsRect(), Bounds(31, 2, 23, 22));
+  EXPECT_EQ(buttons[3]->BoundsRect(), Bounds(54, 2, 23, 22));
+  bar->SetButtonWidth(40);  // the last one wraps to a second row
+  EXPECT_EQ(buttons[3]->BoundsRect(), Bounds(0, 24, 40, 22));
+  form->Show();
+  buttons[0]->Click();
+  buttons[2]->Click();
+  EXPECT_FALSE(buttons[0]->Down());
+  EXPECT_TRUE(buttons[2]->Down());
+  buttons[2]->Click();  // stays down: the group may not be all up
+  EXPECT_TRUE(buttons[2]->Down());
+  buttons[2]->SetAllowAllUp(true);
+  buttons[2]->Click();
+  EXPECT_FALSE(buttons[2]->Down());
+}
