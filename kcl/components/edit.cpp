@@ -43,8 +43,7 @@ KCL_CLASS_INFO(TEdit) {
   cls.property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).Default(true);
   cls.publish({"Text", "Visible"});
   cls.event("OnChange", &TEdit::OnChange, TNotifyEventType());
-  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish(WinControlEvents);
 }
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
@@ -213,8 +212,7 @@ KCL_CLASS_INFO(TMemo) {
   cls.property("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(false);
   cls.property("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).Default(true);
   cls.event("OnChange", &TMemo::OnChange, TNotifyEventType());
-  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish(WinControlEvents);
 }
 
 TCustomMemo::TCustomMemo(TComponent* owner)

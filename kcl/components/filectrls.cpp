@@ -93,8 +93,7 @@ KCL_CLASS_INFO(TFileListBox) {
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish(WinControlEvents);
 }
 
 TFileListBox::TFileListBox(TComponent* owner) : TCustomListBox(owner), FDirectory(CurrentDirectory()) {
@@ -229,8 +228,7 @@ KCL_CLASS_INFO(TDirectoryListBox) {
   cls.property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
   cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish(WinControlEvents);
 }
 
 TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner) {

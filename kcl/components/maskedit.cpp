@@ -134,8 +134,7 @@ KCL_CLASS_INFO(TMaskEdit) {
   cls.property("Text", &T::Text, &T::SetText, MakeStringType(tkLString, "TMaskedText"));
   cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish(WinControlEvents);
 }
 
 std::string TCustomMaskEdit::TextOfWidget(const QLineEdit& edit) const {

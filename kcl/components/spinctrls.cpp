@@ -140,8 +140,7 @@ KCL_CLASS_INFO(TSpinEdit) {
   cls.property("Value", &T::Value, &T::SetValue);
   cls.publish({"Visible"});
   cls.event("OnChange", &T::OnChange, TNotifyEventType());
-  cls.publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+  cls.publish(WinControlEvents);
 }
 
 TSpinEdit::TSpinEdit(TComponent* owner) : TCustomEdit(owner) {

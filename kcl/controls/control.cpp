@@ -93,9 +93,11 @@ void TControl::DefineProperties(TFiler& filer) {
 }
 
 void TControl::BeforeDestruction() {
+  // The peer goes first: taking it off its parent's widget would make it a
+  // window of its own for nothing.
+  DestroyWidget();
   SetParent(nullptr);
   TComponent::BeforeDestruction();
-  DestroyWidget();
 }
 
 // --- parent

@@ -39,9 +39,9 @@ protected:
     if (event->type() == QEvent::ActivationChange) {
       if (isActiveWindow()) {
         Screen()->FormActivated(FForm);
-        FForm->OnActivate(FForm);
+        FForm->Activate();
       } else {
-        FForm->OnDeactivate(FForm);
+        FForm->Deactivate();
       }
     }
     QWidget::changeEvent(event);
@@ -83,6 +83,8 @@ TCustomForm::~TCustomForm() {
 void TCustomForm::BeforeDestruction() {
   if (!ComponentState().Contains(csDestroying)) OnDestroy(this);
   Screen()->RemoveForm(this);
+  // The canvas may still be drawing on the window's overlay: it stops first.
+  FCanvas->EndWidgetPaint();
   TWinControl::BeforeDestruction();
   delete FWindow;
   FWindow = nullptr;
@@ -179,8 +181,8 @@ void TCustomForm::TextChanged() {
 }
 
 bool TCustomForm::PaintWidget() {
-  if (!OnPaint.Assigned()) return false;
-  PaintThroughCanvas(this, *FCanvas, [this] { OnPaint(this); });
+  if (!PaintsItself()) return false;
+  PaintThroughCanvas(this, *FCanvas, [this] { Paint(); });
   return true;
 }
 

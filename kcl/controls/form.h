@@ -132,6 +132,13 @@ protected:
   virtual void DoCreate() { OnCreate(this); }
   virtual void DoShow() { OnShow(this); }
   virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
+  // The window became the active one, or stopped being it.
+  virtual void Activate() { OnActivate(this); }
+  virtual void Deactivate() { OnDeactivate(this); }
+  // Paint draws the client area on Canvas when PaintsItself; otherwise the
+  // window's peer paints it.
+  virtual bool PaintsItself() const { return OnPaint.Assigned(); }
+  virtual void Paint() { OnPaint(this); }
   // The frame's thickness and the caption's height, for the border style.
   void FrameMetrics(int& frameX, int& frameY, int& caption) const;
 

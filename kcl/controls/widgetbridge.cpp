@@ -77,6 +77,13 @@ bool TWidgetBridge::eventFilter(QObject* watched, QEvent* event) {
     if (child && !ControlOf(child)) Watch(child);
     return false;
   }
+  // A widget watched before it became another control's peer (its parent's bridge
+  // saw it arrive) is that control's now.
+  if (source != FWidget) {
+    const QWidget* peer = source;
+    while (peer && !ControlOf(peer)) peer = peer->parentWidget();
+    if (peer && ControlOf(peer) != FControl) return false;
+  }
   return Route(source, event);
 }
 

@@ -80,7 +80,7 @@ void TWinControl::InsertControl(TControl* control) {
       control->HandleNeeded();
     control->UpdateWidgetGeometry();
     control->UpdateWidgetVisibility();
-    RestackWidgets();
+    StackLast(control);
   }
   control->ParentFontChanged();
   control->ParentColorChanged();
@@ -192,6 +192,15 @@ void TWinControl::SetChildOrder(TComponent* child, int order) {
   std::erase(list, control);
   list.insert(list.begin() + std::clamp<int>(order, 0, static_cast<int>(list.size())), control);
   RestackWidgets();
+}
+
+void TWinControl::StackLast(TControl* control) {
+  // The last of its list: on top, or, windowless, just below the windowed ones.
+  if (!control->HandleAllocated()) return;
+  const bool windowless = &ListOf(control) == &FGraphicControls;
+  for (TControl* windowed : FWinControls)
+    if (windowless && windowed->HandleAllocated()) return control->FWidget->stackUnder(windowed->FWidget);
+  control->FWidget->raise();
 }
 
 void TWinControl::RestackWidgets() {

@@ -3,11 +3,19 @@
 // messages. Child controls keep the framework's order: controls without a window
 // of their own first, then windowed ones, each in z-order; that order is also the
 // order in which a form file lists them.
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
 #include "kcl/controls/control.h"
 
 namespace kcl {
+
+// Every event a windowed control declares, in the order a class publishes them
+// when it publishes them all.
+inline const std::initializer_list<std::string_view> WinControlEvents = {
+    "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
+    "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"};
 
 class TWinControl : public TControl {
   KCL_CLASS(TWinControl, TControl)
@@ -83,6 +91,8 @@ protected:
   // The part of the client area that aligned children share.
   virtual TRect AlignRect() const { return ClientRect(); }
   void RestackWidgets();
+  // Stacks the peer of a control just added at the end of its list.
+  void StackLast(TControl* control);
 
 private:
   std::vector<TControl*>& ListOf(const TControl* control);

@@ -4,14 +4,6 @@
 
 namespace kcl {
 
-namespace {
-
-const std::initializer_list<std::string_view> EditEvents = {
-    "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-    "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"};
-
-}  // namespace
-
 // --- TDBText
 
 KCL_CLASS_INFO(TDBText) {
@@ -65,7 +57,7 @@ KCL_CLASS_INFO(TDBEdit) {
   cls.property("TabStop", &TDBEdit::TabStop, &TDBEdit::SetTabStop).Default(true);
   cls.publish({"Visible"});
   cls.event("OnChange", &TDBEdit::OnChange, TNotifyEventType());
-  cls.publish(EditEvents);
+  cls.publish(WinControlEvents);
 }
 
 TDBEdit::TDBEdit(TComponent* owner) : TCustomEdit(owner), TDataAware(this) { FControlStyle.Exclude(csSetCaption); }
@@ -92,7 +84,7 @@ KCL_CLASS_INFO(TDBMemo) {
   cls.property("WantTabs", &TDBMemo::WantTabs, &TDBMemo::SetWantTabs).Default(false);
   cls.property("WordWrap", &TDBMemo::WordWrap, &TDBMemo::SetWordWrap).Default(true);
   cls.event("OnChange", &TDBMemo::OnChange, TNotifyEventType());
-  cls.publish(EditEvents);
+  cls.publish(WinControlEvents);
 }
 
 TDBMemo::TDBMemo(TComponent* owner) : TCustomMemo(owner), TDataAware(this) { FControlStyle.Exclude(csSetCaption); }
