@@ -21,4 +21,10 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
   return result.append(text.substr(from));
 }
 
+std::string ExtractBaseName(std::string_view path) {
+  std::string name = kcl::ExtractFileName(path);
+  if (path.find('.') != std::string_view::npos) name.resize(name.size() > 4 ? name.size() - 4 : 0);
+  return name;
+}
+
 }  // namespace korvax

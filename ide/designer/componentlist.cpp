@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "ide/common/layouts.h"
+#include "ide/designer/proxydesigner.h"
+#include "ide/designer/proxyform.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -47,6 +49,12 @@ KCL_CLASS_INFO(TComponentList) {
 
 TComponentList::TComponentList(kcl::TComponent* owner) : kcl::TForm(owner) {
   LoadFromLayout(LayoutText("ComponentList"));
+  // "Add to Form" places on the design form activated last.
+  OnPlaceComponent = [](kcl::TClass componentClass, int left, int top) {
+    if (!CurrentDesigner) return -1;
+    CurrentDesigner->CreateComponent(componentClass, CurrentDesigner->Form, left, top, 0, 0);
+    return CurrentDesigner->Form->ClientHeight();
+  };
 }
 
 void TComponentList::FormCreate(kcl::TObject* /*sender*/) {
@@ -79,6 +87,7 @@ void TComponentList::btnAddClick(kcl::TObject* /*sender*/) {
   const kcl::TClass componentClass = kcl::GetClass(className);
   if (!componentClass) return;
   const int clientHeight = OnPlaceComponent(componentClass, NextLeft, NextTop);
+  if (clientHeight < 0) return;  // no design form to place on
   NextTop += PlacementStep;
   if (clientHeight < NextTop) {
     NextLeft += PlacementStep;

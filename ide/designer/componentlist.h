@@ -28,8 +28,8 @@ public:
   int NextTop = 0;
 
   // Places a component of the class at (left, top) on the design form and
-  // returns the form's client height; the designer connects it. Without it
-  // "Add to Form" places nothing.
+  // returns the form's client height, or -1 when there is no design form:
+  // through the current designer, unless replaced.
   std::function<int(kcl::TClass componentClass, int left, int top)> OnPlaceComponent;
 
   void FormCreate(kcl::TObject* sender);

@@ -9,8 +9,6 @@ namespace korvax::designer {
 
 using namespace kcl;
 
-int32_t SelectedComponentTag = 0;
-
 namespace {
 
 constexpr int ButtonSize = 27;

@@ -9,9 +9,6 @@
 
 namespace korvax::designer {
 
-// The Tag of the palette button chosen last; 0 (the arrow) chooses nothing.
-extern int32_t SelectedComponentTag;
-
 // The group index the buttons of a palette page share.
 int PaletteGroupIndex(int page, bool working);
 

@@ -1,14 +1,9 @@
 #include "ide/project/projectsource.h"
 
+#include "ide/common/textutils.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace korvax {
-
-std::string ExtractBaseName(std::string_view path) {
-  std::string name = kcl::ExtractFileName(path);
-  if (path.find('.') != std::string_view::npos) name.resize(name.size() > 4 ? name.size() - 4 : 0);
-  return name;
-}
 
 std::unique_ptr<kcl::TStringList> NewProjectSource() {
   auto source = std::make_unique<kcl::TStringList>();

@@ -10,10 +10,6 @@
 
 namespace korvax {
 
-// The file name without directory ('\' or '/'); when the whole path contains a
-// '.', without its last four characters too (an extension is taken to be a dot
-// and three letters), so a dot in a directory name also shortens the name.
-std::string ExtractBaseName(std::string_view path);
 
 // The fourteen lines of a new project: program Project1 with Unit1 and Form1.
 std::unique_ptr<kcl::TStringList> NewProjectSource();

@@ -10,7 +10,7 @@
 #include "ide/inspector/objectinspector.h"
 #include "ide/project/projectsource.h"
 #include "ide/shell/about.h"
-#include "ide/shell/environment.h"
+#include "ide/common/environment.h"
 #include "ide/common/layouts.h"
 #include "ide/shell/mainwindows.h"
 #include "ide/common/routines.h"
@@ -100,11 +100,18 @@ void TFMainForm::FormCreate(TObject*) {
   Application()->SetHelpFile(helpFile);
   LoadSpeedBarGlyphs();
   designer::BuildPalette(*this, *PageControl1);
+  // After a placement the palette's active page shows its arrow again.
+  PaletteChoice.ShowArrow = [this] {
+    if (TTabSheet* page = PageControl1->ActivePage(); page && page->ControlCount() > 0)
+      if (auto* arrow = dynamic_cast<TSpeedButton*>(page->Controls(0))) arrow->SetDown(true);
+  };
 }
 
 void TFMainForm::FormShow(TObject*) {
   if (ObjectInspector) ObjectInspector->Show();
   if (EditorForm) EditorForm->Show();
+  // The first showing opens the first design form; later ones find it there.
+  if (!CurrentDesignForm) CreateDesignForm("Form1.dfm", "Unit1.pas");
   ResetProject();  // which also gives the project its default source
   if (EditorForm) editor::CurrentEditor = EditorForm->RichEdit1;
 }
@@ -125,6 +132,9 @@ void TFMainForm::FormClose(TObject*, TCloseAction& action) {
 }
 
 void TFMainForm::FormDestroy(TObject*) {
+  // The design form places from this window's palette: it goes first.
+  if (CurrentDesignForm) CurrentDesignForm->Free();
+  CurrentDesignForm = nullptr;
   DeleteFile(ProgramDir + "$$temp$$.~tm");
   DeleteFile(ProgramDir + "$$temp$$.dfm");
 }
@@ -150,19 +160,22 @@ void TFMainForm::SetProjectCaption(const std::string& projectFile) {
 void TFMainForm::sbButtonClick(TObject* sender) {
   auto* button = dynamic_cast<TComponent*>(sender);
   if (!button) return;
-  designer::SelectedComponentTag = button->Tag();
   // The key's state now, not the click's: a Shift pressed during the click counts.
-  StickyPlacement = designer::SelectedComponentTag != 0 && (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  PaletteChoice.Choose(button->Tag(), (GetKeyState(VK_SHIFT) & 0x8000) != 0);
 }
 
 void TFMainForm::sbMainMenuClick(TObject*) { ShowMessageBox(NotImplemented, Application()->Title(), 0); }
 
 void TFMainForm::PageControl1Change(TObject*) { designer::LoadPalettePictures(*this, *PageControl1); }
 
-TClass TFMainForm::ComponentClassForTag() {
-  TClass cls = designer::ClassForTag(designer::SelectedComponentTag);
-  if (!StickyPlacement) designer::SelectedComponentTag = 0;
-  return cls;
+designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, const std::string& unitFile) {
+  CurrentDesignForm = designer::CreateDesignForm(formFile, unitFile, PaletteChoice);
+  CurrentDesignForm->OnDesignActivate = [this](designer::TProxyForm& form) {
+    CurrentDesignForm = &form;
+    DesignFormActive = true;
+  };
+  CurrentUnitFile = unitFile;
+  return CurrentDesignForm;
 }
 
 // --- menu commands

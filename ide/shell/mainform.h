@@ -4,6 +4,8 @@
 // settings at start and hands every menu command to the part that carries it out.
 #include <string>
 
+#include "ide/designer/palettechoice.h"
+#include "ide/designer/proxyform.h"
 #include "ide/project/projectinfo.h"
 #include "kcl/components/buttons.h"
 #include "kcl/components/dialogs.h"
@@ -55,12 +57,17 @@ public:
   bool DesignFormActive = false;
   // The unit file of the design form created or saved last.
   std::string CurrentUnitFile;
-  // Keeps the palette's choice after a placement (chosen with Shift down).
-  bool StickyPlacement = false;
+  // The palette's choice, which every design form places from.
+  designer::TPaletteChoice PaletteChoice;
+  // The design form created last.
+  designer::TProxyForm* CurrentDesignForm = nullptr;
 
   // The class the palette's choice stands for, or nullptr; the choice is used up
   // unless it was made sticky.
-  kcl::TClass ComponentClassForTag();
+  kcl::TClass ComponentClassForTag() { return PaletteChoice.ComponentClassForTag(); }
+  // Creates and shows a design form for the form and unit files, and makes it
+  // the current one.
+  designer::TProxyForm* CreateDesignForm(const std::string& formFile, const std::string& unitFile);
   // The state of a new, empty project, and the caption that goes with it.
   void ResetProject();
   // "Korvax " alone, or with " - " and the project file once one was opened.

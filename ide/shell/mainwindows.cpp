@@ -1,6 +1,6 @@
 #include "ide/shell/mainwindows.h"
 
-#include "ide/designer/catalogue.h"
+#include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
 #include "ide/inspector/objectinspector.h"
 #include "ide/shell/mainform.h"
@@ -14,7 +14,7 @@ inspector::TObjectInspector* ObjectInspector = nullptr;
 
 void CreateMainWindows() {
   kcl::InstallMessageBoxes();
-  designer::RegisterCatalogueClasses();
+  designer::RegisterDesignerClasses();
   kcl::Application()->SetTitle("Korvax ");
   kcl::Application()->CreateForm<TFMainForm>();
   EditorForm = kcl::Application()->CreateForm<editor::TEditorForm>();

@@ -38,16 +38,6 @@ TEST(NewProjectSource, HoldsTheFourteenLinesOfTheDefaultProgram) {
   EXPECT_EQ(source->Count(), 14);
 }
 
-TEST(ExtractBaseName, DropsDirectoryAndFourCharactersWheneverThePathHasADot) {
-  EXPECT_EQ(ExtractBaseName("C:\\a\\Unit1.pas"), "Unit1");
-  EXPECT_EQ(ExtractBaseName("/home/me/Form2.dfm"), "Form2");
-  EXPECT_EQ(ExtractBaseName("Form1"), "Form1");
-  EXPECT_EQ(ExtractBaseName("C:\\my.dir\\Unit1"), "U");
-  EXPECT_EQ(ExtractBaseName("Unit1.dpr~"), "Unit1.");
-  // Names shorter than four characters become empty.
-  for (const char* path : {"", ".", "a.b", "C:\\x.y\\ab", "C:\\a.b\\"}) EXPECT_EQ(ExtractBaseName(path), "") << path;
-}
-
 TEST(AddUnitToProjectSource, AppendsEntriesToTheUsesClause) {
   const auto source = NewProjectSource();
   EXPECT_TRUE(AddUnitToProjectSource(*source, "C:\\p\\Unit2.pas", "C:\\p\\Form2.dfm"));

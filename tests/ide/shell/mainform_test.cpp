@@ -9,7 +9,7 @@
 #include "ide/designer/palette.h"
 #include "ide/editor/editorform.h"
 #include "ide/inspector/objectinspector.h"
-#include "ide/shell/environment.h"
+#include "ide/common/environment.h"
 #include "ide/shell/mainform.h"
 #include "ide/shell/mainwindows.h"
 #include "kcl/components/label.h"
@@ -48,8 +48,8 @@ protected:
   void TearDown() override {
     TApplication::SetMessageBoxHandler(nullptr);
     SetModalHook(nullptr);
-    designer::SelectedComponentTag = 0;
-    FMainForm->StickyPlacement = false;
+    FMainForm->PaletteChoice.SelectedComponentTag = 0;
+    FMainForm->PaletteChoice.StickyPlacement = false;
     // The next test starts as the program does: a new project, every palette
     // page on its arrow.
     FMainForm->ResetProject();
@@ -170,43 +170,43 @@ TEST_F(MainWindow, PaletteHasTenPagesOfButtonsFromTheCatalogue) {
 
 TEST_F(MainWindow, PaletteClickChoosesAClassShiftMakesItStick) {
   Click(Button("sbButton"));
-  EXPECT_EQ(designer::SelectedComponentTag, 6);
-  EXPECT_FALSE(FMainForm->StickyPlacement);
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 6);
+  EXPECT_FALSE(FMainForm->PaletteChoice.StickyPlacement);
   EXPECT_EQ(FMainForm->ComponentClassForTag(), FindClass("TButton"));
-  EXPECT_EQ(designer::SelectedComponentTag, 0);  // used up
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 0);  // used up
   EXPECT_EQ(FMainForm->ComponentClassForTag(), nullptr);
 
   Click(Button("sbEdit"), Qt::ShiftModifier);
-  EXPECT_TRUE(FMainForm->StickyPlacement);
+  EXPECT_TRUE(FMainForm->PaletteChoice.StickyPlacement);
   EXPECT_EQ(FMainForm->ComponentClassForTag(), FindClass("TEdit"));
   EXPECT_EQ(FMainForm->ComponentClassForTag(), FindClass("TEdit"));
   Click(Button("sbArrow1"), Qt::ShiftModifier);
-  EXPECT_EQ(designer::SelectedComponentTag, 0);
-  EXPECT_FALSE(FMainForm->StickyPlacement);
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 0);
+  EXPECT_FALSE(FMainForm->PaletteChoice.StickyPlacement);
 
   // A down button of the Standard page clicked again goes up, and chooses again.
   Click(Button("sbMemo"));
   EXPECT_TRUE(Button("sbMemo")->Down());
-  designer::SelectedComponentTag = 0;
+  FMainForm->PaletteChoice.SelectedComponentTag = 0;
   Click(Button("sbMemo"));
   EXPECT_FALSE(Button("sbMemo")->Down());
-  EXPECT_EQ(designer::SelectedComponentTag, 5);
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 5);
   // On the other pages a down button stays down.
   Click(Button("sbImage"));
   Click(Button("sbImage"));
   EXPECT_TRUE(Button("sbImage")->Down());
 
   // A Tag of no class chooses nothing, and is used up all the same.
-  designer::SelectedComponentTag = 30;
+  FMainForm->PaletteChoice.SelectedComponentTag = 30;
   EXPECT_EQ(FMainForm->ComponentClassForTag(), nullptr);
-  EXPECT_EQ(designer::SelectedComponentTag, 0);
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 0);
   EXPECT_TRUE(Messages.empty());
 }
 
 TEST_F(MainWindow, UnimplementedButtonsSaySoAndChooseNothing) {
   Click(Button("sbOleContainer"));
   Click(Button("sbDDEClientConv"));
-  EXPECT_EQ(designer::SelectedComponentTag, 0);
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 0);
   FMainForm->sbTraceInto->SetEnabled(true);  // disabled in the bar; its handler is the same
   Click(FMainForm->sbTraceInto);
   FMainForm->sbTraceInto->SetEnabled(false);

@@ -1,4 +1,4 @@
-#include "ide/shell/environment.h"
+#include "ide/common/environment.h"
 
 #include "ide/common/routines.h"
 

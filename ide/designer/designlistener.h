@@ -1,0 +1,34 @@
+#pragma once
+// Who follows a design form's edits: the object inspector, the editor (a placed
+// component's field in the unit), and later undo. Every edit reaches the
+// listeners once, as one operation, from the form's designer.
+#include <vector>
+
+#include "kcl/classes/component.h"
+
+namespace kcl {
+class TControl;
+}
+
+namespace korvax::designer {
+
+enum class TDesignEditKind { Place, Move, Resize, Delete, Rename, PropertyChange, Paste };
+
+struct TDesignEdit {
+  TDesignEditKind Kind;
+  // What the edit placed, moved, resized...: components, not their wrappers.
+  std::vector<kcl::TComponent*> Components;
+};
+
+class TDesignListener {
+public:
+  virtual ~TDesignListener() = default;
+  virtual void Edited(const TDesignEdit& /*edit*/) {}
+  // The inspector is to show component; wrapper is the control that stands for
+  // a non-visual component, when there is one.
+  virtual void ComponentInspected(kcl::TControl* /*wrapper*/, kcl::TComponent* /*component*/) {}
+  // A double click on a control: its first event's handler is wanted.
+  virtual void EventHandlerWanted(kcl::TComponent* /*component*/) {}
+};
+
+}  // namespace korvax::designer

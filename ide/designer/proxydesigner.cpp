@@ -1,0 +1,328 @@
+#include "ide/designer/proxydesigner.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include "ide/common/environment.h"
+#include "ide/designer/grabhandles.h"
+#include "ide/designer/palettechoice.h"
+#include "ide/designer/proxyform.h"
+#include "ide/designer/wrappercontrol.h"
+#include "kcl/controls/keys.h"
+#include "kcl/graphics/canvas.h"
+#include "kcl/graphics/pen.h"
+#include "kcl/rtl/sysutils.h"
+
+namespace korvax::designer {
+
+using namespace kcl;
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+TProxyDesigner::TProxyDesigner(TProxyForm* form) : Form(form) {}
+
+TProxyDesigner::~TProxyDesigner() = default;
+
+// --- messages
+
+bool TProxyDesigner::IsDesignMsg(TControl* sender, TMessage& message) {
+  switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+      const bool down = message.Msg == WM_KEYDOWN;
+      if (CharCode(message) == VK_SHIFT) MultiSelect = down;
+      if (CharCode(message) == VK_CONTROL) CtrlDown = down;
+      return true;
+    }
+    case WM_MOUSEMOVE:
+      if (!MultiSelect) DispatchToForm(sender, message);
+      return true;
+    case WM_LBUTTONDOWN:
+      PressRouting(sender, message);
+      return true;
+    case WM_LBUTTONUP:
+      DispatchToForm(sender, message);
+      return true;
+    case WM_LBUTTONDBLCLK: {
+      TComponent* component = ComponentOf(sender);
+      for (TDesignListener* listener : std::vector(FListeners)) listener->EventHandlerWanted(component);
+      return true;
+    }
+    case WM_RBUTTONDOWN: return true;
+    default: return false;
+  }
+}
+
+void TProxyDesigner::PressRouting(TControl* sender, TMessage& message) {
+  // The press says whether Shift is held, whichever control has the keyboard.
+  MultiSelect = (message.WParam & MK_SHIFT) != 0;
+  if (sender && sender != Form->CurrentControl) {
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(sender)) {
+      InspectComponent(wrapper, wrapper->Component);
+    } else if (dynamic_cast<TGrabHandle*>(sender)) {
+    } else if (MultiSelect) {
+      SelectComponent(sender);
+    } else {
+      InspectComponent(nullptr, sender);
+    }
+  }
+  Form->CurrentControl = sender;
+  Form->RoutedMouseDown(sender, message);
+}
+
+void TProxyDesigner::DispatchToForm(TControl* sender, TMessage& message) {
+  // After a press the form has the mouse: what follows arrives in its coordinates.
+  TMessage forForm = message;
+  if (Form->MouseCaptured()) {
+    const TPoint p = Form->FormPoint(sender, {MouseX(message), MouseY(message)});
+    forForm = MouseMessage(message.Msg, static_cast<uint32_t>(message.WParam), p.X, p.Y);
+  }
+  Form->WndProc(forForm);
+}
+
+// --- handler methods
+
+TMethod TProxyDesigner::CreateMethod(const std::string& name, const TTypeData* typeData) {
+  if (!MethodExists(name)) Methods.push_back({std::make_unique<TMethodEntry>(TMethodEntry{name, nullptr, nullptr}), typeData});
+  const auto found = std::find_if(Methods.begin(), Methods.end(),
+                                  [&](const TDesignMethod& m) { return SameText(m.Entry->Name, name); });
+  ShowMethod(name);
+  return {found->Entry.get(), nullptr};
+}
+
+std::string TProxyDesigner::GetMethodName(const TMethod& method) { return method.Code ? method.Code->Name : ""; }
+
+void TProxyDesigner::GetMethods(const TTypeData* typeData, const TGetStrProc& proc) {
+  for (const TDesignMethod& m : Methods)
+    if (m.TypeData == typeData) proc(m.Entry->Name);
+}
+
+bool TProxyDesigner::MethodExists(const std::string& name) {
+  return std::any_of(Methods.begin(), Methods.end(), [&](const TDesignMethod& m) { return SameText(m.Entry->Name, name); });
+}
+
+void TProxyDesigner::RenameMethod(const std::string& curName, const std::string& newName) {
+  for (TDesignMethod& m : Methods)
+    if (SameText(m.Entry->Name, curName)) m.Entry->Name = newName;
+}
+
+// --- components
+
+std::string TProxyDesigner::UniqueName(const std::string& baseName) {
+  std::string stem = baseName;
+  if (!stem.empty() && (stem[0] == 'T' || stem[0] == 't')) stem = stem.substr(1, 255);
+  // The numbers taken: one pass over the form's components, not one a candidate.
+  std::set<long long> taken;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    const std::string& name = Form->Components(i)->Name();
+    if (name.size() <= stem.size() || !SameText(std::string_view(name).substr(0, stem.size()), stem)) continue;
+    const std::string_view digits = std::string_view(name).substr(stem.size());
+    if (digits[0] == '0' || digits.size() > 18 || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
+    taken.insert(std::stoll(std::string(digits)));
+  }
+  long long n = 1;
+  while (taken.contains(n)) ++n;
+  return stem + std::to_string(n);
+}
+
+std::string TProxyDesigner::GetComponentName(TComponent* component) { return component ? component->Name() : ""; }
+
+TComponent* TProxyDesigner::CreateComponent(TClass componentClass, TComponent* parent, int left, int top, int width,
+                                            int height) {
+  if (!componentClass) return nullptr;
+  auto* instance = static_cast<TComponent*>(componentClass->NewInstance(Form));
+  auto* parentControl = dynamic_cast<TWinControl*>(parent);
+  if (!parentControl) parentControl = Form;
+  const auto positive = [](int v, int current) { return v > 0 ? v : current; };
+  TControl* designControl = nullptr;
+  TWrapperControl* wrapper = nullptr;
+  if (auto* control = dynamic_cast<TControl*>(instance)) {
+    control->SetName(UniqueName(componentClass->ClassName()));
+    control->SetBounds(positive(left, control->Left()), positive(top, control->Top()), positive(width, control->Width()),
+                       positive(height, control->Height()));
+    control->SetParent(parentControl);
+    TControlStyle style = control->ControlStyle();
+    style.Include(csNoStdEvents);
+    control->SetControlStyle(style);
+    designControl = control;
+  } else {
+    instance->SetName(UniqueName(componentClass->ClassName()));
+    wrapper = new TWrapperControl(Form, instance);
+    wrapper->SetName(TWrapperControl::WrapperName(instance->Name()));
+    wrapper->SetBounds(positive(left, wrapper->Left()), positive(top, wrapper->Top()), positive(width, wrapper->Width()),
+                       positive(height, wrapper->Height()));
+    wrapper->SetParent(parentControl);
+    designControl = wrapper;
+  }
+  designControl->SetDesigning(true);
+  Notify({TDesignEditKind::Place, {instance}});
+  Form->CurrentControl = designControl;
+  AddComponentName(instance);
+  InspectComponent(wrapper, instance);
+  Form->Palette().Placed();
+  return instance;
+}
+
+TComponent* TProxyDesigner::PlaceComponent(TClass componentClass, TControl* pressed, TPoint at) {
+  // A press on a container places into it; on another control, beside it in its
+  // parent. Non-visual components always go on the form.
+  TWinControl* parent = Form;
+  TPoint p = at;
+  const bool visual = componentClass->InheritsFrom(&TControl::StaticClass());
+  if (pressed && pressed != Form && visual) {
+    auto* container = dynamic_cast<TWinControl*>(pressed);
+    if (!container || !pressed->ControlStyle().Contains(csAcceptsControls)) container = pressed->Parent();
+    if (container) {
+      parent = container;
+      p = container == pressed ? at : container->ScreenToClient(pressed->ClientToScreen(at));
+    }
+  } else if (pressed && pressed != Form) {
+    p = Form->FormPoint(pressed, at);
+  }
+  return CreateComponent(componentClass, parent, p.X, p.Y, 0, 0);
+}
+
+// --- selection
+
+TComponent* TProxyDesigner::ComponentOf(TControl* control) {
+  auto* wrapper = dynamic_cast<TWrapperControl*>(control);
+  return wrapper && wrapper->Component ? wrapper->Component : control;
+}
+
+bool TProxyDesigner::IsSelected(const TControl* control) const {
+  return std::find(Selection.begin(), Selection.end(), control) != Selection.end();
+}
+
+void TProxyDesigner::SelectComponent(TPersistent* instance) {
+  auto* control = dynamic_cast<TControl*>(instance);
+  if (!control) {
+    // A non-visual component is selected through its wrapper.
+    auto* component = dynamic_cast<TComponent*>(instance);
+    if (!component) return;
+    control = dynamic_cast<TControl*>(Form->FindComponent(TWrapperControl::WrapperName(component->Name())));
+    if (!control) return;
+  }
+  if (IsSelected(control)) return;
+  if (!MultiSelect) ClearSelection();
+  auto handles = std::make_unique<TGrabHandles>(control);
+  if (MultiSelect) {
+    if (!HandleSets.empty()) HandleSets.front()->SetMultiLook(true);
+    handles->SetMultiLook(true);
+  } else {
+    handles->SetColor(clWindowText);
+  }
+  Handles = handles.get();
+  Form->DragRects->Add(control->BoundsRect());
+  HandleSets.push_back(std::move(handles));
+  Selection.push_back(control);
+}
+
+void TProxyDesigner::ClearSelection() {
+  while (!HandleSets.empty()) HandleSets.pop_back();
+  Handles = nullptr;
+  Selection.clear();
+  if (Form->DragRects) Form->DragRects->Clear();
+}
+
+void TProxyDesigner::RefreshHandles() {
+  for (const auto& set : HandleSets)
+    if (set->Visible) set->Update();
+}
+
+void TProxyDesigner::InspectComponent(TControl* wrapper, TComponent* component) {
+  SelectComponent(wrapper ? static_cast<TPersistent*>(wrapper) : component);
+  for (TDesignListener* listener : std::vector(FListeners)) listener->ComponentInspected(wrapper, component);
+}
+
+void InspectComponent(TControl* wrapper, TComponent* component) {
+  if (CurrentDesigner) CurrentDesigner->InspectComponent(wrapper, component);
+}
+
+// --- names
+
+std::string TProxyDesigner::NameEntry(const TComponent* component) {
+  if (dynamic_cast<const TProxyForm*>(component)) return component->Name() + ":TForm";
+  return component->Name() + ":" + component->ClassName();
+}
+
+void TProxyDesigner::AddComponentName(TComponent* component) { Form->ComponentNames->Add(NameEntry(component)); }
+
+std::vector<std::string> TProxyDesigner::ComponentListEntries() const {
+  std::vector<std::string> entries{Form->Name() + ":TForm"};
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    TComponent* component = Form->Components(i);
+    if (!TProxyForm::IsDesignerControl(component)) entries.push_back(NameEntry(component));
+  }
+  return entries;
+}
+
+// --- edits made by the form and the handles
+
+void TProxyDesigner::SelectionMoved() {
+  TDesignEdit edit{TDesignEditKind::Move, {}};
+  for (int i = 1; i <= Form->DragRects->Count(); ++i) {
+    TControl* control = Selection[static_cast<size_t>(i - 1)];
+    const TRect& r = Form->DragRects->Item(i);
+    control->SetBounds(r.Left, r.Top, control->Width(), control->Height());
+    control->Invalidate();
+    edit.Components.push_back(ComponentOf(control));
+  }
+  Notify(edit);
+  TControl* current = Form->CurrentControl;
+  if (current && !dynamic_cast<TWrapperControl*>(current) && Selection.size() == 1) InspectComponent(current, current);
+}
+
+void TProxyDesigner::ControlResized(TControl* control, const TRect& bounds) {
+  control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+  // The outline of a later move starts from the new bounds.
+  for (size_t i = 0; i < Selection.size() && i < TDragRectList::Capacity; ++i)
+    if (Selection[i] == control) Form->DragRects->Item(static_cast<int>(i) + 1) = control->BoundsRect();
+  Notify({TDesignEditKind::Resize, {ComponentOf(control)}});
+}
+
+// --- the grid
+
+void TProxyDesigner::PaintGrid() {
+  // The settings are read on every call: the options dialog may have changed them.
+  const bool display = !IniFile || IniFile->ReadBool("SYSTEM", "DisplayGrid", true);
+  if (!display) return;
+  const int sizeX = IniFile ? IniFile->ReadInteger("SYSTEM", "GridSizeX", 8) : 8;
+  const int sizeY = IniFile ? IniFile->ReadInteger("SYSTEM", "GridSizeY", 8) : 8;
+  TCanvas* canvas = Form->Canvas();
+  PaintGridDots(*canvas, canvas->ClipRect(), sizeX, sizeY);
+}
+
+void PaintGridDots(TCanvas& canvas, const TRect& clip, int sizeX, int sizeY) {
+  sizeX = std::max(1, sizeX);
+  sizeY = std::max(1, sizeY);
+  canvas.Pen()->SetColor(clBlack);
+  canvas.Pen()->SetMode(pmCopy);
+  canvas.Pen()->SetWidth(1);
+  const int x0 = clip.Left / sizeX * sizeX, y0 = clip.Top / sizeY * sizeY;
+  const int columns = (clip.Right / sizeX * sizeX - x0) / sizeX + 1;
+  const int rows = (clip.Bottom / sizeY * sizeY - y0) / sizeY + 1;
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column) {
+      // A line one pixel long sets the single pixel it starts at.
+      const int x = x0 + column * sizeX, y = y0 + row * sizeY;
+      canvas.MoveTo(x, y);
+      canvas.LineTo(x + 1, y + 1);
+    }
+}
+
+// --- listeners
+
+void TProxyDesigner::AddListener(TDesignListener* listener) { FListeners.push_back(listener); }
+
+void TProxyDesigner::RemoveListener(TDesignListener* listener) { std::erase(FListeners, listener); }
+
+void TProxyDesigner::Notify(const TDesignEdit& edit) {
+  for (TDesignListener* listener : std::vector(FListeners)) listener->Edited(edit);
+}
+
+}  // namespace korvax::designer

@@ -1,0 +1,126 @@
+#pragma once
+// TProxyDesigner: the designer of one design form. It owns that form's editing:
+// the selection with its grab handles, the handler methods the user made, and the
+// notification of edits (designlistener.h). Every edit of the form goes through
+// it as one operation.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ide/designer/designlistener.h"
+#include "kcl/design/formdesigner.h"
+#include "kcl/rtl/types.h"
+
+namespace kcl {
+class TCanvas;
+class TControl;
+}
+
+namespace korvax::designer {
+
+class TProxyForm;
+class TGrabHandles;
+
+class TProxyDesigner : public kcl::TFormDesigner {
+public:
+  explicit TProxyDesigner(TProxyForm* form);
+  ~TProxyDesigner() override;
+
+  TProxyForm* Form;
+  // The handlers the user made, in order, each with its event's type data; a
+  // method's Code is its entry, so renaming the entry renames it for every event.
+  struct TDesignMethod {
+    std::unique_ptr<kcl::TMethodEntry> Entry;
+    const kcl::TTypeData* TypeData = nullptr;
+  };
+  std::vector<TDesignMethod> Methods;
+  // The grab handles of the control selected last, of every selected control,
+  // and the selected controls in the order of selection.
+  TGrabHandles* Handles = nullptr;
+  std::vector<std::unique_ptr<TGrabHandles>> HandleSets;
+  std::vector<kcl::TControl*> Selection;
+  // Shift is held (presses add to the selection) / Ctrl is held.
+  bool MultiSelect = false;
+  bool CtrlDown = false;
+
+  // The designer hook.
+  bool IsDesignMsg(kcl::TControl* sender, kcl::TMessage& message) override;
+  void Modified() override {}
+  void Notification(kcl::TComponent*, kcl::TOperation) override {}
+  void PaintGrid() override;
+  void ValidateRename(kcl::TComponent*, const std::string&, const std::string&) override {}
+
+  // The form designer interface.
+  kcl::TMethod CreateMethod(const std::string& name, const kcl::TTypeData* typeData) override;
+  std::string GetMethodName(const kcl::TMethod& method) override;
+  void GetMethods(const kcl::TTypeData* typeData, const kcl::TGetStrProc& proc) override;
+  std::string GetPrivateDirectory() override { return {}; }
+  bool MethodExists(const std::string& name) override;
+  void RenameMethod(const std::string& curName, const std::string& newName) override;
+  void ShowMethod(const std::string&) override {}
+  bool MethodFromAncestor(const kcl::TMethod&) override { return false; }
+  void SelectComponent(kcl::TPersistent* instance) override;
+  void GetSelections(std::vector<kcl::TPersistent*>&) override {}
+  void SetSelections(const std::vector<kcl::TPersistent*>&) override {}
+  std::string UniqueName(const std::string& baseName) override;
+  void GetComponentNames(const kcl::TTypeData*, const kcl::TGetStrProc&) override {}
+  kcl::TComponent* GetComponent(const std::string&) override { return nullptr; }
+  std::string GetComponentName(kcl::TComponent* component) override;
+  kcl::TPersistent* GetObject(const std::string&) override { return nullptr; }
+  std::string GetObjectName(kcl::TPersistent*) override { return {}; }
+  void GetObjectNames(const kcl::TTypeData*, const kcl::TGetStrProc&) override {}
+  kcl::TComponent* CreateComponent(kcl::TClass componentClass, kcl::TComponent* parent, int left, int top,
+                                   int width, int height) override;
+  kcl::TComponent* GetRoot() override { return nullptr; }
+  void Revert(kcl::TPersistent*, kcl::PPropInfo) override {}
+  bool GetIsDormant() override { return false; }
+  bool HasInterface() override { return false; }
+  bool HasInterfaceMember(const std::string&) override { return false; }
+  void AddInterfaceMember(const std::string&) override {}
+
+  // Places the palette's class for a press at `at` in pressed's client
+  // coordinates (the form's when pressed is nil): into a pressed container, beside
+  // another pressed control, non-visual components on the form.
+  kcl::TComponent* PlaceComponent(kcl::TClass componentClass, kcl::TControl* pressed, kcl::TPoint at);
+
+  // Selection.
+  void ClearSelection();
+  bool IsSelected(const kcl::TControl* control) const;
+  // Repositions and recolours the handles of every visible set.
+  void RefreshHandles();
+  // Selects what the inspector is to show and tells the listeners: the wrapper
+  // of a non-visual component, else the component (the form itself included).
+  void InspectComponent(kcl::TControl* wrapper, kcl::TComponent* component);
+
+  // The name entries: "Button1:TButton", the form's "Form1:TForm".
+  static std::string NameEntry(const kcl::TComponent* component);
+  void AddComponentName(kcl::TComponent* component);
+  // The entries the inspector's component list shows: the form's, then every
+  // component the form owns, grab handles and wrappers left out.
+  std::vector<std::string> ComponentListEntries() const;
+
+  // Edits made elsewhere that go through the designer as one operation each.
+  void SelectionMoved();
+  void ControlResized(kcl::TControl* control, const kcl::TRect& bounds);
+
+  void AddListener(TDesignListener* listener);
+  void RemoveListener(TDesignListener* listener);
+
+private:
+  void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
+  void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
+  void Notify(const TDesignEdit& edit);
+  // The component a design control stands for (a wrapper's component, else itself).
+  static kcl::TComponent* ComponentOf(kcl::TControl* control);
+
+  std::vector<TDesignListener*> FListeners;
+};
+
+// The design grid's dots within clip on canvas, one pixel at every multiple of
+// the grid sizes (taken as 1 when smaller).
+void PaintGridDots(kcl::TCanvas& canvas, const kcl::TRect& clip, int sizeX, int sizeY);
+
+// Selects on the current designer what the inspector is to show.
+void InspectComponent(kcl::TControl* wrapper, kcl::TComponent* component);
+
+}  // namespace korvax::designer

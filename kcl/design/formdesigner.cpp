@@ -1,0 +1,7 @@
+#include "kcl/design/formdesigner.h"
+
+namespace kcl {
+
+TFormDesigner::~TFormDesigner() = default;
+
+}  // namespace kcl
