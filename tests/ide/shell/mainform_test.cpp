@@ -7,6 +7,8 @@
 
 #include "ide/designer/catalogue.h"
 #include "ide/designer/palette.h"
+#include "ide/designer/proxydesigner.h"
+#include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
 #include "ide/inspector/objectinspector.h"
 #include "ide/common/environment.h"
@@ -166,6 +168,30 @@ TEST_F(MainWindow, PaletteHasTenPagesOfButtonsFromTheCatalogue) {
   int buttons = 0;
   for (int i = 0; i < palette->PageCount(); ++i) buttons += palette->Pages(i)->ControlCount();
   EXPECT_EQ(buttons, 109);  // 97 buttons, 10 arrows and the Standard page's two scroll buttons
+}
+
+TEST_F(MainWindow, TheFirstShowingOpensForm1WhichPlacesFromThePalette) {
+  designer::TProxyForm* form = FMainForm->CurrentDesignForm;
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->Name(), "Form1");
+  EXPECT_EQ(form->ClassName(), "TForm1");
+  EXPECT_EQ(form->UnitFileName, "Unit1.pas");
+  EXPECT_TRUE(form->Showing());
+  EXPECT_EQ(designer::CurrentDesigner, form->ProxyDesigner());
+
+  Click(Button("sbButton"));
+  EXPECT_FALSE(Button("sbArrow1")->Down());
+  QTest::mousePress(form->ClientWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 32));
+  QTest::mouseRelease(form->ClientWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 32));
+  auto* button = dynamic_cast<TControl*>(form->FindComponent("Button1"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->BoundsRect().Left, 24);
+  EXPECT_EQ(button->BoundsRect().Top, 32);
+  // The placement used the choice up: the palette is back on its arrow.
+  EXPECT_TRUE(Button("sbArrow1")->Down());
+  EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 0);
+  form->ProxyDesigner()->ClearSelection();
+  button->Free();
 }
 
 TEST_F(MainWindow, PaletteClickChoosesAClassShiftMakesItStick) {
