@@ -38,6 +38,10 @@ TGrabHandle::TGrabHandle(TControl* control, int position, TGrabHandles* handles)
   SetParent(control->Parent());
 }
 
+TGrabHandle::~TGrabHandle() {
+  if (Handles) Handles->Items[static_cast<size_t>(Position)] = nullptr;
+}
+
 TPoint TGrabHandle::Centre() const {
   const int l = Control->Left(), t = Control->Top(), w = Control->Width(), h = Control->Height();
   const int inset = Inset ? 2 : 0;
@@ -146,10 +150,8 @@ TGrabHandles::TGrabHandles(TControl* control) : Control(control) {
 }
 
 TGrabHandles::~TGrabHandles() {
-  for (TGrabHandle*& handle : Items) {
-    if (handle) handle->Free();
-    handle = nullptr;
-  }
+  for (TGrabHandle* handle : Items)
+    if (handle) handle->Free();  // which takes it out of Items
 }
 
 void TGrabHandles::SetColor(TColor color) {
@@ -161,14 +163,15 @@ void TGrabHandles::SetColor(TColor color) {
 void TGrabHandles::Hide() {
   if (!Visible) return;
   Visible = false;
-  for (TGrabHandle* handle : Items) handle->Hide();
+  for (TGrabHandle* handle : Items)
+    if (handle) handle->Hide();
 }
 
 void TGrabHandles::Show() {
   if (Visible) return;
   Visible = true;
   for (TGrabHandle* handle : Items) {
-    if (!handle) break;
+    if (!handle) continue;
     handle->UpdatePosition();
     handle->HandleColor = Color;
     // In the multi-selection look only the corners show.
@@ -180,6 +183,7 @@ void TGrabHandles::Show() {
 void TGrabHandles::Update() {
   if (!Visible) return;
   for (TGrabHandle* handle : Items) {
+    if (!handle) continue;
     handle->HandleColor = Color;
     handle->UpdatePosition();
     handle->Invalidate();
@@ -192,6 +196,7 @@ void TGrabHandles::SetMultiLook(bool multi) {
   if (!multi) return;
   Color = MultiSelectionGrey;
   for (TGrabHandle* handle : Items) {
+    if (!handle) continue;
     if (IsCorner(handle->Position)) {
       handle->Inset = true;
       handle->HandleColor = Color;

@@ -19,6 +19,8 @@ public:
   // Beside the control on its parent. The set frees its handles; owned by nobody,
   // they cost the form's other components nothing when they come and go.
   TGrabHandle(kcl::TControl* control, int position, TGrabHandles* handles);
+  // A handle freed with its parent leaves its set.
+  ~TGrabHandle() override;
 
   int Position = 0;  // 0 bottom left, then clockwise to 7 bottom middle
   kcl::TControl* Control = nullptr;
@@ -60,6 +62,7 @@ public:
   TGrabHandles(const TGrabHandles&) = delete;
   TGrabHandles& operator=(const TGrabHandles&) = delete;
 
+  // A handle freed with the control's parent is nullptr here.
   std::array<TGrabHandle*, 8> Items{};
   bool Visible = true;
   kcl::TColor Color = 0;

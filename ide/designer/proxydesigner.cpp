@@ -229,6 +229,22 @@ void TProxyDesigner::ClearSelection() {
   if (Form->DragRects) Form->DragRects->Clear();
 }
 
+void TProxyDesigner::ComponentRemoved(TComponent* component) {
+  for (int i = 0; i < Form->ComponentCount(); ++i)
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(Form->Components(i)); wrapper && wrapper->Component == component)
+      wrapper->Component = nullptr;
+  const auto found = std::find(Selection.begin(), Selection.end(), component);
+  if (found == Selection.end()) return;
+  const auto index = found - Selection.begin();
+  if (Handles == HandleSets[static_cast<size_t>(index)].get()) Handles = nullptr;
+  HandleSets.erase(HandleSets.begin() + index);
+  Selection.erase(found);
+  // The outlines follow the selection's order.
+  Form->DragRects->Clear();
+  for (TControl* control : Selection) Form->DragRects->Add(control->BoundsRect());
+  if (!Handles && !HandleSets.empty()) Handles = HandleSets.back().get();
+}
+
 void TProxyDesigner::RefreshHandles() {
   for (const auto& set : HandleSets)
     if (set->Visible) set->Update();

@@ -86,6 +86,9 @@ public:
   // Selection.
   void ClearSelection();
   bool IsSelected(const kcl::TControl* control) const;
+  // Forgets a component that is being freed: out of the selection with its
+  // handles; a wrapper that stood for it stands for nothing.
+  void ComponentRemoved(kcl::TComponent* component);
   // Repositions and recolours the handles of every visible set.
   void RefreshHandles();
   // Selects what the inspector is to show and tells the listeners: the wrapper

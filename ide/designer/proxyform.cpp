@@ -89,6 +89,13 @@ void TProxyForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
       root);
 }
 
+void TProxyForm::Notification(TComponent* component, TOperation operation) {
+  TForm::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == CurrentControl) CurrentControl = nullptr;
+  if (FDesigner) FDesigner->ComponentRemoved(component);
+}
+
 bool TProxyForm::IsDesignerControl(const TComponent* component) {
   return dynamic_cast<const TWrapperControl*>(component) || dynamic_cast<const TGrabHandle*>(component);
 }

@@ -83,6 +83,9 @@ public:
   // Grab handles and wrappers: the designer's controls, never written.
   static bool IsDesignerControl(const kcl::TComponent* component);
   void GetChildren(const kcl::TGetChildProc& proc, kcl::TComponent* root) override;
+  // A component that goes leaves the designer's selection; a wrapper whose
+  // component goes stands for nothing.
+  void Notification(kcl::TComponent* component, kcl::TOperation operation) override;
 
 protected:
   void Activate() override;

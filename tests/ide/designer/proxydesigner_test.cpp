@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "ide/designer/componentlist.h"
+#include "ide/designer/wrappercontrol.h"
+#include "kcl/components/extctrls.h"
 #include "kcl/components/stdctrls.h"
+#include "kcl/components/timer.h"
 #include "support/designform.h"
 
 using namespace kcl;
@@ -64,6 +67,26 @@ TEST_F(DesignerOperations, MethodsAreNamedByTheDesignerAndRenamedForEveryEvent) 
   Designer()->RenameMethod("Button1Click", "OkClick");
   EXPECT_EQ(Designer()->GetMethodName(click), "OkClick");
   EXPECT_FALSE(Designer()->MethodExists("Button1Click"));
+}
+
+TEST_F(DesignerOperations, AComponentFreedElsewhereLeavesTheSelection) {
+  auto* panel = static_cast<TControl*>(Designer()->CreateComponent(&TPanel::StaticClass(), Form.get(), 10, 10, 200, 100));
+  auto* button = static_cast<TControl*>(Designer()->CreateComponent(&TButton::StaticClass(), panel, 10, 10, 0, 0));
+  auto* timer = Designer()->CreateComponent(&TTimer::StaticClass(), Form.get(), 300, 10, 0, 0);
+  auto* wrapper = dynamic_cast<TWrapperControl*>(Form->FindComponent("WrapperTimer1"));
+  ASSERT_NE(wrapper, nullptr);
+  Designer()->InspectComponent(nullptr, button);
+  ASSERT_EQ(Designer()->Selection, std::vector<TControl*>{button});
+  // The panel goes with the button and the button's handles, which sit on it.
+  panel->Free();
+  EXPECT_TRUE(Designer()->Selection.empty());
+  EXPECT_EQ(Form->DragRects->Count(), 0);
+  EXPECT_NE(Form->CurrentControl, button);
+  Designer()->RefreshHandles();
+  timer->Free();
+  EXPECT_EQ(wrapper->Component, nullptr);
+  Designer()->InspectComponent(wrapper, nullptr);
+  EXPECT_EQ(Designer()->Selection, std::vector<TControl*>{wrapper});
 }
 
 TEST_F(DesignerOperations, TheComponentListAddsThroughTheCurrentDesigner) {
