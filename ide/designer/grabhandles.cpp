@@ -4,7 +4,6 @@
 
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
-#include "ide/designer/wrappercontrol.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/application.h"
 #include "kcl/graphics/brush.h"
@@ -73,10 +72,7 @@ TProxyForm* TGrabHandle::DesignForm() const { return dynamic_cast<TProxyForm*>(C
 
 TRect TGrabHandle::FormOutline() const {
   // DragRect is in the parent's coordinates; the outline is drawn on the form.
-  TProxyForm* form = DesignForm();
-  const TRect at = form->FormRect(Control);
-  const int dx = at.Left - Control->Left(), dy = at.Top - Control->Top();
-  return Rect(DragRect.Left + dx, DragRect.Top + dy, DragRect.Right + dx, DragRect.Bottom + dy);
+  return DesignForm()->ParentToForm(Control, DragRect);
 }
 
 void TGrabHandle::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -120,8 +116,7 @@ void TGrabHandle::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
   TProxyDesigner* designer = form->ProxyDesigner();
   designer->ControlResized(control, r);
   handles->Show();
-  auto* wrapper = dynamic_cast<TWrapperControl*>(control);
-  designer->InspectComponent(control, wrapper && wrapper->Component ? wrapper->Component : control);
+  designer->InspectComponent(control, TProxyDesigner::ComponentOf(control));
 }
 
 int TGrabHandle::HalfSizeFor(int pixelsPerInch) { return pixelsPerInch / 32; }

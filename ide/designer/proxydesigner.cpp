@@ -138,14 +138,18 @@ TComponent* TProxyDesigner::CreateComponent(TClass componentClass, TComponent* p
   auto* instance = static_cast<TComponent*>(componentClass->NewInstance(Form));
   auto* parentControl = dynamic_cast<TWinControl*>(parent);
   if (!parentControl) parentControl = Form;
-  const auto positive = [](int v, int current) { return v > 0 ? v : current; };
+  // Bounds above 0 are given; the others keep the class's defaults.
+  const auto place = [&](TControl* c) {
+    const auto positive = [](int v, int current) { return v > 0 ? v : current; };
+    c->SetBounds(positive(left, c->Left()), positive(top, c->Top()), positive(width, c->Width()),
+                 positive(height, c->Height()));
+    c->SetParent(parentControl);
+  };
   TControl* designControl = nullptr;
   TWrapperControl* wrapper = nullptr;
   if (auto* control = dynamic_cast<TControl*>(instance)) {
     control->SetName(UniqueName(componentClass->ClassName()));
-    control->SetBounds(positive(left, control->Left()), positive(top, control->Top()), positive(width, control->Width()),
-                       positive(height, control->Height()));
-    control->SetParent(parentControl);
+    place(control);
     TControlStyle style = control->ControlStyle();
     style.Include(csNoStdEvents);
     control->SetControlStyle(style);
@@ -154,9 +158,7 @@ TComponent* TProxyDesigner::CreateComponent(TClass componentClass, TComponent* p
     instance->SetName(UniqueName(componentClass->ClassName()));
     wrapper = new TWrapperControl(Form, instance);
     wrapper->SetName(TWrapperControl::WrapperName(instance->Name()));
-    wrapper->SetBounds(positive(left, wrapper->Left()), positive(top, wrapper->Top()), positive(width, wrapper->Width()),
-                       positive(height, wrapper->Height()));
-    wrapper->SetParent(parentControl);
+    place(wrapper);
     designControl = wrapper;
   }
   designControl->SetDesigning(true);

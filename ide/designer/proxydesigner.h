@@ -106,6 +106,9 @@ public:
   void SelectionMoved();
   void ControlResized(kcl::TControl* control, const kcl::TRect& bounds);
 
+  // The component a design control stands for (a wrapper's component, else itself).
+  static kcl::TComponent* ComponentOf(kcl::TControl* control);
+
   void AddListener(TDesignListener* listener);
   void RemoveListener(TDesignListener* listener);
 
@@ -113,8 +116,6 @@ private:
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
   void Notify(const TDesignEdit& edit);
-  // The component a design control stands for (a wrapper's component, else itself).
-  static kcl::TComponent* ComponentOf(kcl::TControl* control);
 
   std::vector<TDesignListener*> FListeners;
 };

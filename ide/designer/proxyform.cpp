@@ -8,7 +8,6 @@
 #include "ide/common/layouts.h"
 #include "ide/common/textutils.h"
 #include "ide/designer/catalogue.h"
-#include "ide/designer/grabhandles.h"
 #include "ide/designer/palettechoice.h"
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/wrappercontrol.h"
@@ -81,7 +80,7 @@ void TProxyForm::Activate() {
 void TProxyForm::Paint() { FormPaint(this); }
 
 void TProxyForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
-  // The designer's own controls (grab handles, wrappers) are never written.
+  // The designer's wrappers are never written (grab handles belong to no one).
   TForm::GetChildren(
       [&](TComponent* child) {
         if (!IsDesignerControl(child)) proc(child);
@@ -97,7 +96,7 @@ void TProxyForm::Notification(TComponent* component, TOperation operation) {
 }
 
 bool TProxyForm::IsDesignerControl(const TComponent* component) {
-  return dynamic_cast<const TWrapperControl*>(component) || dynamic_cast<const TGrabHandle*>(component);
+  return dynamic_cast<const TWrapperControl*>(component) != nullptr;
 }
 
 // --- mouse
@@ -177,11 +176,13 @@ void TProxyForm::BeginDrag(TPoint p) {
 
 TRect TProxyForm::DragOutline(int index) const {
   // Entries hold bounds in the parent's coordinates; outlines are drawn on the form.
-  const TRect r = DragRects->Item(index);
-  const TControl* control = FDesigner->Selection[static_cast<size_t>(index - 1)];
+  return ParentToForm(FDesigner->Selection[static_cast<size_t>(index - 1)], DragRects->Item(index));
+}
+
+TRect TProxyForm::ParentToForm(const TControl* control, const TRect& r) const {
   const TRect at = FormRect(control);
-  const TPoint shift{at.Left - control->Left(), at.Top - control->Top()};
-  return Rect(r.Left + shift.X, r.Top + shift.Y, r.Right + shift.X, r.Bottom + shift.Y);
+  const int dx = at.Left - control->Left(), dy = at.Top - control->Top();
+  return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
 }
 
 void TProxyForm::DragTo(TPoint p) {

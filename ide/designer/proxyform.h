@@ -80,7 +80,11 @@ public:
   // A control's bounds in the form's client coordinates (it may sit in a panel).
   kcl::TRect FormRect(const kcl::TControl* control) const;
 
-  // Grab handles and wrappers: the designer's controls, never written.
+  // A rectangle in control's parent's coordinates, in the form's.
+  kcl::TRect ParentToForm(const kcl::TControl* control, const kcl::TRect& r) const;
+
+  // The designer's controls among the form's components (wrappers: grab handles
+  // belong to no one), never written.
   static bool IsDesignerControl(const kcl::TComponent* component);
   void GetChildren(const kcl::TGetChildProc& proc, kcl::TComponent* root) override;
   // A component that goes leaves the designer's selection; a wrapper whose
