@@ -7,6 +7,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/application.h"
 #include "kcl/graphics/brush.h"
+#include "kcl/graphics/canvas.h"
 
 namespace korvax::designer {
 
@@ -38,7 +39,31 @@ TGrabHandle::TGrabHandle(TControl* control, int position, TGrabHandles* handles)
 }
 
 TGrabHandle::~TGrabHandle() {
-  if (Handles) Handles->Items[static_cast<size_t>(Position)] = nullptr;
+  if (FLayer) FLayer->Remove(this);
+}
+
+void TGrabHandle::SetParent(TWinControl* parent) {
+  if (parent == FParent) return;
+  if (FLayer) FLayer->Remove(this);
+  FParent = parent;
+  FLayer = TGrabHandleLayer::For(parent);
+  FShown = QRect(Left(), Top(), Width(), Height());
+  if (FLayer) FLayer->Add(this);
+}
+
+void TGrabHandle::UpdateWidgetGeometry() {
+  const QRect now(Left(), Top(), Width(), Height());
+  if (FLayer) {
+    FLayer->Changed(FShown);
+    FLayer->Changed(now);
+  }
+  FShown = now;
+}
+
+void TGrabHandle::UpdateWidgetVisibility() { Redraw(); }
+
+void TGrabHandle::Redraw() {
+  if (FLayer) FLayer->Changed(FShown);
 }
 
 TPoint TGrabHandle::Centre() const {
@@ -61,11 +86,11 @@ void TGrabHandle::UpdatePosition() {
   SetBounds(c.X - HalfSize, c.Y - HalfSize, 2 * HalfSize, 2 * HalfSize);
 }
 
-void TGrabHandle::Paint() {
+void TGrabHandle::PaintOn(TCanvas& canvas) const {
   if (!Handles->Visible) return;
-  Canvas()->Brush()->SetStyle(bsSolid);
-  Canvas()->Brush()->SetColor(HandleColor);
-  Canvas()->FillRect(ClientRect());
+  canvas.Brush()->SetStyle(bsSolid);
+  canvas.Brush()->SetColor(HandleColor);
+  canvas.FillRect(BoundsRect());
 }
 
 TProxyForm* TGrabHandle::DesignForm() const { return dynamic_cast<TProxyForm*>(Control->GetParentForm()); }
@@ -145,8 +170,7 @@ TGrabHandles::TGrabHandles(TControl* control) : Control(control) {
 }
 
 TGrabHandles::~TGrabHandles() {
-  for (TGrabHandle* handle : Items)
-    if (handle) handle->Free();  // which takes it out of Items
+  for (TGrabHandle* handle : Items) handle->Free();
 }
 
 void TGrabHandles::SetColor(TColor color) {
@@ -158,30 +182,27 @@ void TGrabHandles::SetColor(TColor color) {
 void TGrabHandles::Hide() {
   if (!Visible) return;
   Visible = false;
-  for (TGrabHandle* handle : Items)
-    if (handle) handle->Hide();
+  for (TGrabHandle* handle : Items) handle->Hide();
 }
 
 void TGrabHandles::Show() {
   if (Visible) return;
   Visible = true;
   for (TGrabHandle* handle : Items) {
-    if (!handle) continue;
     handle->UpdatePosition();
     handle->HandleColor = Color;
     // In the multi-selection look only the corners show.
     if (!MultiLook || IsCorner(handle->Position)) handle->Show();
-    handle->Invalidate();
+    handle->Redraw();
   }
 }
 
 void TGrabHandles::Update() {
   if (!Visible) return;
   for (TGrabHandle* handle : Items) {
-    if (!handle) continue;
     handle->HandleColor = Color;
     handle->UpdatePosition();
-    handle->Invalidate();
+    handle->Redraw();
   }
 }
 
@@ -191,13 +212,12 @@ void TGrabHandles::SetMultiLook(bool multi) {
   if (!multi) return;
   Color = MultiSelectionGrey;
   for (TGrabHandle* handle : Items) {
-    if (!handle) continue;
     if (IsCorner(handle->Position)) {
       handle->Inset = true;
       handle->HandleColor = Color;
       handle->UpdatePosition();
       handle->Show();
-      handle->Invalidate();
+      handle->Redraw();
     } else {
       handle->Hide();
     }

@@ -1,7 +1,7 @@
 #include "ide/designer/proxydesigner.h"
 
 #include <algorithm>
-#include <set>
+#include <charconv>
 #include <string_view>
 
 #include "ide/common/environment.h"
@@ -64,7 +64,6 @@ void TProxyDesigner::PressRouting(TControl* sender, TMessage& message) {
   if (sender && sender != Form->CurrentControl) {
     if (auto* wrapper = dynamic_cast<TWrapperControl*>(sender)) {
       InspectComponent(wrapper, wrapper->Component);
-    } else if (dynamic_cast<TGrabHandle*>(sender)) {
     } else if (MultiSelect) {
       SelectComponent(sender);
     } else {
@@ -117,16 +116,19 @@ std::string TProxyDesigner::UniqueName(const std::string& baseName) {
   std::string stem = baseName;
   if (!stem.empty() && (stem[0] == 'T' || stem[0] == 't')) stem = stem.substr(1, 255);
   // The numbers taken: one pass over the form's components, not one a candidate.
-  std::set<long long> taken;
+  // The first free number is at most one past the number of components.
+  std::vector<bool> taken(static_cast<size_t>(Form->ComponentCount()) + 2);
   for (int i = 0; i < Form->ComponentCount(); ++i) {
     const std::string& name = Form->Components(i)->Name();
     if (name.size() <= stem.size() || !SameText(std::string_view(name).substr(0, stem.size()), stem)) continue;
     const std::string_view digits = std::string_view(name).substr(stem.size());
-    if (digits[0] == '0' || digits.size() > 18 || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
-    taken.insert(std::stoll(std::string(digits)));
+    if (digits[0] == '0' || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
+    size_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error == std::errc() && number < taken.size()) taken[number] = true;
   }
-  long long n = 1;
-  while (taken.contains(n)) ++n;
+  size_t n = 1;
+  while (taken[n]) ++n;
   return stem + std::to_string(n);
 }
 
@@ -232,9 +234,11 @@ void TProxyDesigner::ClearSelection() {
 }
 
 void TProxyDesigner::ComponentRemoved(TComponent* component) {
-  for (int i = 0; i < Form->ComponentCount(); ++i)
-    if (auto* wrapper = dynamic_cast<TWrapperControl*>(Form->Components(i)); wrapper && wrapper->Component == component)
-      wrapper->Component = nullptr;
+  // Only non-visual components have wrappers; a form closing frees many controls.
+  if (!dynamic_cast<TControl*>(component))
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+      if (auto* wrapper = dynamic_cast<TWrapperControl*>(Form->Components(i)); wrapper && wrapper->Component == component)
+        wrapper->Component = nullptr;
   const auto found = std::find(Selection.begin(), Selection.end(), component);
   if (found == Selection.end()) return;
   const auto index = found - Selection.begin();

@@ -219,6 +219,17 @@ void TProxyForm::DrawDragRect(const TRect& r) {
   LastDragRect = r;
 }
 
+void TProxyForm::SetClipChildren(bool clip) {
+  if (clip == FClipChildren) return;
+  FClipChildren = clip;
+  // Nothing on the form moves until the outlines are gone: they are drawn over
+  // a picture of it rather than over the live controls.
+  if (clip)
+    ControlCanvas()->ReleaseBackground();
+  else
+    ControlCanvas()->HoldBackground();
+}
+
 TPoint TProxyForm::ConfinedPoint(TPoint p) const {
   if (!FCursorConfined) return p;
   return {std::clamp(p.X, 0, Width()), std::clamp(p.Y, 0, ClientHeight())};

@@ -64,7 +64,7 @@ public:
 
   // Outlines are drawn over the child controls while this is off.
   bool ClipChildren() const { return FClipChildren; }
-  void SetClipChildren(bool clip) { FClipChildren = clip; }
+  void SetClipChildren(bool clip);
   // While the mouse is confined, points beyond the client area count as its edge.
   void ConfineCursor() { FCursorConfined = true; }
   void ReleaseCursor() { FCursorConfined = false; }

@@ -1,5 +1,6 @@
 #include "kcl/controls/controlcanvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -29,10 +30,25 @@ QImage& TCanvasOverlay::Image() {
   return FImage;
 }
 
-void TCanvasOverlay::paintEvent(QPaintEvent*) {
+void TCanvasOverlay::HoldBackground() {
+  // Black drawing shows no change, so the overlay may be in the picture.
+  FBackground = parentWidget()->grab().toImage();
+  setAttribute(Qt::WA_OpaquePaintEvent, true);
+}
+
+void TCanvasOverlay::ReleaseBackground() {
+  if (FBackground.isNull()) return;
+  FBackground = QImage();
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+  update();
+}
+
+void TCanvasOverlay::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  const QRect area = event->rect();
+  if (!FBackground.isNull()) painter.drawImage(area, FBackground, area);
   painter.setCompositionMode(QPainter::CompositionMode_Difference);
-  painter.drawImage(0, 0, FImage);
+  painter.drawImage(area, FImage, area);
 }
 
 TControlCanvas::~TControlCanvas() {
@@ -49,11 +65,24 @@ void TControlCanvas::EndWidgetPaint() {
   if (IsPainting()) EndPaint();
 }
 
-void TControlCanvas::CreateHandle() {
+void TControlCanvas::HoldBackground() {
+  if (TCanvasOverlay* overlay = RequireOverlay()) overlay->HoldBackground();
+}
+
+void TControlCanvas::ReleaseBackground() {
+  if (FOverlay) FOverlay->ReleaseBackground();
+}
+
+TCanvasOverlay* TControlCanvas::RequireOverlay() {
   QWidget* widget = FControl->Widget();
-  if (!widget) return;
+  if (!widget) return nullptr;
   if (!FOverlay) FOverlay = new TCanvasOverlay(widget);
   FOverlay->raise();
+  return FOverlay;
+}
+
+void TControlCanvas::CreateHandle() {
+  if (!RequireOverlay()) return;
   BeginPaint(&FOverlay->Image());
   FOnOverlay = true;
   // Like a window's device context, the overlay is let go once the current

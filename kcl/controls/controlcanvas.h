@@ -18,12 +18,17 @@ class TCanvasOverlay : public QWidget {
 public:
   explicit TCanvasOverlay(QWidget* parent);
   QImage& Image();
+  // While held, the overlay shows a picture of what lies below taken now, so
+  // that drawing on it repaints nothing below (a drag over many children).
+  void HoldBackground();
+  void ReleaseBackground();
 
 protected:
-  void paintEvent(QPaintEvent*) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   QImage FImage;
+  QImage FBackground;
 };
 
 class TControlCanvas : public TCanvas {
@@ -35,12 +40,17 @@ public:
   void EndWidgetPaint();
   // The overlay, made when first drawn on outside a paint event.
   TCanvasOverlay* Overlay() const { return FOverlay; }
+  // While the control and its children stay still, drawing outside paint
+  // events costs only the overlay's own repaint.
+  void HoldBackground();
+  void ReleaseBackground();
 
 protected:
   void CreateHandle() override;
 
 private:
   void ReleaseOverlay();
+  TCanvasOverlay* RequireOverlay();
 
   TControl* FControl;
   QPointer<TCanvasOverlay> FOverlay;

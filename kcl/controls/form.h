@@ -117,6 +117,7 @@ public:
 
   // Inside OnPaint it draws on the form; outside, on the form's overlay.
   TCanvas* Canvas() const { return FCanvas.get(); }
+  TControlCanvas* ControlCanvas() const { return FCanvas.get(); }
   QWidget* Window() const;
   QWidget* ClientWidget() const override { return FWidget; }
 

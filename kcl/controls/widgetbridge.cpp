@@ -1,6 +1,7 @@
 #include "kcl/controls/widgetbridge.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -15,7 +16,25 @@ namespace kcl {
 
 namespace {
 
-constexpr const char* ControlProperty = "kclControl";
+// Which control each peer belongs to. A widget's dynamic property would do, but
+// reading one searches the widget's class properties by name first, on every
+// event. Never freed: widgets may go after static objects at exit.
+QHash<const QWidget*, TControl*>& Peers() {
+  static auto* peers = new QHash<const QWidget*, TControl*>;
+  return *peers;
+}
+
+// A widget inside a peer that the peer's bridge routes: not another control's
+// peer and not one that keeps its input (known, without a control).
+bool IsPartOfPeer(const QWidget* widget) { return !Peers().contains(widget); }
+
+// Enters a widget's control, forgotten when the widget goes.
+void AddPeer(QWidget* widget, TControl* control) {
+  Peers().insert(widget, control);
+  QObject::connect(widget, &QObject::destroyed, [widget, control] {
+    if (Peers().value(widget) == control) Peers().remove(widget);
+  });
+}
 const QEvent::Type PostedMessageEvent = static_cast<QEvent::Type>(QEvent::User + 0x4B43);
 
 class TMessageEvent : public QEvent {
@@ -47,24 +66,22 @@ uint32_t ButtonMessage(Qt::MouseButton button, QEvent::Type type) {
 }  // namespace
 
 TWidgetBridge::TWidgetBridge(TControl* control, QWidget* widget) : FControl(control), FWidget(widget) {
-  widget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(control)));
+  AddPeer(widget, control);
   // Input a control does not take stays with it, as a window's would.
   widget->setAttribute(Qt::WA_NoMousePropagation);
   Watch(widget);
 }
 
 TWidgetBridge::~TWidgetBridge() {
-  if (FWidget) FWidget->setProperty(ControlProperty, QVariant());
+  if (Peers().value(FWidget) == FControl) Peers().remove(FWidget);
 }
 
-TControl* TWidgetBridge::ControlOf(const QWidget* widget) {
-  return widget ? static_cast<TControl*>(widget->property(ControlProperty).value<void*>()) : nullptr;
-}
+TControl* TWidgetBridge::ControlOf(const QWidget* widget) { return Peers().value(widget, nullptr); }
 
 void TWidgetBridge::Watch(QWidget* widget) {
   widget->installEventFilter(this);
   for (QObject* child : widget->children())
-    if (auto* w = qobject_cast<QWidget*>(child); w && !ControlOf(w)) Watch(w);
+    if (auto* w = qobject_cast<QWidget*>(child); w && IsPartOfPeer(w)) Watch(w);
 }
 
 bool TWidgetBridge::eventFilter(QObject* watched, QEvent* event) {
@@ -74,7 +91,7 @@ bool TWidgetBridge::eventFilter(QObject* watched, QEvent* event) {
     // Widgets a composite peer makes later (a combo box's list) are watched too;
     // other controls' peers have bridges of their own.
     auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
-    if (child && !ControlOf(child)) Watch(child);
+    if (child && IsPartOfPeer(child)) Watch(child);
     return false;
   }
   // A widget watched before it became another control's peer (its parent's bridge
@@ -105,10 +122,8 @@ bool TWidgetBridge::Route(QWidget* source, QEvent* event) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       const QPoint p = source == FWidget ? mouse->position().toPoint()
                                          : source->mapTo(FWidget, mouse->position().toPoint());
-      const uint32_t msg =
-          event->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(mouse->button(), event->type());
-      if (msg == WM_NULL) return false;
-      message = MouseMessage(msg, MouseKeys(mouse->buttons(), mouse->modifiers()), p.x(), p.y());
+      message = MouseMessageOf(*mouse, p);
+      if (message.Msg == WM_NULL) return false;
       break;
     }
     case QEvent::KeyPress:
@@ -153,6 +168,14 @@ bool TWidgetBridge::RouteKey(const QKeyEvent& key) {
   if (static_cast<char>(character.WParam) == typed || handled) return handled;
   ForwardToWidget(character);
   return true;
+}
+
+void TWidgetBridge::KeepOwnInput(QWidget* widget) { AddPeer(widget, nullptr); }
+
+TMessage TWidgetBridge::MouseMessageOf(const QMouseEvent& event, const QPoint& at) {
+  const uint32_t msg =
+      event.type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(event.button(), event.type());
+  return MouseMessage(msg, MouseKeys(event.buttons(), event.modifiers()), at.x(), at.y());
 }
 
 bool TWidgetBridge::Guarded(const std::function<bool()>& handler) {

@@ -9,6 +9,8 @@
 #include "kcl/controls/messages.h"
 
 class QKeyEvent;
+class QMouseEvent;
+class QPoint;
 class QWidget;
 
 namespace kcl {
@@ -27,6 +29,17 @@ public:
   // Hands a message that did not come from Qt to the peer as Qt input.
   void ForwardToWidget(const TMessage& message);
 
+  // Marks a widget that takes its input itself, though it lies inside a
+  // control's peer (a layer drawn over the children): no bridge routes it. Mark
+  // it before it gets its parent.
+  static void KeepOwnInput(QWidget* widget);
+  // The message for a Qt mouse event at a client point of the control it goes
+  // to; WM_NULL for a button the framework has no message for.
+  static TMessage MouseMessageOf(const QMouseEvent& event, const QPoint& at);
+  // Runs a control's handler for input; an exception is the application's to
+  // show and never travels through Qt's event dispatch.
+  static bool Guarded(const std::function<bool()>& handler);
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void customEvent(QEvent* event) override;
@@ -36,7 +49,6 @@ private:
   bool Route(QWidget* source, QEvent* event);
   bool RouteKey(const QKeyEvent& key);
   bool HasKeyboardFocus() const;
-  bool Guarded(const std::function<bool()>& handler);
 
   TControl* FControl;
   QWidget* FWidget;

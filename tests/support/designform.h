@@ -6,9 +6,11 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ide/designer/catalogue.h"
+#include "ide/designer/grabhandles.h"
 #include "ide/designer/palettechoice.h"
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
@@ -50,20 +52,28 @@ protected:
     return 0;
   }
 
-  static QWidget* PeerOf(kcl::TControl* control) {
-    return control->Widget() ? control->Widget() : static_cast<kcl::TForm*>(control)->ClientWidget();
+  // The widget that takes the mouse at (x, y) of a control, and the point there:
+  // a grab handle is a square on its parent's handle layer.
+  static std::pair<QWidget*, QPoint> PeerOf(kcl::TControl* control, int x, int y) {
+    if (auto* handle = dynamic_cast<designer::TGrabHandle*>(control))
+      return {designer::TGrabHandleLayer::For(handle->Parent()), QPoint(handle->Left() + x, handle->Top() + y)};
+    return {control->Widget() ? control->Widget() : static_cast<kcl::TForm*>(control)->ClientWidget(), QPoint(x, y)};
   }
   void Press(kcl::TControl* on, int x, int y, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    QTest::mousePress(PeerOf(on), Qt::LeftButton, keys, QPoint(x, y));
+    QCoreApplication::sendPostedEvents();  // the screen is up to date when the user presses
+    const auto [widget, at] = PeerOf(on, x, y);
+    QTest::mousePress(widget, Qt::LeftButton, keys, at);
   }
   // Moves while the button is down: the peer pressed keeps the mouse.
   void MoveTo(kcl::TControl* pressed, int x, int y, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), PeerOf(pressed)->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                     Qt::LeftButton, keys);
-    QApplication::sendEvent(PeerOf(pressed), &move);
+    const auto [widget, at] = PeerOf(pressed, x, y);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::LeftButton,
+                     keys);
+    QApplication::sendEvent(widget, &move);
   }
   void Release(kcl::TControl* pressed, int x, int y, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    QTest::mouseRelease(PeerOf(pressed), Qt::LeftButton, keys, QPoint(x, y));
+    const auto [widget, at] = PeerOf(pressed, x, y);
+    QTest::mouseRelease(widget, Qt::LeftButton, keys, at);
   }
   void Drag(kcl::TControl* control, QPoint from, QPoint to) {
     Press(control, from.x(), from.y());

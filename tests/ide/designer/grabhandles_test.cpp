@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "ide/designer/wrappercontrol.h"
+#include "kcl/components/extctrls.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/components/timer.h"
 #include "support/designform.h"
+#include "support/pixels.h"
 
 using namespace kcl;
 using namespace korvax::designer;
@@ -38,6 +40,38 @@ TEST_F(GrabHandles, EightHandlesSitOnTheOutlineAndCornersInsetForSeveral) {
   for (int corner = 0; corner < 4; ++corner) EXPECT_EQ(set->Items[static_cast<size_t>(2 * corner)]->Centre(), inset[corner]);
   for (int middle = 1; middle < 8; middle += 2) EXPECT_FALSE(set->Items[static_cast<size_t>(middle)]->Visible());
   EXPECT_EQ(set->Color, 0x808080);
+}
+
+TEST_F(GrabHandles, OneLayerOnTheParentShowsTheSquaresAndTakesOnlyTheirPresses) {
+  auto* panel = static_cast<TControl*>(Designer()->CreateComponent(&TPanel::StaticClass(), Form.get(), 10, 10, 200, 100));
+  auto* button = static_cast<TControl*>(Designer()->CreateComponent(&TButton::StaticClass(), panel, 20, 20, 75, 25));
+  QCoreApplication::sendPostedEvents();
+  TGrabHandleLayer* layer = TGrabHandleLayer::For(static_cast<TWinControl*>(panel));
+  ASSERT_NE(layer, nullptr);
+  EXPECT_EQ(layer->parentWidget(), static_cast<TWinControl*>(panel)->ClientWidget());
+  EXPECT_TRUE(layer->isVisible());
+  // Above the button placed after it, shaped to the eight squares.
+  EXPECT_EQ(layer->parentWidget()->children().constLast(), layer);
+  TGrabHandle* right = Designer()->Handles->Items[5];
+  EXPECT_TRUE(layer->mask().contains(QPoint(right->Left() + 1, right->Top() + 1)));
+  EXPECT_FALSE(layer->mask().contains(QPoint(button->Left() + 30, button->Top() + 12)));
+  EXPECT_EQ(layer->HandleAt(QPoint(right->Left() + 1, right->Top() + 1)), right);
+  EXPECT_EQ(korvax::test::ColorAt(right, 3, 3), QColor(Qt::black));
+
+  // Several selected: grey corners only.
+  Designer()->MultiSelect = true;
+  Designer()->SelectComponent(Designer()->CreateComponent(&TEdit::StaticClass(), panel, 20, 60, 0, 0));
+  QCoreApplication::sendPostedEvents();
+  TGrabHandles* first = Designer()->HandleSets.front().get();
+  EXPECT_EQ(layer->HandleAt(QPoint(first->Items[5]->Left() + 1, first->Items[5]->Top() + 1)), nullptr);
+  EXPECT_EQ(korvax::test::ColorAt(first->Items[2], 3, 3), QColor(0x80, 0x80, 0x80));
+
+  // Selecting the form takes the squares away, and the layer with them.
+  Designer()->MultiSelect = false;
+  Designer()->InspectComponent(nullptr, Form.get());
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(layer->HandleCount(), 0);
+  EXPECT_FALSE(layer->isVisible());
 }
 
 TEST(GrabHandleSize, FollowsTheScreenResolution) {

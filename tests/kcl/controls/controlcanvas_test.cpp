@@ -47,3 +47,25 @@ TEST(Painting, OutlinesDrawnTwiceWithXorVanish) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(Blank(const_cast<TCanvasOverlay*>(overlay)->Image()));
 }
+
+TEST(Painting, AHeldBackgroundShowsTheFormAsItWasUnderTheOutlines) {
+  FormPtr form = NewForm(200, 150);
+  form->SetColor(clWhite);
+  form->Show();
+  auto* canvas = form->ControlCanvas();
+  canvas->HoldBackground();
+  canvas->Pen()->SetMode(pmXor);
+  canvas->Pen()->SetColor(clWhite);
+  canvas->Brush()->SetStyle(bsClear);
+  canvas->Rectangle(10, 10, 60, 40);
+  QCoreApplication::processEvents();
+  // Changes below stay out of sight while the picture is held; the outline shows.
+  form->SetColor(clRed);
+  QImage shown = form->ClientWidget()->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(100, 100), QColor(Qt::white));
+  EXPECT_EQ(shown.pixelColor(10, 20), QColor(Qt::black));
+  canvas->ReleaseBackground();
+  QCoreApplication::processEvents();
+  shown = form->ClientWidget()->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(100, 100), QColor(Qt::red));
+}
