@@ -4,7 +4,7 @@
 // under 2 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <memory>
 
 #include "ide/designer/catalogue.h"
@@ -84,14 +84,3 @@ void BM_DragStepOf100Controls(benchmark::State& state) {
 BENCHMARK(BM_DragStepOf100Controls)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The application lives on the stack, so that it goes before the statics its
-// widgets use.
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -299,6 +299,16 @@ void TProxyDesigner::SelectionMoved() {
   if (current && !dynamic_cast<TWrapperControl*>(current) && Selection.size() == 1) InspectComponent(current, current);
 }
 
+void TProxyDesigner::Modified() {
+  TDesignEdit edit{TDesignEditKind::PropertyChange, {}};
+  for (TControl* control : Selection) {
+    edit.Components.push_back(ComponentOf(control));
+    control->Invalidate();
+  }
+  RefreshHandles();  // bounds may have changed
+  Notify(edit);
+}
+
 void TProxyDesigner::ControlResized(TControl* control, const TRect& bounds) {
   control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
   // The outline of a later move starts from the new bounds.

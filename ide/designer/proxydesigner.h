@@ -45,7 +45,8 @@ public:
 
   // The designer hook.
   bool IsDesignMsg(kcl::TControl* sender, kcl::TMessage& message) override;
-  void Modified() override {}
+  // A property editor changed the selection's components.
+  void Modified() override;
   void Notification(kcl::TComponent*, kcl::TOperation) override {}
   void PaintGrid() override;
   void ValidateRename(kcl::TComponent*, const std::string&, const std::string&) override {}

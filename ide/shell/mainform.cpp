@@ -6,6 +6,7 @@
 #include "ide/designer/catalogue.h"
 #include "ide/designer/componentlist.h"
 #include "ide/designer/palette.h"
+#include "ide/designer/proxydesigner.h"
 #include "ide/editor/editorform.h"
 #include "ide/inspector/objectinspector.h"
 #include "ide/project/projectsource.h"
@@ -170,6 +171,8 @@ void TFMainForm::PageControl1Change(TObject*) { designer::LoadPalettePictures(*t
 
 designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, const std::string& unitFile) {
   CurrentDesignForm = designer::CreateDesignForm(formFile, unitFile, PaletteChoice);
+  // The inspector follows what the designer selects.
+  if (ObjectInspector) CurrentDesignForm->ProxyDesigner()->AddListener(ObjectInspector);
   CurrentDesignForm->OnDesignActivate = [this](designer::TProxyForm& form) {
     CurrentDesignForm = &form;
     DesignFormActive = true;

@@ -33,7 +33,10 @@ KCL_CLASS_INFO(TMenuItem) {
   cls.event("OnClick", &TMenuItem::OnClick, TNotifyEventType());
 }
 
-KCL_CLASS_INFO(TMenu) {}
+KCL_CLASS_INFO(TMenu) {
+  // Shown by the inspector; the items are written as the menu's children.
+  cls.property("Items", &TMenu::Items);
+}
 
 KCL_CLASS_INFO(TMainMenu) {
   cls.property("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false);

@@ -44,6 +44,9 @@ KCL_EXCEPTION(EInvalidOperation, Exception);
 // The framework's message texts, shared by every place that raises them.
 namespace msg {
 inline constexpr const char* InvalidInteger = "'%s' is not a valid integer value";
+inline constexpr const char* InvalidFloat = "'%s' is not a valid floating point value";
+inline constexpr const char* OutOfRange = "Value must be between %d and %d";
+inline constexpr const char* InvalidIdent = "'%s' is not a valid identifier";
 inline constexpr const char* ReadError = "Stream read error";
 inline constexpr const char* WriteError = "Stream write error";
 inline constexpr const char* FCreateError = "Cannot create file %s";

@@ -11,7 +11,10 @@ object ObjectInspector: TObjectInspector
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
   Font.Style = []
+  OnActivate = FormActivate
   OnCreate = FormCreate
+  OnResize = FormResize
+  OnShow = FormShow
   PixelsPerInch = 96
   TextHeight = 13
   object Panel1: TPanel
@@ -31,6 +34,7 @@ object ObjectInspector: TObjectInspector
       ItemHeight = 13
       Sorted = True
       TabOrder = 0
+      OnClick = ComponentListClick
     end
   end
   object PageControl1: TPageControl
@@ -59,6 +63,13 @@ object ObjectInspector: TObjectInspector
         ParentFont = False
         Style = lbOwnerDrawFixed
         TabOrder = 0
+        OnClick = PropertyBoxClick
+        OnDblClick = PropertyBoxDblClick
+        OnDrawItem = PropertyBoxDrawItem
+        OnKeyDown = PropertyBoxKeyDown
+        OnMouseDown = PropertyBoxMouseDown
+        OnMouseMove = PropertyBoxMouseMove
+        OnMouseUp = PropertyBoxMouseUp
       end
       object StatusBar1: TStatusBar
         Left = 0
@@ -85,6 +96,9 @@ object ObjectInspector: TObjectInspector
         ParentFont = False
         TabOrder = 2
         Visible = False
+        OnChange = cbValueChange
+        OnDblClick = cbValueDblClick
+        OnKeyDown = cbValueKeyDown
       end
       object edProperty: TEdit
         Left = 96
@@ -102,6 +116,8 @@ object ObjectInspector: TObjectInspector
         ParentFont = False
         TabOrder = 3
         Visible = False
+        OnKeyDown = edPropertyKeyDown
+        OnKeyPress = edPropertyKeyPress
       end
       object Browse: TPanel
         Left = 160
@@ -119,6 +135,7 @@ object ObjectInspector: TObjectInspector
         ShowHint = True
         TabOrder = 4
         Visible = False
+        OnClick = BrowseClick
       end
     end
     object TabEvent: TTabSheet
@@ -139,6 +156,11 @@ object ObjectInspector: TObjectInspector
         ParentFont = False
         Style = lbOwnerDrawFixed
         TabOrder = 0
+        OnClick = EventBoxClick
+        OnDrawItem = EventBoxDrawItem
+        OnMouseDown = EventBoxMouseDown
+        OnMouseMove = EventBoxMouseMove
+        OnMouseUp = EventBoxMouseUp
       end
       object edEvent: TEdit
         Left = 96
