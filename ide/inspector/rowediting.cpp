@@ -153,6 +153,7 @@ void TObjectInspector::PropertyBoxKeyDown(TObject*, Word& key, TShiftState) {
   edProperty->SetBounds(FValueRect.Left, FValueRect.Top, FValueRect.Width(), FValueRect.Height());
   edProperty->Show();
   if (edProperty->CanFocus()) edProperty->SetFocus();
+  edProperty->SelectAll();  // as an edit entered by the keyboard is: the key replaces it
   edProperty->PostMessage(WM_KEYDOWN, key, 0);
   key = 0;
 }

@@ -172,7 +172,10 @@ void TFMainForm::PageControl1Change(TObject*) { designer::LoadPalettePictures(*t
 designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, const std::string& unitFile) {
   CurrentDesignForm = designer::CreateDesignForm(formFile, unitFile, PaletteChoice);
   // The inspector follows what the designer selects.
-  if (ObjectInspector) CurrentDesignForm->ProxyDesigner()->AddListener(ObjectInspector);
+  if (ObjectInspector) {
+    CurrentDesignForm->ProxyDesigner()->AddListener(ObjectInspector);
+    ObjectInspector->InspectComponent(nullptr, CurrentDesignForm);
+  }
   CurrentDesignForm->OnDesignActivate = [this](designer::TProxyForm& form) {
     CurrentDesignForm = &form;
     DesignFormActive = true;

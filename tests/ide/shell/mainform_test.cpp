@@ -178,6 +178,7 @@ TEST_F(MainWindow, TheFirstShowingOpensForm1WhichPlacesFromThePalette) {
   EXPECT_EQ(form->UnitFileName, "Unit1.pas");
   EXPECT_TRUE(form->Showing());
   EXPECT_EQ(designer::CurrentDesigner, form->ProxyDesigner());
+  EXPECT_EQ(ObjectInspector->FComponent, form);
 
   Click(Button("sbButton"));
   EXPECT_FALSE(Button("sbArrow1")->Down());
@@ -190,6 +191,8 @@ TEST_F(MainWindow, TheFirstShowingOpensForm1WhichPlacesFromThePalette) {
   // The placement used the choice up: the palette is back on its arrow.
   EXPECT_TRUE(Button("sbArrow1")->Down());
   EXPECT_EQ(FMainForm->PaletteChoice.SelectedComponentTag, 0);
+  // The inspector follows the designer.
+  EXPECT_EQ(ObjectInspector->FComponent, button);
   form->ProxyDesigner()->ClearSelection();
   button->Free();
 }
