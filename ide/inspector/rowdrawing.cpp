@@ -95,6 +95,9 @@ void TObjectInspector::DrawRow(TListBox* list, int index, const TRect& r, TOwner
     canvas.Brush()->SetColor(clHighlight);
     canvas.Font()->SetColor(clHighlightText);
     canvas.TextOut(FValueRect.Left, FValueRect.Top, valueText);
+    // The caret stands after the selected text.
+    const int caretX = FValueRect.Left + canvas.TextWidth(valueText);
+    Line(canvas, clWindowText, {caretX, FValueRect.Top + 1}, {caretX, FValueRect.Bottom - 1});
   }
   if (!properties && state.Contains(odFocused)) canvas.DrawFocusRect(r);
 }

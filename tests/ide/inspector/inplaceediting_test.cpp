@@ -97,6 +97,8 @@ TEST_F(InPlaceEditing, UpAppliesAChangedTextAndPageDownNever) {
   QApplication::processEvents();
   EXPECT_EQ(Button->Height(), 40);
   EXPECT_EQ(Inspector->PropertyBox->ItemIndex(), row - 1);  // the list moved on
+  // A selection moved by a key reaches the list as a click: the row above is selected.
+  EXPECT_EQ(Inspector->StatusBar1->SimpleText(), "TFont : TFontProperty");
 }
 
 TEST_F(InPlaceEditing, AValuePickedFromTheListIsApplied) {
@@ -170,6 +172,33 @@ TEST_F(InPlaceEditing, RowsAreDrawnWithTheSplitLineAndTheSelectedValueAsAField) 
   EXPECT_EQ(field.Bottom, selectedRow.Bottom);
   EXPECT_EQ(shot.pixelColor(field.Right - 3, field.Top + 5), QColor(Qt::white));
   EXPECT_EQ(shot.pixelColor(field.Left, field.Top + 1), ColorToQColor(clHighlight));
+}
+
+TEST_F(InPlaceEditing, ResizingKeepsTheOpenValueListOnTheSelectedRow) {
+  SelectRow("Cursor");
+  ASSERT_TRUE(Inspector->cbValue->Visible());
+  const int rightBefore = Inspector->FValueRect.Right;
+  Inspector->SetWidth(Inspector->Width() + 60);
+  QApplication::processEvents();  // the rows are drawn at the new width
+  EXPECT_EQ(Inspector->ComponentList->Width(), Inspector->Width() - 10);
+  const TRect field = Inspector->FValueRect;
+  EXPECT_EQ(field.Right, rightBefore + 60);
+  EXPECT_TRUE(Inspector->cbValue->Visible());
+  EXPECT_EQ(Inspector->cbValue->Top(), field.Top - 1);  // the row's top + 2
+  EXPECT_EQ(Inspector->cbValue->Left() + Inspector->cbValue->Width(), field.Right + 4);
+}
+
+TEST_F(InPlaceEditing, AnEventRowOpensTheHandlerFieldWithItsValue) {
+  Inspector->PageControl1->SetActivePage(Inspector->TabEvent);
+  TListBox* events = Inspector->EventBox;
+  const int onClick = events->Items()->IndexOf("OnClick             ");
+  ASSERT_GE(onClick, 0);
+  events->SetItemIndex(onClick);
+  Inspector->EventBoxClick(events);
+  EXPECT_TRUE(Inspector->edEvent->Visible());
+  EXPECT_EQ(Inspector->edEvent->Text(), "");
+  EXPECT_EQ(Inspector->edEvent->Width(), events->ClientWidth() - Inspector->FSplitX);
+  EXPECT_EQ(Inspector->StatusBar1->SimpleText(), "TNotifyEvent : TMethodProperty");
 }
 
 }  // namespace

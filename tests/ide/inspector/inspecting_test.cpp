@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 #include "ide/designer/proxydesigner.h"
 #include "ide/inspector/objectinspector.h"
@@ -117,6 +118,7 @@ TEST_F(Inspecting, ATypedValueReachesTheComponentOnEnter) {
   EXPECT_EQ(Inspector->StatusBar1->SimpleText(), "TCaption : TStringProperty");
   TypeValue("Hello");
   EXPECT_EQ(button->Caption(), "Hello");
+  EXPECT_EQ(qobject_cast<QPushButton*>(button->Widget())->text(), "Hello");  // the form shows it
   EXPECT_EQ(Row("Caption"), "Caption             Hello");
   ASSERT_GT(Log.Edits.size(), edits);
   EXPECT_EQ(Log.Edits.back().Kind, designer::TDesignEditKind::PropertyChange);
