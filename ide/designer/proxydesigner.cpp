@@ -48,11 +48,9 @@ bool TProxyDesigner::IsDesignMsg(TControl* sender, TMessage& message) {
     case WM_LBUTTONUP:
       DispatchToForm(sender, message);
       return true;
-    case WM_LBUTTONDBLCLK: {
-      TComponent* component = ComponentOf(sender);
-      for (TDesignListener* listener : std::vector(FListeners)) listener->EventHandlerWanted(component);
+    case WM_LBUTTONDBLCLK:
+      EventHandlerWanted(ComponentOf(sender));
       return true;
-    }
     case WM_RBUTTONDOWN: return true;
     default: return false;
   }
@@ -297,6 +295,10 @@ void TProxyDesigner::SelectionMoved() {
   Notify(edit);
   TControl* current = Form->CurrentControl;
   if (current && !dynamic_cast<TWrapperControl*>(current) && Selection.size() == 1) InspectComponent(current, current);
+}
+
+void TProxyDesigner::EventHandlerWanted(TComponent* component) {
+  for (TDesignListener* listener : std::vector(FListeners)) listener->EventHandlerWanted(component);
 }
 
 void TProxyDesigner::Modified() {

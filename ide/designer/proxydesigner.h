@@ -45,6 +45,8 @@ public:
 
   // The designer hook.
   bool IsDesignMsg(kcl::TControl* sender, kcl::TMessage& message) override;
+  // The user asked for the code of a component's first event.
+  void EventHandlerWanted(kcl::TComponent* component);
   // A property editor changed the selection's components.
   void Modified() override;
   void Notification(kcl::TComponent*, kcl::TOperation) override {}

@@ -126,6 +126,11 @@ void TProxyForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == mbLeft) FormMouseUp(this, button, shift, x, y);
 }
 
+void TProxyForm::DblClick() {
+  TForm::DblClick();
+  FDesigner->EventHandlerWanted(this);
+}
+
 void TProxyForm::FormMouseDown(TObject*, TMouseButton, TShiftState, int x, int y) {
   TControl* routed = FRoutedFrom;
   FCaptured = true;

@@ -98,6 +98,8 @@ protected:
   void MouseDown(kcl::TMouseButton button, kcl::TShiftState shift, int x, int y) override;
   void MouseMove(kcl::TShiftState shift, int x, int y) override;
   void MouseUp(kcl::TMouseButton button, kcl::TShiftState shift, int x, int y) override;
+  // A double-click on the bare form asks for the form's first event handler.
+  void DblClick() override;
 
 private:
   // Outline i of a move, on the form.

@@ -1,11 +1,19 @@
 #include "ide/editor/editorform.h"
 
+#include "ide/common/environment.h"
 #include "ide/common/layouts.h"
+#include "ide/editor/pas_words.h"
+#include "ide/editor/sourcegen.h"
 #include "kcl/classes/classbuilder.h"
+#include "kcl/components/editmessages.h"
+#include "kcl/system/inifile.h"
 
 namespace korvax::editor {
 
+using namespace kcl;
+
 kcl::TRichEdit* CurrentEditor = nullptr;
+TEditorForm* EditorForm = nullptr;
 
 KCL_CLASS_INFO(TEditorForm) {
   using T = TEditorForm;
@@ -20,8 +28,188 @@ KCL_CLASS_INFO(TEditorForm) {
   cls.field("NReadOnly", &T::NReadOnly);
   cls.field("N1", &T::N1);
   cls.field("OpenDialog1", &T::OpenDialog1);
+  cls.method("RichEdit1KeyUp", &T::RichEdit1KeyUp);
+  cls.method("RichEdit1Change", &T::RichEdit1Change);
+  cls.method("PageControl1Change", &T::PageControl1Change);
+  cls.method("NClosePageClick", &T::NClosePageClick);
+  cls.method("NReadOnlyClick", &T::NReadOnlyClick);
+  cls.method("FormActivate", &T::FormActivate);
 }
 
-TEditorForm::TEditorForm(kcl::TComponent* owner) : kcl::TForm(owner) { LoadFromLayout(LayoutText("EditorForm")); }
+namespace {
+
+constexpr TColor ReservedWordBlue = 0xFF0000;
+
+// What ends a word when walking back from the caret: controls, blanks and
+// punctuation below '0', ':' to '@', '[' to '`' (the underscore too), '{' to DEL.
+bool EndsWord(unsigned char c) { return c < 48 || (c >= 58 && c <= 64) || (c >= 91 && c <= 96) || (c >= 123 && c <= 127); }
+
+std::string TrimBlanksAndControls(const std::string& s) {
+  size_t first = 0, last = s.size();
+  while (first < last && static_cast<unsigned char>(s[first]) <= ' ') ++first;
+  while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ') --last;
+  return s.substr(first, last - first);
+}
+
+int LineOfCaret(TRichEdit* edit) { return static_cast<int>(edit->Perform(EM_LINEFROMCHAR, static_cast<uintptr_t>(-1), 0)); }
+int LineStart(TRichEdit* edit, int line) { return static_cast<int>(edit->Perform(EM_LINEINDEX, static_cast<uintptr_t>(line), 0)); }
+
+}  // namespace
+
+TEditorForm::TEditorForm(TComponent* owner) : TForm(owner) { LoadFromLayout(LayoutText("EditorForm")); }
+
+// --- pages
+
+TRichEdit* TEditorForm::EditorOf(const TTabSheet* page) {
+  return page && page->ControlCount() > 0 ? dynamic_cast<TRichEdit*>(page->Controls(0)) : nullptr;
+}
+
+TRichEdit* TEditorForm::ActiveEditor() const { return EditorOf(PageControl1->ActivePage()); }
+
+TRichEdit* TEditorForm::FindUnitEditor() const {
+  const std::string unit = Host ? Host->UnitFileName() : std::string();
+  TRichEdit* found = nullptr;
+  for (int i = 0; i < PageControl1->PageCount(); ++i)
+    if (PageControl1->Pages(i)->Caption() == unit) found = EditorOf(PageControl1->Pages(i));
+  return found ? found : ActiveEditor();
+}
+
+void TEditorForm::PageControl1Change(TObject*) {
+  TTabSheet* page = PageControl1->ActivePage();
+  if (!page) return;
+  std::string name = page->Caption();
+  if (name.find('.') == std::string::npos) name += ".pas";
+  SetCaption(name);
+  if (Host) Host->SetUnitFileName(name);
+  CurrentEditor = EditorOf(page);
+}
+
+void TEditorForm::NClosePageClick(TObject*) {
+  TTabSheet* page = PageControl1->ActivePage();
+  if (!page || page == TabSheet1) return;  // the first page stays
+  page->Free();
+  if (PageControl1->CanFocus()) PageControl1->SetFocus();
+  CurrentEditor = ActiveEditor();
+}
+
+void TEditorForm::NReadOnlyClick(TObject*) {
+  NReadOnly->SetChecked(!NReadOnly->Checked());
+  if (TRichEdit* edit = ActiveEditor()) edit->SetReadOnly(NReadOnly->Checked());
+  StatusBar->Panels()->Items(2)->SetText(NReadOnly->Checked() ? "ReadOnly" : "");
+}
+
+void TEditorForm::FormActivate(TObject*) {
+  if (Host) Host->EditorActivated();
+}
+
+// --- typing
+
+void TEditorForm::RichEdit1KeyUp(TObject*, Word& key, TShiftState shift) {
+  if ((key >= 48 && key <= 57) || (key >= 65 && key <= 90) || (key >= 97 && key <= 122)) HighlightWordAtCaret();
+  UpdateCaretStatus(key, shift);
+}
+
+void TEditorForm::RichEdit1Change(TObject* sender) {
+  auto* edit = dynamic_cast<TRichEdit*>(sender);
+  if (!edit || edit->Perform(EM_GETMODIFY, 0, 0) == 0) return;
+  StatusBar->Panels()->Items(3)->SetText("Modified");
+  if (Host) Host->SourceChanged();
+}
+
+void TEditorForm::HighlightWordAtCaret() {
+  TRichEdit* edit = CurrentEditor;
+  if (!edit || (IniFile && !IniFile->ReadBool("EDITOR", "HighLight", true))) return;
+  const int caret = edit->SelStart();
+  const int lineIndex = LineOfCaret(edit);
+  const std::string line = edit->Lines()->Strings(lineIndex);
+  if (line.empty()) return;
+  const int col = caret - LineStart(edit, lineIndex);
+  // Back from the character before the one just typed to what ends the word.
+  int i = col - 1;
+  while (i > 0 && !EndsWord(static_cast<unsigned char>(line[static_cast<size_t>(i - 1)]))) --i;
+  const size_t from = static_cast<size_t>(std::max(i, 1) - 1);
+  if (from >= line.size()) return;
+  const std::string word = TrimBlanksAndControls(line.substr(from, static_cast<size_t>(std::max(col, 0))));
+  if (!IsReservedWord(word)) return;
+  // The selection takes the delimiter in front of the word too.
+  edit->SetSelStart(std::max(LineStart(edit, lineIndex) + i - 1, 0));
+  edit->SetSelLength(col - i + 1);
+  edit->SelAttributes()->SetColor(ReservedWordBlue);
+  edit->SetSelStart(caret);
+  edit->SetSelLength(0);
+  edit->SelAttributes()->SetColor(clBlack);
+}
+
+void TEditorForm::UpdateCaretStatus(Word key, TShiftState shift) {
+  auto* edit = dynamic_cast<TRichEdit*>(ActiveControl());
+  if (!edit) edit = CurrentEditor;
+  if (!edit) return;
+  const int line = LineOfCaret(edit);
+  const int column = edit->SelStart() - LineStart(edit, line) + 1;
+  const int count = static_cast<int>(edit->Perform(EM_GETLINECOUNT, 0, 0));
+  StatusBar->Panels()->Items(0)->SetText(std::to_string(column) + "Col");
+  StatusBar->Panels()->Items(1)->SetText(std::to_string(line) + "/" + std::to_string(count) + "Line");
+  const bool ctrl = shift.Contains(ssCtrl);
+  if (key == VK_INSERT) {
+    InsertMode = !InsertMode;
+    if (InsertMode) StatusBar->Panels()->Items(2)->SetText("Insert");
+  } else if (key == 'Y' && ctrl) {
+    edit->Lines()->Delete(line);
+  } else if (key == VK_NEXT && ctrl) {
+    edit->Perform(EM_LINESCROLL, 0, count);
+  } else if (key == VK_PRIOR && ctrl) {
+    edit->Perform(EM_LINESCROLL, 0, -count);
+  }
+}
+
+// --- the unit source
+
+int TEditorForm::FindEditorLine(const std::string& text) const {
+  TRichEdit* edit = FindUnitEditor();
+  return edit ? FindLine(*edit->Lines(), text) : 0;
+}
+
+void TEditorForm::PlaceCaretBeforeLine(TRichEdit* editor, int line) {
+  editor->SetSelStart(std::max(LineStart(editor, line) - 1, 0));
+  editor->SetSelLength(0);
+}
+
+void TEditorForm::EditComponentField(const std::string& name, const std::string& className, int mode) {
+  TRichEdit* edit = FindUnitEditor();
+  if (!edit) return;
+  if (mode == 0)
+    AddComponentField(*edit->Lines(), name, className);
+  else
+    RemoveComponentField(*edit->Lines(), name);
+}
+
+void TEditorForm::RenameComponentField(const std::string& oldName, const std::string& newName) {
+  if (TRichEdit* edit = FindUnitEditor()) editor::RenameComponentField(*edit->Lines(), oldName, newName);
+}
+
+void TEditorForm::AddHandler(const std::string& formName, const std::string& handlerText) {
+  TRichEdit* edit = FindUnitEditor();
+  if (!edit) return;
+  const int line = AddHandlerText(*edit->Lines(), formName, handlerText);
+  if (edit->CanFocus()) edit->SetFocus();
+  PlaceCaretBeforeLine(edit, line);
+}
+
+bool TEditorForm::GotoHandler(const std::string& formName, const std::string& handlerText) {
+  TRichEdit* edit = FindUnitEditor();
+  if (!edit) return true;
+  if (edit->CanFocus()) edit->SetFocus();
+  PlaceCaretBeforeLine(edit, HandlerBodyLine(*edit->Lines(), formName, handlerText));
+  return true;
+}
+
+bool TEditorForm::HasHandler(const std::string& formName, const std::string& handlerText) const {
+  TRichEdit* edit = FindUnitEditor();
+  return edit && HasHandlerBody(*edit->Lines(), formName, handlerText);
+}
+
+void TEditorForm::SetUnitName(const std::string& fileName) {
+  if (TRichEdit* edit = FindUnitEditor()) SetUnitNameText(*edit->Lines(), fileName);
+}
 
 }  // namespace korvax::editor

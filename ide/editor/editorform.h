@@ -2,6 +2,8 @@
 // The source editor window: one page per open file, each holding a rich edit.
 // The first page (TabSheet1 with RichEdit1) is permanent; the pop-up menu and
 // the open dialog are shared by every page.
+#include <string>
+
 #include "kcl/components/dialogs.h"
 #include "kcl/controls/menus.h"
 #include "kcl/components/pagecontrol.h"
@@ -10,6 +12,19 @@
 #include "kcl/controls/form.h"
 
 namespace korvax::editor {
+
+// What the editor asks of the main window.
+class TEditorHost {
+public:
+  virtual ~TEditorHost() = default;
+  // The file name of the unit the designer works on ("Unit1.pas").
+  virtual std::string UnitFileName() const = 0;
+  virtual void SetUnitFileName(const std::string& fileName) = 0;
+  // A page changed: the project is modified and can be saved.
+  virtual void SourceChanged() = 0;
+  // The editor became the active window (the design form no longer is).
+  virtual void EditorActivated() = 0;
+};
 
 class TEditorForm : public kcl::TForm {
   KCL_CLASS(TEditorForm, kcl::TForm)
@@ -30,7 +45,48 @@ public:
   kcl::TMenuItem* NReadOnly = nullptr;
   kcl::TMenuItem* N1 = nullptr;
   kcl::TOpenDialog* OpenDialog1 = nullptr;
+
+  TEditorHost* Host = nullptr;
+  bool InsertMode = false;
+
+  // The rich edit of the page whose caption is the host's unit file (the last
+  // of several), else of the active page.
+  kcl::TRichEdit* FindUnitEditor() const;
+
+  // The unit source kept in step with the designer, on the unit's page.
+  // Mode 0 adds the component's field line, mode 1 removes it.
+  void EditComponentField(const std::string& name, const std::string& className, int mode);
+  void RenameComponentField(const std::string& oldName, const std::string& newName);
+  // Declares and appends an empty handler of the form and puts the caret in it.
+  void AddHandler(const std::string& formName, const std::string& handlerText);
+  // Puts the caret into the handler's body.
+  bool GotoHandler(const std::string& formName, const std::string& handlerText);
+  bool HasHandler(const std::string& formName, const std::string& handlerText) const;
+  void SetUnitName(const std::string& fileName);
+  int FindEditorLine(const std::string& text) const;
+  // The caret at the end of the line before line.
+  static void PlaceCaretBeforeLine(kcl::TRichEdit* editor, int line);
+
+  // Colours a reserved word blue the moment its last letter is typed.
+  void HighlightWordAtCaret();
+  // The caret's column and line in the status bar, and the key commands.
+  void UpdateCaretStatus(kcl::Word key, kcl::TShiftState shift);
+
+  void RichEdit1KeyUp(kcl::TObject* sender, kcl::Word& key, kcl::TShiftState shift);
+  void RichEdit1Change(kcl::TObject* sender);
+  void PageControl1Change(kcl::TObject* sender);
+  void NClosePageClick(kcl::TObject* sender);
+  void NReadOnlyClick(kcl::TObject* sender);
+  void FormActivate(kcl::TObject* sender);
+
+private:
+  // The rich edit of a page: its first control.
+  static kcl::TRichEdit* EditorOf(const kcl::TTabSheet* page);
+  kcl::TRichEdit* ActiveEditor() const;
 };
+
+// The editor window of the program, made at start-up.
+extern TEditorForm* EditorForm;
 
 // The rich edit of the page opened or switched to last: what the Edit and
 // Search commands work on.

@@ -51,6 +51,7 @@ KCL_CLASS_INFO(TObjectInspector) {
   cls.method("edPropertyKeyDown", &T::edPropertyKeyDown);
   cls.method("edPropertyKeyPress", &T::edPropertyKeyPress);
   cls.method("BrowseClick", &T::BrowseClick);
+  cls.method("edEventDblClick", &T::edEventDblClick);
 }
 
 TObjectInspector::TObjectInspector(TComponent* owner) : TForm(owner) { LoadFromLayout(LayoutText("ObjInsp")); }

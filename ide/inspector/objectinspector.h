@@ -99,6 +99,8 @@ public:
   void edPropertyKeyDown(kcl::TObject* sender, kcl::Word& key, kcl::TShiftState shift);
   void edPropertyKeyPress(kcl::TObject* sender, char& key);
   void BrowseClick(kcl::TObject* sender);
+  // Makes the selected event's handler in the unit, or goes to it, and binds it.
+  void edEventDblClick(kcl::TObject* sender);
 
   // The designer's selection reaches the inspector.
   // The inspected component freed leaves no row or editor behind.
@@ -106,6 +108,8 @@ public:
   // Components placed, deleted, renamed or pasted change the component list.
   void Edited(const designer::TDesignEdit& edit) override;
   void ComponentInspected(kcl::TControl* wrapper, kcl::TComponent* component) override;
+  // A component double-clicked on the design form: its first event's handler.
+  void EventHandlerWanted(kcl::TComponent* component) override;
 
 private:
   void ClearRows();

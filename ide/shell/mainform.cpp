@@ -8,6 +8,7 @@
 #include "ide/designer/palette.h"
 #include "ide/designer/proxydesigner.h"
 #include "ide/editor/editorform.h"
+#include "ide/editor/sourcegen.h"
 #include "ide/inspector/objectinspector.h"
 #include "ide/project/projectsource.h"
 #include "ide/shell/about.h"
@@ -112,6 +113,10 @@ void TFMainForm::FormShow(TObject*) {
   if (ObjectInspector) ObjectInspector->Show();
   if (EditorForm) EditorForm->Show();
   // The first showing opens the first design form; later ones find it there.
+  if (EditorForm && !CurrentDesignForm) {
+    EditorForm->Host = this;
+    EditorForm->RichEdit1->Lines()->Assign(editor::NewUnitSource("Unit1", "Form1").get());
+  }
   if (!CurrentDesignForm) CreateDesignForm("Form1.dfm", "Unit1.pas");
   ResetProject();  // which also gives the project its default source
   if (EditorForm) editor::CurrentEditor = EditorForm->RichEdit1;
@@ -172,6 +177,7 @@ void TFMainForm::PageControl1Change(TObject*) { designer::LoadPalettePictures(*t
 designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, const std::string& unitFile) {
   CurrentDesignForm = designer::CreateDesignForm(formFile, unitFile, PaletteChoice);
   // The inspector follows what the designer selects.
+  CurrentDesignForm->ProxyDesigner()->AddListener(this);
   if (ObjectInspector) {
     CurrentDesignForm->ProxyDesigner()->AddListener(ObjectInspector);
     ObjectInspector->InspectComponent(nullptr, CurrentDesignForm);
@@ -182,6 +188,23 @@ designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, 
   };
   CurrentUnitFile = unitFile;
   return CurrentDesignForm;
+}
+
+// --- the unit source
+
+void TFMainForm::Edited(const designer::TDesignEdit& edit) {
+  if (!EditorForm) return;
+  for (TComponent* component : edit.Components) {
+    if (edit.Kind == designer::TDesignEditKind::Place)
+      EditorForm->EditComponentField(component->Name(), component->ClassName(), 0);
+    else if (edit.Kind == designer::TDesignEditKind::Delete)
+      EditorForm->EditComponentField(component->Name(), component->ClassName(), 1);
+  }
+}
+
+void TFMainForm::SourceChanged() {
+  ProjectInfo->SetState(psModified);
+  sbSaveAll->SetEnabled(true);
 }
 
 // --- menu commands

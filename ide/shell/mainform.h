@@ -4,7 +4,9 @@
 // settings at start and hands every menu command to the part that carries it out.
 #include <string>
 
+#include "ide/designer/designlistener.h"
 #include "ide/designer/palettechoice.h"
+#include "ide/editor/editorform.h"
 #include "ide/designer/proxyform.h"
 #include "ide/project/projectinfo.h"
 #include "kcl/components/buttons.h"
@@ -17,7 +19,9 @@
 
 namespace korvax {
 
-class TFMainForm : public kcl::TForm {
+// The main window is also what the editor asks about the project, and keeps the
+// unit source in step with what the designers do.
+class TFMainForm : public kcl::TForm, public editor::TEditorHost, public designer::TDesignListener {
   KCL_CLASS(TFMainForm, kcl::TForm)
 public:
   // Builds the window from its layout; the framework then runs FormCreate.
@@ -92,6 +96,14 @@ public:
   void SpeedBarHideItemClick(kcl::TObject* sender);
   void HelpContentsItemClick(kcl::TObject* sender);
   void HelpAboutItemClick(kcl::TObject* sender);
+
+  // The editor's questions.
+  std::string UnitFileName() const override { return CurrentUnitFile; }
+  void SetUnitFileName(const std::string& fileName) override { CurrentUnitFile = fileName; }
+  void SourceChanged() override;
+  void EditorActivated() override { DesignFormActive = false; }
+  // Components placed, deleted or renamed: their field lines in the unit.
+  void Edited(const designer::TDesignEdit& edit) override;
 
 private:
   void LoadSpeedBarGlyphs();

@@ -9,7 +9,6 @@
 
 namespace korvax {
 
-editor::TEditorForm* EditorForm = nullptr;
 inspector::TObjectInspector* ObjectInspector = nullptr;
 
 void CreateMainWindows() {

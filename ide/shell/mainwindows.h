@@ -1,16 +1,15 @@
 #pragma once
 // The three windows that live for the whole run, made at start in this order:
 // the main window, the editor and the object inspector.
-namespace korvax::editor {
-class TEditorForm;
-}
+#include "ide/editor/editorform.h"
+
 namespace korvax::inspector {
 class TObjectInspector;
 }
 
 namespace korvax {
 
-extern editor::TEditorForm* EditorForm;
+using editor::EditorForm;
 extern inspector::TObjectInspector* ObjectInspector;
 
 // Registers the classes the windows' layouts and form files name, titles the

@@ -9,6 +9,7 @@ object EditorForm: TEditorForm
   Font.Height = -13
   Font.Name = 'Arial'
   Font.Style = []
+  OnActivate = FormActivate
   PixelsPerInch = 96
   TextHeight = 16
   object StatusBar: TStatusBar
@@ -41,6 +42,7 @@ object EditorForm: TEditorForm
     ActivePage = TabSheet1
     Align = alClient
     TabOrder = 1
+    OnChange = PageControl1Change
     object TabSheet1: TTabSheet
       Caption = 'Unit1'
       object RichEdit1: TRichEdit
@@ -54,6 +56,8 @@ object EditorForm: TEditorForm
         ScrollBars = ssBoth
         TabOrder = 0
         WordWrap = False
+        OnChange = RichEdit1Change
+        OnKeyUp = RichEdit1KeyUp
       end
     end
   end
@@ -62,6 +66,7 @@ object EditorForm: TEditorForm
     Top = 96
     object NClosePage: TMenuItem
       Caption = 'Close Page'
+      OnClick = NClosePageClick
     end
     object NInsert: TMenuItem
       Caption = 'Open File at Cursor'
@@ -71,6 +76,7 @@ object EditorForm: TEditorForm
     end
     object NReadOnly: TMenuItem
       Caption = 'Read Only'
+      OnClick = NReadOnlyClick
     end
     object N1: TMenuItem
       Caption = 'Message View'

@@ -172,6 +172,7 @@ object ObjectInspector: TObjectInspector
         ParentCtl3D = False
         TabOrder = 1
         Visible = False
+        OnDblClick = edEventDblClick
       end
     end
   end

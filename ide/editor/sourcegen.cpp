@@ -1,0 +1,101 @@
+#include "ide/editor/sourcegen.h"
+
+#include "ide/common/textutils.h"
+#include "kcl/rtl/sysutils.h"
+
+namespace korvax::editor {
+
+using namespace kcl;
+
+namespace {
+
+// The form class header: the first line naming TForm, 0 when none.
+int ClassHeaderLine(const TStrings& lines) { return FindLine(lines, "TForm"); }
+
+// The line that declares the field name ("    Name:TClass;", blanks allowed), -1 when none.
+int FieldLine(const TStrings& lines, const std::string& name) {
+  for (int i = 0; i < lines.Count(); ++i) {
+    const std::string line = TrimLeft(lines.Strings(i));
+    if (!line.starts_with(name)) continue;
+    if (TrimLeft(std::string_view(line).substr(name.size())).starts_with(":")) return i;
+  }
+  return -1;
+}
+
+std::string HandlerHeader(const std::string& formName, const std::string& handlerText) {
+  return "procedure T" + formName + "." + handlerText;
+}
+
+bool EndsPublishedPart(const std::string& line) {
+  const std::string word = LowerCase(Trim(line));
+  return word == "private" || word == "protected" || word == "public" || word == "published" || word == "end;";
+}
+
+}  // namespace
+
+std::unique_ptr<TStringList> NewUnitSource(const std::string& unitName, const std::string& formName) {
+  auto lines = std::make_unique<TStringList>();
+  for (const std::string& line :
+       {Format("%s %s;", {"unit", unitName}), std::string(" "), std::string("interface"), std::string(" "),
+        std::string("uses"),
+        std::string("   Windows, Messages, SysUtils, Classes, Graphics, Controls, Forms, Dialogs;"), std::string(" "),
+        std::string("type"), Format("  T%s=class(TForm)", {formName}), std::string("  private"),
+        std::string("    { Private declarations }"), std::string("  public"),
+        std::string("    { Public declarations }"), std::string("  end;"), std::string(" "), std::string("var"),
+        Format("  %s: T%s;", {formName, formName}), std::string(" "), std::string("implementation"),
+        std::string(" "), std::string("{$R *.DFM}"), std::string(" "), std::string("end.")})
+    lines->Add(line);
+  return lines;
+}
+
+int FindLine(const TStrings& lines, const std::string& text) {
+  for (int i = 0; i < lines.Count(); ++i)
+    if (lines.Strings(i).find(text) != std::string::npos) return i;
+  return 0;
+}
+
+void AddComponentField(TStrings& lines, const std::string& name, const std::string& className) {
+  const int header = ClassHeaderLine(lines);
+  if (header == 0) return;
+  lines.Insert(header + 1, "    " + name + ":" + className + ";");
+}
+
+void RemoveComponentField(TStrings& lines, const std::string& name) {
+  if (const int line = FieldLine(lines, name); line >= 0) lines.Delete(line);
+}
+
+void RenameComponentField(TStrings& lines, const std::string& oldName, const std::string& newName) {
+  const int line = FieldLine(lines, oldName);
+  if (line < 0) return;
+  const std::string text = lines.Strings(line);
+  const size_t at = text.find(oldName);
+  lines.Put(line, text.substr(0, at) + newName + text.substr(at + oldName.size()));
+}
+
+int AddHandlerText(TStrings& lines, const std::string& formName, const std::string& handlerText) {
+  // Declared at the end of the published part, so that the unit compiles.
+  if (const int header = ClassHeaderLine(lines); header > 0) {
+    int at = header + 1;
+    while (at < lines.Count() && !EndsPublishedPart(lines.Strings(at))) ++at;
+    lines.Insert(at, "    procedure " + handlerText);
+  }
+  for (const std::string& line : {std::string(), HandlerHeader(formName, handlerText), std::string("begin"),
+                                  std::string(), std::string("end;")})
+    lines.Insert(std::max(lines.Count() - 2, 0), line);
+  return lines.Count() - 3;
+}
+
+int HandlerBodyLine(const TStrings& lines, const std::string& formName, const std::string& handlerText) {
+  return FindLine(lines, HandlerHeader(formName, handlerText)) + 3;
+}
+
+bool HasHandlerBody(const TStrings& lines, const std::string& formName, const std::string& handlerText) {
+  return FindLine(lines, HandlerHeader(formName, handlerText)) > 0;
+}
+
+void SetUnitNameText(TStrings& lines, const std::string& fileName) {
+  if (lines.Count() == 0 || lines.Strings(0).find("unit") == std::string::npos) return;
+  lines.Put(0, Format("%s %s;", {"unit", ExtractBaseName(fileName)}));
+}
+
+}  // namespace korvax::editor
