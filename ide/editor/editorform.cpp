@@ -191,14 +191,20 @@ void TEditorForm::AddHandler(const std::string& formName, const std::string& han
   TRichEdit* edit = FindUnitEditor();
   if (!edit) return;
   const int line = AddHandlerText(*edit->Lines(), formName, handlerText);
-  if (edit->CanFocus()) edit->SetFocus();
+  FocusForTyping(edit);
   PlaceCaretBeforeLine(edit, line);
+}
+
+void TEditorForm::FocusForTyping(TRichEdit* edit) {
+  // The code is what the user wants to see now.
+  Show();
+  if (edit->CanFocus()) edit->SetFocus();
 }
 
 bool TEditorForm::GotoHandler(const std::string& formName, const std::string& handlerText) {
   TRichEdit* edit = FindUnitEditor();
   if (!edit) return true;
-  if (edit->CanFocus()) edit->SetFocus();
+  FocusForTyping(edit);
   PlaceCaretBeforeLine(edit, HandlerBodyLine(*edit->Lines(), formName, handlerText));
   return true;
 }

@@ -83,6 +83,7 @@ private:
   // The rich edit of a page: its first control.
   static kcl::TRichEdit* EditorOf(const kcl::TTabSheet* page);
   kcl::TRichEdit* ActiveEditor() const;
+  void FocusForTyping(kcl::TRichEdit* edit);
 };
 
 // The editor window of the program, made at start-up.

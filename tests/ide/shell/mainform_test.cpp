@@ -10,6 +10,7 @@
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
+#include "ide/editor/sourcegen.h"
 #include "ide/inspector/objectinspector.h"
 #include "ide/common/environment.h"
 #include "ide/shell/mainform.h"
@@ -21,6 +22,7 @@
 #include "kcl/controls/modal.h"
 #include "kcl/desktop/desktop.h"
 #include "kcl/rtl/sysutils.h"
+#include "support/formtext.h"
 #include "support/testfiles.h"
 
 using namespace korvax;
@@ -52,9 +54,11 @@ protected:
     SetModalHook(nullptr);
     FMainForm->PaletteChoice.SelectedComponentTag = 0;
     FMainForm->PaletteChoice.StickyPlacement = false;
-    // The next test starts as the program does: a new project, every palette
-    // page on its arrow.
+    // The next test starts as the program does: a new project with its unit,
+    // the editor active, every palette page on its arrow.
+    EditorForm->RichEdit1->Lines()->Assign(editor::NewUnitSource("Unit1", "Form1").get());
     FMainForm->ResetProject();
+    FMainForm->DesignFormActive = false;
     TPageControl* palette = FMainForm->PageControl1;
     for (int i = 0; i < palette->PageCount(); ++i)
       if (auto* arrow = dynamic_cast<TSpeedButton*>(palette->Pages(i)->Controls(0))) arrow->SetDown(true);
@@ -398,3 +402,37 @@ TEST_F(MainWindow, HelpContentsOpensTheHelpFile) {
   SetDesktopOpener({});
   EXPECT_EQ(opened, std::vector<std::string>{dir.File("delphi3.hlp")});
 }
+
+namespace korvax {
+namespace {
+
+// The user's story: place a button, double-click it, write its code; the unit
+// and the form then say the same.
+TEST_F(MainWindow, APlacedButtonDoubleClickedGetsAHandlerTheUnitAndTheFormAgreeOn) {
+  designer::TProxyForm* form = FMainForm->CurrentDesignForm;
+  TRichEdit* unit = EditorForm->RichEdit1;
+  Click(Button("sbButton"));
+  QTest::mousePress(form->ClientWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+  QTest::mouseRelease(form->ClientWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+  auto* button = dynamic_cast<TControl*>(form->FindComponent("Button1"));
+  ASSERT_NE(button, nullptr);
+  QTest::mouseDClick(button->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::keyClicks(unit->Widget(), "ShowMessage('Hi');");
+  QApplication::processEvents();
+
+  const std::string text = unit->Lines()->Text();
+  EXPECT_NE(text.find("  TForm1=class(TForm)\r\n    Button1:TButton;\r\n    procedure Button1Click(Sender: TObject);\r\n"
+                      "  private\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("procedure TForm1.Button1Click(Sender: TObject);\r\nbegin\r\nShowMessage('Hi');\r\nend;\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(test::WriteText(form).find("OnClick = Button1Click"), std::string::npos);
+
+  form->ProxyDesigner()->InspectComponent(nullptr, form);
+  button->Free();
+}
+
+}  // namespace
+}  // namespace korvax
