@@ -2,10 +2,15 @@
 
 #include "ide/common/environment.h"
 #include "ide/common/layouts.h"
+#include "ide/editor/pas_to_rtf.h"
 #include "ide/editor/pas_words.h"
 #include "ide/editor/sourcegen.h"
 #include "kcl/classes/classbuilder.h"
+#include "ide/common/textutils.h"
 #include "kcl/components/editmessages.h"
+#include "kcl/components/msgdlg.h"
+#include "kcl/graphics/font.h"
+#include "kcl/rtl/sysutils.h"
 #include "kcl/system/inifile.h"
 
 namespace korvax::editor {
@@ -34,6 +39,7 @@ KCL_CLASS_INFO(TEditorForm) {
   cls.method("NClosePageClick", &T::NClosePageClick);
   cls.method("NReadOnlyClick", &T::NReadOnlyClick);
   cls.method("FormActivate", &T::FormActivate);
+  cls.method("FormClose", &T::FormClose);
 }
 
 namespace {
@@ -59,6 +65,80 @@ int LineStart(TRichEdit* edit, int line) { return static_cast<int>(edit->Perform
 TEditorForm::TEditorForm(TComponent* owner) : TForm(owner) { LoadFromLayout(LayoutText("EditorForm")); }
 
 // --- pages
+
+std::string TEditorForm::UniqueEditorName() const {
+  for (int n = 1;; ++n)
+    if (!PageControl1->FindComponent("RichEdit" + std::to_string(n))) return "RichEdit" + std::to_string(n);
+}
+
+std::string TEditorForm::FileNameOf(const TRichEdit* edit) const {
+  const auto found = FFileNames.find(edit);
+  if (found != FFileNames.end()) return found->second;
+  const auto* page = edit ? dynamic_cast<const TTabSheet*>(edit->Parent()) : nullptr;
+  return page ? page->Caption() + ".pas" : std::string();
+}
+
+TRichEdit* TEditorForm::EditorOfFile(const std::string& fileName) const {
+  for (int i = 0; i < PageControl1->PageCount(); ++i)
+    if (TRichEdit* edit = EditorOf(PageControl1->Pages(i)); edit && FileNameOf(edit) == fileName) return edit;
+  return nullptr;
+}
+
+TRichEdit* TEditorForm::OpenInEditor(const std::string& fileName) {
+  auto* page = new TTabSheet(PageControl1);
+  page->SetPageControl(PageControl1);
+  page->SetCaption(ExtractFileExt(fileName) == ".pas" ? ExtractBaseName(fileName) : ExtractFileName(fileName));
+  auto* edit = new TRichEdit(PageControl1);
+  edit->SetName(UniqueEditorName());
+  edit->SetParent(page);
+  FFileNames[edit] = fileName;
+  const auto setting = [](const char* key, auto fallback) {
+    if constexpr (std::is_same_v<decltype(fallback), bool>)
+      return IniFile ? IniFile->ReadBool("EDITOR", key, fallback) : fallback;
+    else if constexpr (std::is_same_v<decltype(fallback), int>)
+      return IniFile ? IniFile->ReadInteger("EDITOR", key, fallback) : fallback;
+    else
+      return IniFile ? IniFile->ReadString("EDITOR", key, fallback) : std::string(fallback);
+  };
+  edit->SetColor(setting("BackColor", 0xFFFFFF));
+  edit->Font()->SetName(setting("FONTNAME", std::string("Arial")));
+  edit->Font()->SetSize(setting("FONTSIZE", 10));
+  edit->SetAlign(alClient);
+  edit->SetPlainText(!setting("HighLight", false));
+  edit->SetPopupMenu(PopupMenu1);
+  edit->SetScrollBars(ssBoth);
+  edit->SetWordWrap(false);
+  edit->OnKeyUp = RichEdit1->OnKeyUp;  // the handlers the layout bound on the first page
+  FillPage(edit, fileName);
+  // Only now: loading is no change.
+  edit->OnChange = RichEdit1->OnChange;
+  SetCaption(fileName);
+  PageControl1->SetActivePage(page);
+  Show();
+  CurrentEditor = edit;
+  return edit;
+}
+
+void TEditorForm::FillPage(TRichEdit* edit, const std::string& fileName) {
+  const std::string extension = ExtractFileExt(fileName);
+  if (fileName == "Project1") {
+    if (Host && Host->ProjectSource()) edit->Lines()->Assign(Host->ProjectSource());
+  } else if (!FileExists(fileName)) {
+    // Unit2.pas gets Form2: the character five from the end.
+    const std::string form = fileName.size() >= 5 ? "Form" + fileName.substr(fileName.size() - 5, 1) : "Form1";
+    edit->Lines()->Assign(NewUnitSource(ExtractBaseName(fileName), form).get());
+  } else if (extension == ".pas" && !edit->PlainText()) {
+    TPasConversion conversion;
+    conversion.ReadHighlightSettings(3);
+    conversion.LoadFromFile(fileName);
+    conversion.ConvertToRtf();
+    edit->Lines()->LoadFromStream(conversion);
+    edit->Perform(EM_SETMODIFY, 0, 0);
+  } else {
+    edit->Lines()->LoadFromFile(fileName);
+    edit->Perform(EM_SETMODIFY, 0, 0);
+  }
+}
 
 TRichEdit* TEditorForm::EditorOf(const TTabSheet* page) {
   return page && page->ControlCount() > 0 ? dynamic_cast<TRichEdit*>(page->Controls(0)) : nullptr;
@@ -87,6 +167,7 @@ void TEditorForm::PageControl1Change(TObject*) {
 void TEditorForm::NClosePageClick(TObject*) {
   TTabSheet* page = PageControl1->ActivePage();
   if (!page || page == TabSheet1) return;  // the first page stays
+  FFileNames.erase(EditorOf(page));
   page->Free();
   if (PageControl1->CanFocus()) PageControl1->SetFocus();
   CurrentEditor = ActiveEditor();
@@ -96,6 +177,21 @@ void TEditorForm::NReadOnlyClick(TObject*) {
   NReadOnly->SetChecked(!NReadOnly->Checked());
   if (TRichEdit* edit = ActiveEditor()) edit->SetReadOnly(NReadOnly->Checked());
   StatusBar->Panels()->Items(2)->SetText(NReadOnly->Checked() ? "ReadOnly" : "");
+}
+
+void TEditorForm::FormClose(TObject*, TCloseAction& action) {
+  for (int i = PageControl1->PageCount() - 1; i >= 0; --i) {
+    TRichEdit* edit = EditorOf(PageControl1->Pages(i));
+    if (!edit || edit->Perform(EM_GETMODIFY, 0, 0) == 0) continue;
+    const int answer = MessageDlg(Format("Save Changes to %s?", {ExtractFileName(PageControl1->Pages(i)->Caption())}),
+                                  mtWarning, mbYesNoCancel, 0);
+    if (answer == mrCancel) {
+      action = caNone;
+      return;
+    }
+    // The page asked about is the one saved.
+    if (answer == mrYes && Host) Host->SaveFile(FileNameOf(edit));
+  }
 }
 
 void TEditorForm::FormActivate(TObject*) {

@@ -2,6 +2,7 @@
 // The source editor window: one page per open file, each holding a rich edit.
 // The first page (TabSheet1 with RichEdit1) is permanent; the pop-up menu and
 // the open dialog are shared by every page.
+#include <map>
 #include <string>
 
 #include "kcl/components/dialogs.h"
@@ -24,6 +25,10 @@ public:
   virtual void SourceChanged() = 0;
   // The editor became the active window (the design form no longer is).
   virtual void EditorActivated() = 0;
+  // The project source, shown by the page "Project1".
+  virtual const kcl::TStrings* ProjectSource() const = 0;
+  // Saves a page's text under its file name; false when it was not saved.
+  virtual bool SaveFile(const std::string& fileName) = 0;
 };
 
 class TEditorForm : public kcl::TForm {
@@ -52,6 +57,12 @@ public:
   // The rich edit of the page whose caption is the host's unit file (the last
   // of several), else of the active page.
   kcl::TRichEdit* FindUnitEditor() const;
+  // A new page showing the file (a new unit's text when there is no such file).
+  kcl::TRichEdit* OpenInEditor(const std::string& fileName);
+  // The file a page was opened from; its caption's name for the first page.
+  std::string FileNameOf(const kcl::TRichEdit* edit) const;
+  // The page showing a file, nullptr when none does.
+  kcl::TRichEdit* EditorOfFile(const std::string& fileName) const;
 
   // The unit source kept in step with the designer, on the unit's page.
   // Mode 0 adds the component's field line, mode 1 removes it.
@@ -78,12 +89,18 @@ public:
   void NClosePageClick(kcl::TObject* sender);
   void NReadOnlyClick(kcl::TObject* sender);
   void FormActivate(kcl::TObject* sender);
+  // Asks about each modified page, the last first; Cancel keeps the window open.
+  void FormClose(kcl::TObject* sender, kcl::TCloseAction& action);
 
 private:
   // The rich edit of a page: its first control.
   static kcl::TRichEdit* EditorOf(const kcl::TTabSheet* page);
   kcl::TRichEdit* ActiveEditor() const;
   void FocusForTyping(kcl::TRichEdit* edit);
+  void FillPage(kcl::TRichEdit* edit, const std::string& fileName);
+  std::string UniqueEditorName() const;
+
+  std::map<const kcl::TRichEdit*, std::string> FFileNames;
 };
 
 // The editor window of the program, made at start-up.

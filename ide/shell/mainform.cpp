@@ -202,6 +202,14 @@ void TFMainForm::Edited(const designer::TDesignEdit& edit) {
   }
 }
 
+bool TFMainForm::SaveFile(const std::string& fileName) {
+  TRichEdit* edit = EditorForm ? EditorForm->EditorOfFile(fileName) : nullptr;
+  if (!edit) return false;
+  edit->Lines()->SaveToFile(fileName);
+  edit->Perform(EM_SETMODIFY, 0, 0);
+  return true;
+}
+
 void TFMainForm::SourceChanged() {
   ProjectInfo->SetState(psModified);
   sbSaveAll->SetEnabled(true);

@@ -102,6 +102,9 @@ public:
   void SetUnitFileName(const std::string& fileName) override { CurrentUnitFile = fileName; }
   void SourceChanged() override;
   void EditorActivated() override { DesignFormActive = false; }
+  const kcl::TStrings* ProjectSource() const override { return ProjectInfo->Source(); }
+  // Writes the page of the file; the page is unmodified then.
+  bool SaveFile(const std::string& fileName) override;
   // Components placed, deleted or renamed: their field lines in the unit.
   void Edited(const designer::TDesignEdit& edit) override;
 

@@ -10,6 +10,7 @@ object EditorForm: TEditorForm
   Font.Name = 'Arial'
   Font.Style = []
   OnActivate = FormActivate
+  OnClose = FormClose
   PixelsPerInch = 96
   TextHeight = 16
   object StatusBar: TStatusBar

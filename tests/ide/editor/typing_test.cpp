@@ -8,23 +8,13 @@
 #include "ide/editor/editorform.h"
 #include "kcl/components/editmessages.h"
 #include "kcl/controls/keys.h"
+#include "recordinghost.h"
 #include "support/windowtest.h"
 
 namespace korvax::editor {
 namespace {
 
 using namespace kcl;
-
-class RecordingHost : public TEditorHost {
-public:
-  std::string UnitFileName() const override { return Unit; }
-  void SetUnitFileName(const std::string& fileName) override { Unit = fileName; }
-  void SourceChanged() override { ++Changes; }
-  void EditorActivated() override { ++Activations; }
-  std::string Unit = "Unit1.pas";
-  int Changes = 0;
-  int Activations = 0;
-};
 
 class Typing : public testing::Test {
 protected:
@@ -51,7 +41,7 @@ protected:
     return color;
   }
 
-  RecordingHost Host;
+  test::RecordingHost Host;
   test::WindowPtr<TEditorForm> Editor;
   TRichEdit* Edit = nullptr;
 };

@@ -1,0 +1,28 @@
+#pragma once
+// The main window's side of the editor, as a record of what the editor asked.
+#include <string>
+#include <vector>
+
+#include "ide/editor/editorform.h"
+
+namespace korvax::test {
+
+class RecordingHost : public editor::TEditorHost {
+public:
+  std::string UnitFileName() const override { return Unit; }
+  void SetUnitFileName(const std::string& fileName) override { Unit = fileName; }
+  void SourceChanged() override { ++Changes; }
+  void EditorActivated() override { ++Activations; }
+  const kcl::TStrings* ProjectSource() const override { return &Project; }
+  bool SaveFile(const std::string& fileName) override {
+    Saved.push_back(fileName);
+    return true;
+  }
+  std::string Unit = "Unit1.pas";
+  int Changes = 0;
+  int Activations = 0;
+  kcl::TStringList Project;
+  std::vector<std::string> Saved;
+};
+
+}  // namespace korvax::test
