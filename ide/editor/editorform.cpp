@@ -62,7 +62,10 @@ int LineStart(TRichEdit* edit, int line) { return static_cast<int>(edit->Perform
 
 }  // namespace
 
-TEditorForm::TEditorForm(TComponent* owner) : TForm(owner) { LoadFromLayout(LayoutText("EditorForm")); }
+TEditorForm::TEditorForm(TComponent* owner) : TForm(owner) {
+  LoadFromLayout(LayoutText("EditorForm"));
+  RichEdit1->Perform(EM_SETMODIFY, 0, 0);  // a window just made holds nothing unsaved
+}
 
 // --- pages
 
@@ -149,8 +152,13 @@ TRichEdit* TEditorForm::ActiveEditor() const { return EditorOf(PageControl1->Act
 TRichEdit* TEditorForm::FindUnitEditor() const {
   const std::string unit = Host ? Host->UnitFileName() : std::string();
   TRichEdit* found = nullptr;
-  for (int i = 0; i < PageControl1->PageCount(); ++i)
-    if (PageControl1->Pages(i)->Caption() == unit) found = EditorOf(PageControl1->Pages(i));
+  // A unit's page is captioned without ".pas" and the unit file has it.
+  for (int i = 0; i < PageControl1->PageCount(); ++i) {
+    TTabSheet* page = PageControl1->Pages(i);
+    TRichEdit* edit = EditorOf(page);
+    if (page->Caption() == unit || page->Caption() + ".pas" == unit || (edit && FileNameOf(edit) == unit))
+      found = edit;
+  }
   return found ? found : ActiveEditor();
 }
 
