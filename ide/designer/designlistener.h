@@ -2,6 +2,7 @@
 // Who follows a design form's edits: the object inspector, the editor (a placed
 // component's field in the unit), and later undo. Every edit reaches the
 // listeners once, as one operation, from the form's designer.
+#include <string>
 #include <vector>
 
 #include "kcl/classes/component.h"
@@ -18,6 +19,9 @@ struct TDesignEdit {
   TDesignEditKind Kind;
   // What the edit placed, moved, resized...: components, not their wrappers.
   std::vector<kcl::TComponent*> Components;
+  // A rename's names before and after.
+  std::string OldName;
+  std::string NewName;
 };
 
 class TDesignListener {

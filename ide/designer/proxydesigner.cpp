@@ -297,6 +297,14 @@ void TProxyDesigner::SelectionMoved() {
   if (current && !dynamic_cast<TWrapperControl*>(current) && Selection.size() == 1) InspectComponent(current, current);
 }
 
+void TProxyDesigner::ComponentRenamed(TComponent* component, const std::string& oldName, const std::string& newName) {
+  if (auto* wrapper = Form->FindComponent(TWrapperControl::WrapperName(oldName)))
+    wrapper->SetName(TWrapperControl::WrapperName(newName));
+  const int entry = Form->ComponentNames->IndexOf(oldName + ":" + component->ClassName());
+  if (entry >= 0) Form->ComponentNames->Put(entry, newName + ":" + component->ClassName());
+  Notify({TDesignEditKind::Rename, {component}, oldName, newName});
+}
+
 void TProxyDesigner::EventHandlerWanted(TComponent* component) {
   for (TDesignListener* listener : std::vector(FListeners)) listener->EventHandlerWanted(component);
 }

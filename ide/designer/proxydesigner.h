@@ -45,6 +45,8 @@ public:
 
   // The designer hook.
   bool IsDesignMsg(kcl::TControl* sender, kcl::TMessage& message) override;
+  // A component about to take a new name: its wrapper and its entry follow.
+  void ComponentRenamed(kcl::TComponent* component, const std::string& oldName, const std::string& newName);
   // The user asked for the code of a component's first event.
   void EventHandlerWanted(kcl::TComponent* component);
   // A property editor changed the selection's components.

@@ -14,6 +14,7 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
+#include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -124,6 +125,16 @@ void TProxyForm::MouseMove(TShiftState shift, int x, int y) {
 void TProxyForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TForm::MouseUp(button, shift, x, y);
   if (button == mbLeft) FormMouseUp(this, button, shift, x, y);
+}
+
+void TProxyForm::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
+  TForm::ValidateRename(component, curName, newName);
+  // The form's own name is taken too: the unit declares both.
+  if (component && component != this && SameText(newName, Name()))
+    throw EComponentError(Format(msg::DuplicateName, {newName}));
+  if (component && !curName.empty() && curName != newName && !IsLoading() && FDesigner &&
+      !IsDesignerControl(component))
+    FDesigner->ComponentRenamed(component, curName, newName);
 }
 
 void TProxyForm::DblClick() {

@@ -101,6 +101,13 @@ protected:
   // A double-click on the bare form asks for the form's first event handler.
   void DblClick() override;
 
+public:
+  // A clash raises the framework's error; a component renamed by the user is
+  // an edit of the designer's.
+  void ValidateRename(kcl::TComponent* component, const std::string& curName, const std::string& newName) override;
+
+protected:
+
 private:
   // Outline i of a move, on the form.
   kcl::TRect DragOutline(int index) const;

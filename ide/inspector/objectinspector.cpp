@@ -148,6 +148,14 @@ void TObjectInspector::Edited(const designer::TDesignEdit& edit) {
   using enum designer::TDesignEditKind;
   if (edit.Kind != Place && edit.Kind != Delete && edit.Kind != Rename && edit.Kind != Paste) return;
   RefreshComponentList();
+  if (edit.Kind == Rename && !edit.Components.empty()) {
+    // Told before the component takes its new name.
+    TComponent* renamed = edit.Components.front();
+    const std::string className = designer::TProxyDesigner::NameEntry(renamed).substr(renamed->Name().size());
+    ComponentList->Items()->Delete(ComponentList->Items()->IndexOf(edit.OldName + className));
+    ComponentList->Items()->Add(edit.NewName + className);
+    if (renamed == FComponent) return ComponentList->SetItemIndex(ComponentList->Items()->IndexOf(edit.NewName + className));
+  }
   if (FComponent) SelectEntryOf(FComponent);
 }
 

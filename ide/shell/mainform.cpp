@@ -194,6 +194,7 @@ designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, 
 
 void TFMainForm::Edited(const designer::TDesignEdit& edit) {
   if (!EditorForm) return;
+  if (edit.Kind == designer::TDesignEditKind::Rename) return EditorForm->RenameComponentField(edit.OldName, edit.NewName);
   for (TComponent* component : edit.Components) {
     if (edit.Kind == designer::TDesignEditKind::Place)
       EditorForm->EditComponentField(component->Name(), component->ClassName(), 0);

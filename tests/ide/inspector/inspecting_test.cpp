@@ -143,6 +143,25 @@ TEST_F(Inspecting, AValueThePropertyCannotTakeChangesNothing) {
   EXPECT_EQ(button->Left(), 42);
 }
 
+TEST_F(Inspecting, ANameTypedRenamesAndAClashChangesNothing) {
+  TButton* button = PlaceButton();
+  SelectRow("Name");
+  TypeValue("OkButton");
+  EXPECT_EQ(button->Name(), "OkButton");
+  ASSERT_FALSE(Log.Edits.empty());
+  const designer::TDesignEdit& rename = Log.Edits.back().Kind == designer::TDesignEditKind::Rename
+                                            ? Log.Edits.back()
+                                            : Log.Edits[Log.Edits.size() - 2];
+  EXPECT_EQ(rename.Kind, designer::TDesignEditKind::Rename);
+  EXPECT_EQ(rename.OldName, "Button1");
+  EXPECT_EQ(rename.NewName, "OkButton");
+  EXPECT_EQ(ChosenEntry(), "OkButton:TButton");
+  SelectRow("Name");
+  EXPECT_THROW(TypeValue("Form1"), EComponentError);
+  EXPECT_EQ(button->Name(), "OkButton");
+  EXPECT_EQ(RowValue(Row("Name")), "OkButton");
+}
+
 TEST_F(Inspecting, DoubleClickingABooleanCyclesItsValues) {
   TButton* button = PlaceButton();
   SelectRow("Default");

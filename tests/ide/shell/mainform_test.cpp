@@ -430,6 +430,13 @@ TEST_F(MainWindow, APlacedButtonDoubleClickedGetsAHandlerTheUnitAndTheFormAgreeO
       << text;
   EXPECT_NE(test::WriteText(form).find("OnClick = Button1Click"), std::string::npos);
 
+  // Renamed, the field line follows; the handler stays bound.
+  button->SetName("OkButton");
+  const std::string renamed = unit->Lines()->Text();
+  EXPECT_NE(renamed.find("    OkButton:TButton;"), std::string::npos);
+  EXPECT_EQ(renamed.find("Button1:TButton"), std::string::npos);
+  EXPECT_NE(test::WriteText(form).find("OnClick = Button1Click"), std::string::npos);
+
   form->ProxyDesigner()->InspectComponent(nullptr, form);
   button->Free();
 }

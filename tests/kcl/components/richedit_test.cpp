@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QTest>
 #include <QTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "kcl/classes/streams.h"
 #include "kcl/controls/form.h"
@@ -322,4 +326,81 @@ TEST_F(RichEdit, LoadsAHundredThousandHighlightedLines) {
   const int last = static_cast<int>(Perform(EM_LINEINDEX, 99999, 0));
   EXPECT_EQ(ColorAt(last), qRgb(0, 0, 255));
   EXPECT_EQ(ColorAt(last + 6), qRgb(0, 0, 0));
+}
+
+TEST_F(RichEdit, RunsThatFormatAlikeUnderOtherWordsKeepEveryCharactersFormat) {
+  // Colours 0, 2 and 4 are one black and 3 and 5 one red: different words, one format.
+  const QRgb colors[] = {qRgb(0, 0, 0), qRgb(0, 0, 128), qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0)};
+  std::string rtf = R"({\rtf1\ansi\deff0{\fonttbl{\f0\fmodern Courier New;}}{\colortbl)";
+  for (const QRgb c : colors)
+    rtf += "\\red" + std::to_string(qRed(c)) + "\\green" + std::to_string(qGreen(c)) + "\\blue" + std::to_string(qBlue(c)) + ";";
+  rtf += "}\\f0\\fs20 ";
+  struct TExpected {
+    QChar Char;
+    int Color;
+    bool Bold, Italic;
+  };
+  std::vector<TExpected> expected;
+  std::mt19937 random(3);
+  for (int run = 0; run < 3000; ++run) {
+    const int color = static_cast<int>(random() % 6);
+    const bool bold = random() % 4 == 0, italic = random() % 5 == 0;
+    rtf += std::string("{") + (bold ? "\\b " : "") + (italic ? "\\i " : "") + "\\cf" + std::to_string(color) + " ";
+    for (unsigned i = 0, length = 1 + random() % 4; i < length; ++i) {
+      const char c = static_cast<char>('a' + random() % 26);
+      rtf += c;
+      expected.push_back({QChar(c), color, bold, italic});
+    }
+    rtf += "}";
+    // Breaks between runs; the text ends without one.
+    if (run < 2999 && random() % 8 == 0) {
+      rtf += "\\par ";
+      expected.push_back({QChar(QChar::ParagraphSeparator), -1, false, false});
+    }
+  }
+  Load(rtf + "}");
+  const QString text = edit->Document()->toRawText();
+  ASSERT_EQ(text.size(), static_cast<qsizetype>(expected.size()));
+  int lines = 1;
+  QTextCursor cursor(edit->Document());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const TExpected& e = expected[i];
+    ASSERT_EQ(text[static_cast<qsizetype>(i)], e.Char) << i;
+    if (e.Color < 0) {
+      ++lines;
+      continue;
+    }
+    cursor.setPosition(static_cast<int>(i) + 1);
+    const QTextCharFormat format = cursor.charFormat();
+    ASSERT_EQ(format.foreground().color().rgb(), colors[e.Color]) << i;
+    ASSERT_EQ(format.fontWeight() >= QFont::Bold, e.Bold) << i;
+    ASSERT_EQ(format.fontItalic(), e.Italic) << i;
+  }
+  EXPECT_EQ(edit->LineCount(), lines);
+}
+
+TEST_F(RichEdit, TablesReadAfterTextColourTheTextBeforeThemAsItWasRead) {
+  // "a" and "b" are red alike; the new table makes \cf2 blue for "b" and "c".
+  Load(R"({\rtf1{\colortbl;\red255\green0\blue0;\red255\green0\blue0;}\cf1 a\cf2 b)"
+       R"({\colortbl;\red0\green255\blue0;\red0\green0\blue255;}c})");
+  ASSERT_EQ(edit->Lines()->Strings(0), "abc");
+  EXPECT_EQ(ColorAt(0), qRgb(255, 0, 0));
+  EXPECT_EQ(ColorAt(1), qRgb(0, 0, 255));
+  EXPECT_EQ(ColorAt(2), qRgb(0, 0, 255));
+}
+
+TEST_F(RichEdit, ManyFormatsInOneDocumentEachKeepTheirSize) {
+  // More formats than the reader keeps at once, in an order that returns to old ones.
+  std::string rtf = "{\\rtf1 ";
+  std::vector<int> halfPoints;
+  for (int i = 0; i < 300; ++i) {
+    halfPoints.push_back(2 + (i * 37 % 101) * 2);
+    rtf += "\\fs" + std::to_string(halfPoints.back()) + " x";
+  }
+  Load(rtf + "}");
+  ASSERT_EQ(edit->GetTextLen(), 300);
+  for (int i = 0; i < 300; ++i) {
+    edit->SetSelection(i, i + 1);
+    ASSERT_EQ(edit->SelAttributes()->Size(), halfPoints[static_cast<size_t>(i)] / 2) << i;
+  }
 }
