@@ -10,6 +10,7 @@
 #include <climits>
 
 #include "kcl/classes/classbuilder.h"
+#include "kcl/components/richeditlayout.h"
 #include "kcl/components/richeditstrings.h"
 #include "kcl/components/richeditwidget.h"
 #include "kcl/components/richformat.h"
@@ -384,6 +385,8 @@ void TRichEdit::LoadFromBytes(std::string_view data) {
 }
 
 void TRichEdit::AttachDocument(std::unique_ptr<QTextDocument> document) {
+  // Before the connection: a new layout announces the whole text as changed.
+  document->setDocumentLayout(new TRichEditLayout(document.get()));
   QObject::connect(document.get(), &QTextDocument::contentsChange, [this] { ContentsChanged(); });
   FCursor = QTextCursor(document.get());
   if (QTextEdit* editor = Editor()) {

@@ -2,7 +2,8 @@
 // TRichEdit: a multi-line edit control with character and paragraph formatting, on
 // a QTextEdit peer. The text lives in a QTextDocument that the control owns, so it
 // exists before and after the peer; loading replaces the document. Character indexes are the rich edit's: one
-// character for each line break, as QTextDocument counts positions.
+// character for each line break, as QTextDocument counts positions. The document is
+// laid out by TRichEditLayout, so that an edit costs the same anywhere in it.
 #include <algorithm>
 #include <memory>
 #include <string>

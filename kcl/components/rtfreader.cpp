@@ -206,6 +206,7 @@ private:
         if (word == TWord::Blue) FBlue = std::clamp(value, 0, 255), FColorSet = true;
         return;
       case TDestination::FontTable:
+        InvalidateFormats();
         switch (word) {
           case TWord::Font:
             CommitFontName();
@@ -217,7 +218,6 @@ private:
           case TWord::FontCharset: FFonts[FFontNumber].Charset = std::clamp(value, 0, 255); break;
           default: break;
         }
-        FFormats.clear();
         return;
       case TDestination::Text: break;
     }
@@ -247,14 +247,14 @@ private:
         break;
       case TWord::UnicodeSkip: FState.FallbackChars = std::clamp(value, 0, MaxFallbackChars); break;
       case TWord::DefaultFont:
+        InvalidateFormats();
         FDefaultFont = value;
-        FFormats.clear();
         break;
       case TWord::FontTable: FState.Destination = TDestination::FontTable; break;
       case TWord::ColorTable:
+        InvalidateFormats();
         FState.Destination = TDestination::ColorTable;
         FColors.clear();
-        FFormats.clear();
         break;
       case TWord::SkipDestination: FState.Destination = TDestination::Skip; break;
       case TWord::EmDash: Char(QChar(0x2014)); break;
@@ -293,12 +293,19 @@ private:
       --FFallbackToSkip;
       return;
     }
-    if (!(FState.Char == FRunState)) {
-      Flush();
-      FRunState = FState.Char;
-    }
+    if (!(FState.Char == FRunState)) SwitchRunState();
     EmitPendingBreaks();
     FRun += c;
+  }
+
+  // Text whose state formats as the run's does goes on in the run: Qt would join
+  // the two anyway, after the cost of inserting each.
+  void SwitchRunState() {
+    if (!FRun.isEmpty() && FormatIndex(FState.Char) == FormatIndex(FRunState))
+      FRunSplit = FRun.size();
+    else
+      Flush();
+    FRunState = FState.Char;
   }
 
   // Paragraph marks wait for the text after them, so that the document's last one
@@ -311,17 +318,40 @@ private:
 
   void Flush() {
     if (FRun.isEmpty()) return;
-    FCursor.insertText(FRun, CachedFormat(FRunState));
+    const size_t format = FormatIndex(FRunState);
+    FCursor.insertText(FRun, FFormats[format]);
     FRun.clear();
+    FRunSplit = 0;
   }
 
-  // A document uses few formats: each is built once.
-  const QTextCharFormat& CachedFormat(const TCharState& ch) {
-    for (const auto& [state, format] : FFormats)
-      if (state == ch) return format;
-    if (FFormats.size() >= MaxCachedFormats) FFormats.clear();
-    FFormats.emplace_back(ch, Format(ch));
-    return FFormats.back().second;
+  // The tables change: text read under states that came before the run's last one
+  // keeps the format the tables gave it then, as if each state had a run.
+  void InvalidateFormats() {
+    if (FRunSplit > 0) {
+      const size_t format = FormatIndex(FRunState);
+      FCursor.insertText(FRun.left(FRunSplit), FFormats[format]);
+      FRun.remove(0, FRunSplit);
+      FRunSplit = 0;
+    }
+    FStates.clear();
+    FFormats.clear();
+  }
+
+  // A document uses few formats: each is built once, and states that format
+  // alike share one.
+  size_t FormatIndex(const TCharState& ch) {
+    for (const auto& [state, index] : FStates)
+      if (state == ch) return index;
+    if (FStates.size() >= MaxCachedFormats) {
+      FStates.clear();
+      FFormats.clear();
+    }
+    QTextCharFormat format = Format(ch);
+    size_t index = 0;
+    while (index < FFormats.size() && !(FFormats[index] == format)) ++index;
+    if (index == FFormats.size()) FFormats.push_back(std::move(format));
+    FStates.emplace_back(ch, index);
+    return index;
   }
 
   QTextCharFormat Format(const TCharState& ch) const {
@@ -347,15 +377,15 @@ private:
   void CommitFontName() {
     QString name = FFontName.trimmed();
     FFontName.clear();
+    InvalidateFormats();
     if (!name.isEmpty()) FFonts[FFontNumber].Name = name;
-    FFormats.clear();
   }
 
   void CommitColor() {
+    InvalidateFormats();
     if (FColors.size() < MaxColors) FColors.push_back(FColorSet ? QColor(FRed, FGreen, FBlue) : QColor());
     FRed = FGreen = FBlue = 0;
     FColorSet = false;
-    FFormats.clear();
   }
 
   std::string_view FRtf;
@@ -374,9 +404,11 @@ private:
   int FRed = 0, FGreen = 0, FBlue = 0;
   bool FColorSet = false;
 
-  std::vector<std::pair<TCharState, QTextCharFormat>> FFormats;
+  std::vector<std::pair<TCharState, size_t>> FStates;  // each state's entry in FFormats
+  std::vector<QTextCharFormat> FFormats;
   QString FRun;
   TCharState FRunState;
+  qsizetype FRunSplit = 0;  // where the run's text under its last state starts
   int FPendingBreaks = 0;
 };
 
