@@ -38,6 +38,7 @@ KCL_CLASS_INFO(TEditorForm) {
   cls.method("PageControl1Change", &T::PageControl1Change);
   cls.method("NClosePageClick", &T::NClosePageClick);
   cls.method("NReadOnlyClick", &T::NReadOnlyClick);
+  cls.method("NInsertClick", &T::NInsertClick);
   cls.method("FormActivate", &T::FormActivate);
   cls.method("FormClose", &T::FormClose);
 }
@@ -185,6 +186,15 @@ void TEditorForm::NReadOnlyClick(TObject*) {
   NReadOnly->SetChecked(!NReadOnly->Checked());
   if (TRichEdit* edit = ActiveEditor()) edit->SetReadOnly(NReadOnly->Checked());
   StatusBar->Panels()->Items(2)->SetText(NReadOnly->Checked() ? "ReadOnly" : "");
+}
+
+void TEditorForm::NInsertClick(TObject*) {
+  TRichEdit* edit = ActiveEditor();
+  if (!edit || !OpenDialog1->Execute() || OpenDialog1->FileName().empty()) return;
+  TStringList lines;
+  lines.LoadFromFile(OpenDialog1->FileName());
+  const int at = std::min(1, edit->Lines()->Count());
+  for (int i = lines.Count() - 1; i >= 0; --i) edit->Lines()->Insert(at, lines.Strings(i));
 }
 
 void TEditorForm::FormClose(TObject*, TCloseAction& action) {

@@ -88,6 +88,8 @@ public:
   void PageControl1Change(kcl::TObject* sender);
   void NClosePageClick(kcl::TObject* sender);
   void NReadOnlyClick(kcl::TObject* sender);
+  // The chosen file's lines go in below the active page's first line.
+  void NInsertClick(kcl::TObject* sender);
   void FormActivate(kcl::TObject* sender);
   // Asks about each modified page, the last first; Cancel keeps the window open.
   void FormClose(kcl::TObject* sender, kcl::TCloseAction& action);

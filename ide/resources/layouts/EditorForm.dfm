@@ -71,6 +71,7 @@ object EditorForm: TEditorForm
     end
     object NInsert: TMenuItem
       Caption = 'Open File at Cursor'
+      OnClick = NInsertClick
     end
     object N2: TMenuItem
       Caption = '-'

@@ -2,7 +2,11 @@
 // page and saves the one asked about.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "ide/common/environment.h"
 #include "ide/editor/editorform.h"
+#include "kcl/system/inifile.h"
 #include "kcl/components/editmessages.h"
 #include "kcl/components/msgdlg.h"
 #include "kcl/controls/modal.h"
@@ -90,6 +94,32 @@ TEST_F(Pages, ClosingAsksAboutModifiedPagesLastFirstAndSavesTheOneAskedAbout) {
   EXPECT_EQ(asked, (std::vector<std::string>{"Save Changes to Second?", "Save Changes to First?"}));
   EXPECT_EQ(Host.Saved, (std::vector<std::string>{first}));
   EXPECT_EQ(action, caHide);
+}
+
+TEST_F(Pages, AUnitOpensHighlightedUnmodifiedAndAFileGoesInAtTheCursor) {
+  const std::string unit = Dir.File("Main.pas");
+  test::WriteFileBytes(unit, "unit Main;\r\ninterface\r\nend.\r\n");
+  const std::string settings = Dir.File("Korvax.ini");
+  test::WriteFileBytes(settings, "[EDITOR]\r\nHighLight=1\r\n");
+  auto saved = std::exchange(IniFile, std::make_unique<TIniFile>(settings));
+  TRichEdit* edit = Editor->OpenInEditor(unit);
+  IniFile = std::move(saved);
+  EXPECT_FALSE(edit->PlainText());
+  EXPECT_EQ(edit->Lines()->Strings(0), "unit Main;");
+  EXPECT_EQ(edit->Perform(EM_GETMODIFY, 0, 0), 0);
+
+  const std::string extra = Dir.File("extra.inc");
+  test::WriteFileBytes(extra, "{ one }\r\n{ two }\r\n");
+  SetDialogHook([&](TComponent& dialog) {
+    static_cast<TOpenDialog&>(dialog).SetFileName(extra);
+    return true;
+  });
+  Editor->NInsertClick(nullptr);
+  SetDialogHook(nullptr);
+  ASSERT_EQ(edit->Lines()->Count(), 5);
+  EXPECT_EQ(edit->Lines()->Strings(1), "{ one }");
+  EXPECT_EQ(edit->Lines()->Strings(2), "{ two }");
+  EXPECT_EQ(edit->Lines()->Strings(3), "interface");
 }
 
 TEST_F(Pages, CancelKeepsTheWindowOpenAndAsksNoMore) {
