@@ -1,6 +1,10 @@
 // From an event row to its handler in the unit: a double-click makes the
 // handler (declared in the form class, with an empty body) and binds it to the
-// event, or goes to the handler the event already has.
+// event, or goes to the handler the event already has; the row's list binds a
+// handler the form has already.
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
@@ -27,8 +31,31 @@ void TObjectInspector::edEventDblClick(TObject*) {
   else
     source->AddHandler(formName, handlerText);
   FEditor->SetValue(handler);
-  EventBox->Items()->Put(index, row.substr(0, 20) + FEditor->GetValue());
+  ShowBoundHandler(index);
+}
+
+void TObjectInspector::ShowBoundHandler(int row) {
+  EventBox->Items()->Put(row, EventBox->Items()->Strings(row).substr(0, 20) + FEditor->GetValue());
   edEvent->SetText(FEditor->GetValue());
+}
+
+void TObjectInspector::ShowHandlerList() {
+  cbEvent->Items()->Clear();
+  if (FEditor) FEditor->GetValues([this](const std::string& name) { cbEvent->Items()->Add(name); });
+  if (cbEvent->Items()->Count() == 0) return cbEvent->Hide();
+  cbEvent->SetBounds(edEvent->Left() + edEvent->Width() - cbEvent->Width(), edEvent->Top(), cbEvent->Width(),
+                     cbEvent->Height());
+  cbEvent->SetItemIndex(cbEvent->Items()->IndexOf(FEditor->GetValue()));
+  // The list opens wider than its button.
+  if (auto* combo = qobject_cast<QComboBox*>(cbEvent->Widget())) combo->view()->setMinimumWidth(EventBox->ClientWidth() / 2);
+  cbEvent->Show();
+}
+
+void TObjectInspector::cbEventChange(TObject*) {
+  const int index = EventBox->ItemIndex();
+  if (!FEditor || index < 0 || cbEvent->ItemIndex() < 0) return;
+  FEditor->SetValue(cbEvent->Items()->Strings(cbEvent->ItemIndex()));
+  ShowBoundHandler(index);
 }
 
 void TObjectInspector::EventHandlerWanted(TComponent* component) {

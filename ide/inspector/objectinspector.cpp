@@ -28,6 +28,7 @@ KCL_CLASS_INFO(TObjectInspector) {
   cls.field("TabEvent", &T::TabEvent);
   cls.field("EventBox", &T::EventBox);
   cls.field("edEvent", &T::edEvent);
+  cls.field("cbEvent", &T::cbEvent);
   cls.method("FormCreate", &T::FormCreate);
   cls.method("FormShow", &T::FormShow);
   cls.method("FormActivate", &T::FormActivate);
@@ -52,6 +53,7 @@ KCL_CLASS_INFO(TObjectInspector) {
   cls.method("edPropertyKeyPress", &T::edPropertyKeyPress);
   cls.method("BrowseClick", &T::BrowseClick);
   cls.method("edEventDblClick", &T::edEventDblClick);
+  cls.method("cbEventChange", &T::cbEventChange);
 }
 
 TObjectInspector::TObjectInspector(TComponent* owner) : TForm(owner) { LoadFromLayout(LayoutText("ObjInsp")); }

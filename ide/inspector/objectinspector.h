@@ -41,6 +41,9 @@ public:
   kcl::TTabSheet* TabEvent = nullptr;
   kcl::TListBox* EventBox = nullptr;
   kcl::TEdit* edEvent = nullptr;
+  // The drop-down at the end of an event's value: the form's handlers that fit
+  // the event; choosing one binds it (shared handlers).
+  kcl::TComboBox* cbEvent = nullptr;
 
   // Entry i: the name and (as object) the editor of row i of PropertyBox or EventBox.
   std::unique_ptr<kcl::TStringList> FPropEditors;
@@ -101,6 +104,8 @@ public:
   void BrowseClick(kcl::TObject* sender);
   // Makes the selected event's handler in the unit, or goes to it, and binds it.
   void edEventDblClick(kcl::TObject* sender);
+  // Binds the handler chosen from the event's list; its body is there already.
+  void cbEventChange(kcl::TObject* sender);
 
   // The designer's selection reaches the inspector.
   // The inspected component freed leaves no row or editor behind.
@@ -125,6 +130,10 @@ private:
   // Moves the focus to the property list and hands it a navigation key.
   void PassKeyToList(kcl::Word key);
   void ShowPropertyHelp();
+  // The handlers that fit the selected event, when there are any.
+  void ShowHandlerList();
+  // The event row and its field show the handler bound now.
+  void ShowBoundHandler(int row);
 
   std::vector<std::unique_ptr<kcl::TPropertyEditor>> FEditors;  // of both lists
   int FMouseDownX = 0;  // where the press before a double-click was

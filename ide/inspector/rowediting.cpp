@@ -133,6 +133,7 @@ void TObjectInspector::ShowEditor(TControl* control) {
     edEvent->SetText(row.size() > 20 ? row.substr(20, 235) : "");
     edEvent->Show();
     if (edEvent->CanFocus()) edEvent->SetFocus();
+    ShowHandlerList();
   } else {
     cbValue->Hide();
     Browse->Hide();

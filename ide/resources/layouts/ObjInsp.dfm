@@ -174,6 +174,17 @@ object ObjectInspector: TObjectInspector
         Visible = False
         OnDblClick = edEventDblClick
       end
+      object cbEvent: TComboBox
+        Left = 160
+        Top = 40
+        Width = 18
+        Height = 21
+        Style = csDropDownList
+        ItemHeight = 13
+        TabOrder = 2
+        Visible = False
+        OnChange = cbEventChange
+      end
     end
   end
 end

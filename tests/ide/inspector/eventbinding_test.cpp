@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 
 #include "ide/designer/proxydesigner.h"
@@ -81,6 +82,27 @@ TEST_F(EventBinding, AnEmptyEventGetsADeclaredHandlerBoundToIt) {
   DoubleClickEvent("OnClick");
   EXPECT_EQ(Occurrences("procedure TForm1.Button1Click("), 1);
   EXPECT_EQ(Occurrences("procedure Button1Click("), 1);
+}
+
+TEST_F(EventBinding, TheRowsListSharesAHandlerThatFitsWithoutASecondBody) {
+  Designer()->CreateComponent(&TButton::StaticClass(), Form.get(), 10, 10, 75, 25);
+  DoubleClickEvent("OnClick");
+  auto* second = Designer()->CreateComponent(&TButton::StaticClass(), Form.get(), 10, 50, 75, 25);
+  DoubleClickEvent("OnKeyDown");  // a handler of another kind: not offered for OnClick
+  const int onClick = Inspector->EventBox->Items()->IndexOf("OnClick             ");
+  ASSERT_GE(onClick, 0);
+  Inspector->EventBox->SetItemIndex(onClick);
+  Inspector->EventBoxClick(Inspector->EventBox);
+  ASSERT_TRUE(Inspector->cbEvent->Visible());
+  ASSERT_EQ(Inspector->cbEvent->Items()->Count(), 1);
+  auto* combo = qobject_cast<QComboBox*>(Inspector->cbEvent->Widget());
+  combo->setCurrentIndex(0);
+  emit combo->activated(0);
+  EXPECT_EQ(Inspector->EventBox->Items()->Strings(onClick), "OnClick             Button1Click");
+  EXPECT_EQ(Inspector->FComponent, second);
+  EXPECT_EQ(Occurrences("procedure TForm1.Button1Click("), 1);
+  const std::string text = test::WriteText(Form.get());
+  EXPECT_NE(text.find("OnClick = Button1Click", text.find("object Button2")), std::string::npos) << text;
 }
 
 TEST_F(EventBinding, AKeyEventsHandlerDeclaresItsParametersWithoutBlanks) {
