@@ -22,6 +22,11 @@ bool BrowsesByClass(const std::string& editorClass) {
   return false;
 }
 
+// The editor of a list's row, nullptr for no row.
+TPropertyEditor* EditorAt(const TStringList& editors, int row) {
+  return row >= 0 && row < editors.Count() ? static_cast<TPropertyEditor*>(editors.Objects(row)) : nullptr;
+}
+
 }  // namespace
 
 // --- the selected row's text
@@ -56,18 +61,9 @@ void TObjectInspector::ApplyToRow(const std::string& text) {
 
 // --- choosing the in-place control
 
-void TObjectInspector::PropertyBoxClick(TObject*) {
-  const int index = PropertyBox->ItemIndex();
-  SelectProperty(index >= 0 && index < FPropEditors->Count() ? static_cast<TPropertyEditor*>(FPropEditors->Objects(index))
-                                                              : nullptr);
-}
+void TObjectInspector::PropertyBoxClick(TObject*) { SelectProperty(EditorAt(*FPropEditors, PropertyBox->ItemIndex())); }
 
-void TObjectInspector::EventBoxClick(TObject*) {
-  const int index = EventBox->ItemIndex();
-  SelectProperty(index >= 0 && index < FEventEditors->Count()
-                     ? static_cast<TPropertyEditor*>(FEventEditors->Objects(index))
-                     : nullptr);
-}
+void TObjectInspector::EventBoxClick(TObject*) { SelectProperty(EditorAt(*FEventEditors, EventBox->ItemIndex())); }
 
 void TObjectInspector::SelectProperty(TPropertyEditor* editor) {
   FEditor = editor;
@@ -222,8 +218,8 @@ void TObjectInspector::PropertyBoxDblClick(TObject*) {
   const std::string name = Trim(row.substr(1, 20));
   if (row.starts_with("+")) {
     PropertyBox->Items()->Put(index, "-" + name);
-    if (index >= FPropEditors->Count()) return;
-    auto* editor = static_cast<TPropertyEditor*>(FPropEditors->Objects(index));
+    TPropertyEditor* editor = EditorAt(*FPropEditors, index);
+    if (!editor) return;
     const int before = PropertyBox->Items()->Count();
     editor->GetProperties([this](std::unique_ptr<TPropertyEditor> sub) { AddSubProperty(std::move(sub)); });
     FSubRowCounts[editor] = PropertyBox->Items()->Count() - before;
