@@ -12,6 +12,9 @@ class TFiler;
 class TPersistent : public TObject {
   KCL_CLASS(TPersistent, TObject)
 public:
+  TPersistent() = default;
+  // Forgets the properties kept for it from a stream.
+  ~TPersistent() override;
   // Copies source's state; raises EConvertError "Cannot assign a %s to a %s" when
   // neither side knows how.
   virtual void Assign(const TPersistent* source);

@@ -6,6 +6,7 @@
 #include "kcl/classes/component.h"
 #include "kcl/classes/extended.h"
 #include "kcl/classes/intconsts.h"
+#include "kcl/classes/keptproperties.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
@@ -321,7 +322,7 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
       FCanHandleExcepts = false;
       target->DefineProperties(*this);
       FCanHandleExcepts = true;
-      if (!FPropName.empty()) PropertyError();
+      if (!FPropName.empty()) return KeepUnknownProperty(instance, path, read);
     }
     read.emplace_back(target, path);
   } catch (const Exception& e) {
@@ -330,6 +331,17 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
     const std::string message = Format(msg::PropertyException, {component->Name(), ".", path, e.Message()});
     if (!FCanHandleExcepts || !OnError || !OnError(*this, message)) throw EReadError(message);
   }
+}
+
+void TReader::KeepUnknownProperty(TPersistent* instance, const std::string& path, const TPropertiesReadList& read) {
+  // Kept as read, after the property read before it, to be written back there.
+  const int64_t start = FStream.Position();
+  SkipValue();
+  const int64_t end = FStream.Position();
+  std::string value(static_cast<size_t>(end - start), '\0');
+  FStream.SetPosition(start);
+  FStream.ReadBuffer(value.data(), end - start);
+  KeepProperty(instance, {read.empty() ? std::string() : read.back().second, path, std::move(value)});
 }
 
 void TReader::DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc&, bool) {

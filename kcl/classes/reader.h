@@ -79,6 +79,7 @@ private:
   TComponent* FindNestedComponent(const std::string& name);
   using TPropertiesReadList = std::vector<std::pair<TPersistent*, std::string>>;
   void ReadProperty(TPersistent* instance, TPropertiesReadList& read);
+  void KeepUnknownProperty(TPersistent* instance, const std::string& path, const TPropertiesReadList& read);
   // Reads properties up to the end of the list and tells each object which it got.
   void ReadProperties(TPersistent* instance);
   void ReadPropValue(TPersistent* instance, PPropInfo prop);

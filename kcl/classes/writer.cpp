@@ -174,7 +174,21 @@ void TWriter::WriteCollection(TCollection& collection) {
 
 // --- properties
 
-void TWriter::WritePropName(const std::string& name) { WriteStr(FPropPath + name); }
+void TWriter::WritePropName(const std::string& name) {
+  WriteKeptAfter(FLastWritten);
+  FLastWritten = FPropPath + name;
+  WriteStr(FLastWritten);
+}
+
+void TWriter::WriteKeptAfter(const std::string& path) {
+  for (; FKept && FKeptNext < FKept->size() && (*FKept)[FKeptNext].After == path; ++FKeptNext) WriteKept();
+}
+
+void TWriter::WriteKept() {
+  const TKeptProperty& kept = (*FKept)[FKeptNext];
+  WriteStr(kept.Name);
+  Write(kept.Value.data(), static_cast<int64_t>(kept.Value.size()));
+}
 
 void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc& writeData, bool hasData) {
   if (!hasData || !writeData) return;
@@ -199,12 +213,28 @@ void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, 
 }
 
 void TWriter::WriteProperties(TPersistent* instance) {
+  // An instance of its own (not a sub-object's properties) brings its kept ones.
+  const bool own = FPropPath.empty();
+  OnScopeExit restoreKept([this, own, kept = FKept, next = FKeptNext, last = FLastWritten] {
+    if (!own) return;
+    FKept = kept;
+    FKeptNext = next;
+    FLastWritten = last;
+  });
+  if (own) {
+    FKept = KeptProperties(instance);
+    FKeptNext = 0;
+    FLastWritten.clear();
+  }
   for (PPropInfo prop : GetPropInfos(instance->ClassType()))
     if (IsStoredProp(instance, prop)) WriteProperty(instance, prop);
   TAncestorBinary ancestorBinary{FAncestor, std::nullopt};
   OnScopeExit restore([this, saved = FAncestorBinary] { FAncestorBinary = saved; });
   FAncestorBinary = FAncestor ? &ancestorBinary : nullptr;
   instance->DefineProperties(*this);
+  // What followed a property no longer written goes at the end.
+  if (own)
+    for (; FKept && FKeptNext < FKept->size(); ++FKeptNext) WriteKept();
 }
 
 void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "kcl/classes/filer.h"
+#include "kcl/classes/keptproperties.h"
 
 namespace kcl {
 
@@ -48,6 +49,10 @@ public:
   void WriteComponentData(TComponent* component);
 
 private:
+  // Writes the kept properties that followed path in the stream read.
+  void WriteKeptAfter(const std::string& path);
+  // Writes the next kept property.
+  void WriteKept();
   void WriteProperty(TPersistent* instance, PPropInfo prop);
   void WriteObjectProperty(TPersistent* instance, PPropInfo prop);
   void WritePropName(const std::string& name);
@@ -57,6 +62,10 @@ private:
   static std::map<std::string, std::string> BinaryPropertiesOf(TPersistent* object);
 
   std::string FPropPath;
+  // The kept properties of the instance being written, and how far they went.
+  const std::vector<TKeptProperty>* FKept = nullptr;
+  size_t FKeptNext = 0;
+  std::string FLastWritten;
   TComponent* FRootAncestor = nullptr;
   // The ancestor's children while a component that has an ancestor writes its own:
   // the inherited ones are matched by name, the others placed by position.

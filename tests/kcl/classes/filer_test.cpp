@@ -168,14 +168,8 @@ TEST(Filer, RoundTripRebuildsTheTreeAndWritesTheSameBytes) {
 TEST(Filer, ReadingErrorsNameTheComponentAndProperty) {
   const std::string head = "TPF0" + S("TTestForm") + S("Form1");
   auto form = NewForm();
-  EXPECT_EQ(ReadInto(form.get(), head + S("Foo") + Int8(1) + End + End),
-            "Error reading Form1.Foo: Property Foo does not exist");
-  form = NewForm();
   EXPECT_EQ(ReadInto(form.get(), head + S("Align") + "\x07" + S("taLeft") + End + End),
             "Error reading Form1.Align: Invalid property value");
-  form = NewForm();
-  EXPECT_EQ(ReadInto(form.get(), head + S("Font.Bogus") + Int8(1) + End + End),
-            "Error reading Form1.Font.Bogus: Property Bogus does not exist");
   form = NewForm();
   EXPECT_EQ(ReadInto(form.get(), head + S("OnClick") + "\x07" + S("NoSuchMethod") + End + End),
             "Error reading Form1.OnClick: Invalid property value");
@@ -203,13 +197,35 @@ TEST(Filer, UnknownClassStopsReadingButKeepsWhatWasRead) {
 }
 
 TEST(Filer, ErrorHandlerMaySkipABadPropertyAndGoOn) {
-  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + S("Foo") + "\x06" + S("junk") + S("Left") +
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + S("Align") + "\x07" + S("taBogus") + S("Left") +
                             Int8(5) + End + End;
   auto form = NewForm();
   std::vector<std::string> seen;
   EXPECT_EQ(ReadInto(form.get(), bytes, [&](TReader&, const std::string& m) { return seen.push_back(m), true; }), "");
-  EXPECT_EQ(seen, std::vector<std::string>{"Error reading Form1.Foo: Property Foo does not exist"});
+  EXPECT_EQ(seen, std::vector<std::string>{"Error reading Form1.Align: Invalid property value"});
   EXPECT_EQ(form->Left(), 5);
+}
+
+// A later version's property or a third party's is kept where it stood and
+// written back: the form comes back byte for byte.
+TEST(Filer, UnknownPropertiesAreKeptInTheirPlaces) {
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") +           //
+                            S("OldCreateOrder") + "\x08" +                   // before the first known one
+                            S("Left") + Int8(5) +                            //
+                            S("Mystery") + "\x06" + S("kept") +              // between two known ones
+                            S("Top") + Int8(7) +                             //
+                            S("Caption") + "\x06" + S("Hi") +                //
+                            S("Font.Bogus") + Int8(1) +                      // of a sub-object
+                            S("Font.Color") + Int8(0) + S("Font.Name") + "\x06" + S("Sans") +
+                            S("Font.Size") + Int8(8) + S("Font.Style") + "\x0B" + End +  //
+                            S("Items") + "\x0E" + End +                      //
+                            S("Trailer") + "\x01" + "\x07" + S("a") + End +  // a list, after the last
+                            End + End;
+  auto form = NewForm();
+  ASSERT_EQ(ReadInto(form.get(), bytes), "");
+  EXPECT_EQ(form->Left(), 5);
+  EXPECT_EQ(form->Top(), 7);
+  EXPECT_EQ(WriteBinary(form.get()), bytes);
 }
 
 TEST(Filer, ComponentRecordsReadIntoAnotherOwnerWithNewNames) {

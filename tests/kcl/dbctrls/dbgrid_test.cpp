@@ -171,14 +171,18 @@ TEST(DBGridStreaming, CustomizedColumnsAreWrittenDefaultOnesAreNot) {
 TEST(DBGridStreaming, MalformedColumnsGiveAReadingError) {
   RegisterDataControls();
   const std::string before = HostHeader + "  object DBGrid1: TDBGrid\r\n    Left = 8\r\n";
-  for (const std::string columns : {"    Columns = 3\r\n", "    Columns = <\r\n      item\r\n        Bogus = 1\r\n"
-                                                          "      end>\r\n",
-                                    "    Columns = <\r\n      item\r\n        Width = 'wide'\r\n      end>\r\n",
-                                    "    Columns = <\r\n      item\r\n        Title.Bogus = 1\r\n      end>\r\n"}) {
+  for (const std::string columns :
+       {"    Columns = 3\r\n", "    Columns = <\r\n      item\r\n        Width = 'wide'\r\n      end>\r\n"}) {
     SCOPED_TRACE(columns);
     RecordRootPtr host = NewRecordRoot("Host");
     EXPECT_THROW(ReadBinary(host.get(), ObjectTextToBinary(before + columns + "  end\r\nend\r\n")), EReadError);
   }
+  // A column's property of a later version is kept and written back.
+  const std::string columns = "    Columns = <\r\n      item\r\n        Title.Bogus = 1\r\n        Width = 40\r\n"
+                              "        Expanded = False\r\n      end>\r\n";
+  RecordRootPtr host = NewRecordRoot("Host");
+  ReadBinary(host.get(), ObjectTextToBinary(before + columns + "  end\r\nend\r\n"));
+  EXPECT_NE(ObjectBinaryToText(WriteBinary(host.get())).find(columns), std::string::npos);
 }
 
 TEST(DBGridStreaming, SampleRecordsComeBackByteForByte) {
