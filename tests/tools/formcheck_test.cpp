@@ -128,6 +128,13 @@ TEST(FormCheck, SaysWhereAFormDiffersOrWhyItDidNotLoad) {
   EXPECT_FALSE(unknown.Loaded);
   EXPECT_EQ(ResultLine("b.dfm", unknown), "FAIL b.dfm: Class TNoSuchThing not found");
 
+  // A later version's property is no failure: it is kept, noted and written back.
+  const TFormCheckResult later = CheckForm(FormFile(
+      "object Form1: TForm1\r\n  Left = 0\r\n  Top = 0\r\n  Width = 200\r\n  Height = 100\r\n"
+      "  Caption = 'Form1'\r\n  OldCreateOrder = False\r\n  PixelsPerInch = 96\r\n  TextHeight = 13\r\nend\r\n"));
+  EXPECT_TRUE(later.Identical) << later.Difference;
+  EXPECT_EQ(ResultLine("c.dfm", later), "OK   c.dfm (kept Form1.OldCreateOrder)");
+
   const TFormCheckResult garbage = CheckForm("not a form file");
   EXPECT_FALSE(garbage.Loaded);
   EXPECT_EQ(garbage.Error, "Invalid stream format");

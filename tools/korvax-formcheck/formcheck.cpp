@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "kcl/classes/keptproperties.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/reader.h"
 #include "kcl/classes/resheader.h"
@@ -170,6 +171,18 @@ std::string FirstDifference(const std::string& original, const std::string& writ
   }
 }
 
+// The kept properties of the root and of the components it owns, named by path.
+std::vector<std::string> KeptPaths(TComponent& root) {
+  std::vector<std::string> paths;
+  const auto add = [&paths](const TComponent& component, const std::string& prefix) {
+    if (const auto* kept = KeptProperties(&component))
+      for (const TKeptProperty& property : *kept) paths.push_back(prefix + component.Name() + "." + property.Name);
+  };
+  add(root, "");
+  for (int i = 0; i < root.ComponentCount(); ++i) add(*root.Components(i), root.Name() + ".");
+  return paths;
+}
+
 }  // namespace
 
 std::string RootClassName(const std::string& fileBytes) {
@@ -188,6 +201,7 @@ TFormCheckResult CheckForm(const std::string& fileBytes, const TAncestorFinder& 
     const std::vector<std::string> chain = Ancestry(fileBytes, findAncestor);
     ComponentPtr root = LoadChain(chain, chain.size());
     result.Loaded = true;
+    result.Kept = KeptPaths(*root);
     ComponentPtr ancestor = chain.size() > 1 ? LoadChain(chain, chain.size() - 1) : nullptr;
 
     TMemoryStream written;
@@ -243,8 +257,11 @@ std::string AncestorInDirectory(const std::string& directory, const std::string&
 
 std::string ResultLine(const std::string& path, const TFormCheckResult& result) {
   if (!result.Loaded) return "FAIL " + path + ": " + result.Error;
-  if (!result.Identical) return "DIFF " + path + ": at " + result.Difference;
-  return "OK   " + path;
+  std::string kept;
+  for (const std::string& property : result.Kept) kept += (kept.empty() ? " (kept " : ", ") + property;
+  if (!kept.empty()) kept += ")";
+  if (!result.Identical) return "DIFF " + path + ": at " + result.Difference + kept;
+  return "OK   " + path + kept;
 }
 
 }  // namespace korvax::formcheck

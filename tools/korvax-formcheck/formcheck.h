@@ -4,6 +4,7 @@
 // back byte for byte and, if not, where it first differs.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace korvax::formcheck {
 
@@ -12,6 +13,9 @@ struct TFormCheckResult {
   std::string Error;       // the framework's reading error when not loaded
   bool Identical = false;
   std::string Difference;  // the first property or component that differs
+  // Properties the classes do not publish, kept and written back as read
+  // ("Form1.OldCreateOrder").
+  std::vector<std::string> Kept;
 };
 
 // The class name of a binary form file's root component ("" when the data is
@@ -32,7 +36,8 @@ TFormCheckResult CheckForm(const std::string& fileBytes, const TAncestorFinder& 
 // not itself inherited first.
 std::string AncestorInDirectory(const std::string& directory, const std::string& fileBytes);
 
-// "OK  path", "DIFF path: at Form1.Button1.Caption" or "FAIL path: message".
+// "OK  path", "DIFF path: at Form1.Button1.Caption" or "FAIL path: message"; a
+// loaded form notes the properties it kept (" (kept Form1.OldCreateOrder)").
 std::string ResultLine(const std::string& path, const TFormCheckResult& result);
 
 }  // namespace korvax::formcheck
