@@ -12,33 +12,26 @@
 #include "ide/inspector/objectinspector.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/rtl/sysutils.h"
-#include "support/designform.h"
 #include "support/formtext.h"
-#include "support/windowtest.h"
+#include "inspectortest.h"
 
 namespace korvax::inspector {
 namespace {
 
 using namespace kcl;
 
-class EventBinding : public test::DesignFormTest {
+class EventBinding : public test::InspectorTest {
 protected:
   void SetUp() override {
-    DesignFormTest::SetUp();
+    InspectorTest::SetUp();
     Editor = test::MakeWindow<editor::TEditorForm>();
     Editor->RichEdit1->Lines()->Assign(editor::NewUnitSource("Unit1", "Form1").get());
     editor::EditorForm = Editor.get();
-    Inspector = test::MakeWindow<TObjectInspector>();
-    Inspector->Show();
-    designer::CurrentDesigner = Designer();
-    Designer()->AddListener(Inspector.get());
   }
   void TearDown() override {
-    Designer()->RemoveListener(Inspector.get());
     editor::EditorForm = nullptr;
-    Inspector.reset();
     Editor.reset();
-    DesignFormTest::TearDown();
+    InspectorTest::TearDown();
   }
   void DoubleClickEvent(const std::string& event) {
     TListBox* events = Inspector->EventBox;
@@ -58,7 +51,6 @@ protected:
   }
 
   test::WindowPtr<editor::TEditorForm> Editor;
-  test::WindowPtr<TObjectInspector> Inspector;
 };
 
 TEST_F(EventBinding, AnEmptyEventGetsADeclaredHandlerBoundToIt) {

@@ -15,52 +15,29 @@
 #include "kcl/controls/modal.h"
 #include "kcl/graphics/font.h"
 #include "kcl/graphics/qtcolor.h"
-#include "support/designform.h"
-#include "support/windowtest.h"
+#include "inspectortest.h"
 
 namespace korvax::inspector {
 namespace {
 
 using namespace kcl;
 
-class InPlaceEditing : public test::DesignFormTest {
+class InPlaceEditing : public test::InspectorTest {
 protected:
   void SetUp() override {
-    DesignFormTest::SetUp();
-    Inspector = test::MakeWindow<TObjectInspector>();
-    Inspector->Show();
+    InspectorTest::SetUp();
     QApplication::setActiveWindow(Inspector->Window());
-    designer::CurrentDesigner = Designer();
-    Designer()->AddListener(Inspector.get());
     Button = static_cast<TButton*>(Designer()->CreateComponent(&TButton::StaticClass(), Form.get(), 10, 10, 75, 25));
   }
-  void TearDown() override {
-    Designer()->RemoveListener(Inspector.get());
-    Inspector.reset();
-    DesignFormTest::TearDown();
-  }
+  // Selects the row with the list focused, and draws it: its value field is known then.
   void SelectRow(const std::string& name) {
-    TStrings* rows = Inspector->PropertyBox->Items();
-    for (int i = 0; i < rows->Count(); ++i)
-      if (RowName(rows->Strings(i)) == name || RowName(rows->Strings(i)) == "+" + name) {
-        Inspector->PropertyBox->SetItemIndex(i);
-        Inspector->PropertyBoxClick(Inspector->PropertyBox);
-        Inspector->PropertyBox->SetFocus();
-        QApplication::processEvents();  // the row is drawn, its value field known
-        return;
-      }
-    ADD_FAILURE() << "no row " << name;
+    InspectorTest::SelectRow(name);
+    Inspector->PropertyBox->SetFocus();
+    QApplication::processEvents();
   }
   std::string SelectedRow() const {
     return Inspector->PropertyBox->Items()->Strings(Inspector->PropertyBox->ItemIndex());
   }
-  static void Keys(TControl* control, Qt::Key key, const QString& text = {}) {
-    QTest::keyClick(control->Widget(), key, Qt::NoModifier);
-    (void)text;
-    QApplication::processEvents();  // posted keys arrive
-  }
-
-  test::WindowPtr<TObjectInspector> Inspector;
   TButton* Button = nullptr;
 };
 

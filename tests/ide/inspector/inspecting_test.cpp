@@ -11,52 +11,18 @@
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/keys.h"
 #include "kcl/rtl/exceptions.h"
-#include "support/designform.h"
 #include "support/formtext.h"
-#include "support/windowtest.h"
+#include "inspectortest.h"
 
 namespace korvax::inspector {
 namespace {
 
 using namespace kcl;
 
-class Inspecting : public test::DesignFormTest {
+class Inspecting : public test::InspectorTest {
 protected:
-  void SetUp() override {
-    DesignFormTest::SetUp();
-    Inspector = test::MakeWindow<TObjectInspector>();
-    Inspector->Show();
-    designer::CurrentDesigner = Designer();
-    Designer()->AddListener(Inspector.get());
-  }
-  void TearDown() override {
-    Designer()->RemoveListener(Inspector.get());
-    Inspector.reset();
-    DesignFormTest::TearDown();
-  }
-
   TButton* PlaceButton() {
     return static_cast<TButton*>(Designer()->CreateComponent(&TButton::StaticClass(), Form.get(), 10, 10, 75, 25));
-  }
-  // The row of a property (its "+" or "-" aside), -1 when not listed.
-  int RowIndex(const std::string& name) const {
-    TStrings* rows = Inspector->PropertyBox->Items();
-    for (int i = 0; i < rows->Count(); ++i) {
-      std::string rowName = RowName(rows->Strings(i));
-      if (rowName.starts_with("+") || rowName.starts_with("-")) rowName.erase(0, 1);
-      if (rowName == name) return i;
-    }
-    return -1;
-  }
-  std::string Row(const std::string& name) const {
-    const int index = RowIndex(name);
-    return index < 0 ? "" : Inspector->PropertyBox->Items()->Strings(index);
-  }
-  void SelectRow(const std::string& name) {
-    const int index = RowIndex(name);
-    ASSERT_GE(index, 0) << name;
-    Inspector->PropertyBox->SetItemIndex(index);
-    Inspector->PropertyBoxClick(Inspector->PropertyBox);
   }
   // Types text over the selected row and presses Enter.
   void TypeValue(const std::string& text) {
@@ -68,16 +34,10 @@ protected:
     char enter = '\r';
     Inspector->edPropertyKeyPress(Inspector->edProperty, enter);
   }
-  std::string ChosenEntry() const {
-    const int index = Inspector->ComponentList->ItemIndex();
-    return index < 0 ? "" : Inspector->ComponentList->Items()->Strings(index);
-  }
   void DoubleClickName() {
     Inspector->PropertyBoxMouseDown(Inspector->PropertyBox, mbLeft, {}, 5, 5);
     Inspector->PropertyBoxDblClick(Inspector->PropertyBox);
   }
-
-  test::WindowPtr<TObjectInspector> Inspector;
 };
 
 TEST_F(Inspecting, TheSelectedComponentsRowsComeWithOneEditorEach) {
