@@ -10,6 +10,18 @@ std::string DelphiBinDir;
 std::string DesktopDir;
 std::unique_ptr<kcl::TIniFile> IniFile;
 
+bool SettingBool(const std::string& section, const std::string& key, bool fallback) {
+  return IniFile ? IniFile->ReadBool(section, key, fallback) : fallback;
+}
+
+int SettingInteger(const std::string& section, const std::string& key, int fallback) {
+  return IniFile ? IniFile->ReadInteger(section, key, fallback) : fallback;
+}
+
+std::string SettingString(const std::string& section, const std::string& key, const std::string& fallback) {
+  return IniFile ? IniFile->ReadString(section, key, fallback) : fallback;
+}
+
 namespace {
 
 // A settings file that cannot be read (too large, unreadable) gives the defaults

@@ -14,6 +14,12 @@ extern std::string DelphiBinDir;  // the compiler's directory
 extern std::string DesktopDir;    // the database desktop's directory, as stored
 extern std::unique_ptr<kcl::TIniFile> IniFile;  // ProgramDir + "Korvax.ini"
 
+// A setting from the settings file, or fallback while there is none (in tests,
+// before start-up has read the environment).
+bool SettingBool(const std::string& section, const std::string& key, bool fallback);
+int SettingInteger(const std::string& section, const std::string& key, int fallback);
+std::string SettingString(const std::string& section, const std::string& key, const std::string& fallback);
+
 // Sets the directories above from the program's path, the current directory and
 // the settings in ProgramDir + "Korvax.ini"; returns the help file to use.
 std::string ReadEnvironment(const std::string& programPath, const std::string& currentDir);

@@ -331,10 +331,9 @@ void TProxyDesigner::ControlResized(TControl* control, const TRect& bounds) {
 
 void TProxyDesigner::PaintGrid() {
   // The settings are read on every call: the options dialog may have changed them.
-  const bool display = !IniFile || IniFile->ReadBool("SYSTEM", "DisplayGrid", true);
-  if (!display) return;
-  const int sizeX = IniFile ? IniFile->ReadInteger("SYSTEM", "GridSizeX", 8) : 8;
-  const int sizeY = IniFile ? IniFile->ReadInteger("SYSTEM", "GridSizeY", 8) : 8;
+  if (!SettingBool("SYSTEM", "DisplayGrid", true)) return;
+  const int sizeX = SettingInteger("SYSTEM", "GridSizeX", 8);
+  const int sizeY = SettingInteger("SYSTEM", "GridSizeY", 8);
   TCanvas* canvas = Form->Canvas();
   PaintGridDots(*canvas, canvas->ClipRect(), sizeX, sizeY);
 }

@@ -11,7 +11,6 @@
 #include "kcl/components/msgdlg.h"
 #include "kcl/graphics/font.h"
 #include "kcl/rtl/sysutils.h"
-#include "kcl/system/inifile.h"
 
 namespace korvax::editor {
 
@@ -96,19 +95,11 @@ TRichEdit* TEditorForm::OpenInEditor(const std::string& fileName) {
   edit->SetName(UniqueEditorName());
   edit->SetParent(page);
   FFileNames[edit] = fileName;
-  const auto setting = [](const char* key, auto fallback) {
-    if constexpr (std::is_same_v<decltype(fallback), bool>)
-      return IniFile ? IniFile->ReadBool("EDITOR", key, fallback) : fallback;
-    else if constexpr (std::is_same_v<decltype(fallback), int>)
-      return IniFile ? IniFile->ReadInteger("EDITOR", key, fallback) : fallback;
-    else
-      return IniFile ? IniFile->ReadString("EDITOR", key, fallback) : std::string(fallback);
-  };
-  edit->SetColor(setting("BackColor", 0xFFFFFF));
-  edit->Font()->SetName(setting("FONTNAME", std::string("Arial")));
-  edit->Font()->SetSize(setting("FONTSIZE", 10));
+  edit->SetColor(SettingInteger("EDITOR", "BackColor", 0xFFFFFF));
+  edit->Font()->SetName(SettingString("EDITOR", "FONTNAME", "Arial"));
+  edit->Font()->SetSize(SettingInteger("EDITOR", "FONTSIZE", 10));
   edit->SetAlign(alClient);
-  edit->SetPlainText(!setting("HighLight", false));
+  edit->SetPlainText(!SettingBool("EDITOR", "HighLight", false));
   edit->SetPopupMenu(PopupMenu1);
   edit->SetScrollBars(ssBoth);
   edit->SetWordWrap(false);
@@ -232,7 +223,7 @@ void TEditorForm::RichEdit1Change(TObject* sender) {
 
 void TEditorForm::HighlightWordAtCaret() {
   TRichEdit* edit = CurrentEditor;
-  if (!edit || (IniFile && !IniFile->ReadBool("EDITOR", "HighLight", true))) return;
+  if (!edit || !SettingBool("EDITOR", "HighLight", true)) return;
   const int caret = edit->SelStart();
   const int lineIndex = LineOfCaret(edit);
   const std::string line = edit->Lines()->Strings(lineIndex);

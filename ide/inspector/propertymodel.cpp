@@ -45,13 +45,10 @@ void TObjectInspector::ClearRows() {
 void TObjectInspector::ListProperties(TComponent* instance) {
   for (PPropInfo prop : GetPropList(instance->ClassType(), tkProperties))
     PropertyBox->Items()->Add(PropertyRowText(prop, PropertyValueText(prop, instance)));
-  // An event shows the handler the designer bound to it.
-  const TPropList events = GetPropList(instance->ClassType(), tkMethods);
-  for (size_t i = 0; i < events.size(); ++i) {
-    auto* editor = static_cast<int>(i) < FEventEditors->Count()
-                             ? static_cast<TPropertyEditor*>(FEventEditors->Objects(static_cast<int>(i)))
-                             : nullptr;
-    EventBox->Items()->Add(PropertyRowText(events[i], editor ? editor->GetValue() : ""));
+  // An event shows the handler the designer bound to it; its editor is its row's.
+  for (int i = 0; i < FEventEditors->Count(); ++i) {
+    auto* editor = static_cast<TPropertyEditor*>(FEventEditors->Objects(i));
+    EventBox->Items()->Add(PropertyRowText(editor->GetPropInfo(), editor->GetValue()));
   }
 }
 
