@@ -265,9 +265,10 @@ void InspectComponent(TControl* wrapper, TComponent* component) {
 
 // --- names
 
-std::string TProxyDesigner::NameEntry(const TComponent* component) {
-  if (dynamic_cast<const TProxyForm*>(component)) return component->Name() + ":TForm";
-  return component->Name() + ":" + component->ClassName();
+std::string TProxyDesigner::NameEntry(const TComponent* component) { return NameEntry(component, component->Name()); }
+
+std::string TProxyDesigner::NameEntry(const TComponent* component, const std::string& name) {
+  return name + (dynamic_cast<const TProxyForm*>(component) ? ":TForm" : ":" + component->ClassName());
 }
 
 void TProxyDesigner::AddComponentName(TComponent* component) { Form->ComponentNames->Add(NameEntry(component)); }
@@ -300,8 +301,8 @@ void TProxyDesigner::SelectionMoved() {
 void TProxyDesigner::ComponentRenamed(TComponent* component, const std::string& oldName, const std::string& newName) {
   if (auto* wrapper = Form->FindComponent(TWrapperControl::WrapperName(oldName)))
     wrapper->SetName(TWrapperControl::WrapperName(newName));
-  const int entry = Form->ComponentNames->IndexOf(oldName + ":" + component->ClassName());
-  if (entry >= 0) Form->ComponentNames->Put(entry, newName + ":" + component->ClassName());
+  const int entry = Form->ComponentNames->IndexOf(NameEntry(component, oldName));
+  if (entry >= 0) Form->ComponentNames->Put(entry, NameEntry(component, newName));
   Notify({TDesignEditKind::Rename, {component}, oldName, newName});
 }
 

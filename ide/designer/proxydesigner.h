@@ -102,6 +102,8 @@ public:
 
   // The name entries: "Button1:TButton", the form's "Form1:TForm".
   static std::string NameEntry(const kcl::TComponent* component);
+  // The entry of the component under another name (before a rename takes effect).
+  static std::string NameEntry(const kcl::TComponent* component, const std::string& name);
   void AddComponentName(kcl::TComponent* component);
   // The entries the inspector's component list shows: the form's, then every
   // component the form owns, grab handles and wrappers left out.

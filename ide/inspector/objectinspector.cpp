@@ -148,16 +148,18 @@ void TObjectInspector::SelectEntryOf(TComponent* component) {
 
 void TObjectInspector::Edited(const designer::TDesignEdit& edit) {
   using enum designer::TDesignEditKind;
-  if (edit.Kind != Place && edit.Kind != Delete && edit.Kind != Rename && edit.Kind != Paste) return;
-  RefreshComponentList();
   if (edit.Kind == Rename && !edit.Components.empty()) {
-    // Told before the component takes its new name.
+    // Told before the component takes its new name: its entry changes alone.
     TComponent* renamed = edit.Components.front();
-    const std::string className = designer::TProxyDesigner::NameEntry(renamed).substr(renamed->Name().size());
-    ComponentList->Items()->Delete(ComponentList->Items()->IndexOf(edit.OldName + className));
-    ComponentList->Items()->Add(edit.NewName + className);
-    if (renamed == FComponent) return ComponentList->SetItemIndex(ComponentList->Items()->IndexOf(edit.NewName + className));
+    TStrings* entries = ComponentList->Items();
+    if (const int old = entries->IndexOf(designer::TProxyDesigner::NameEntry(renamed, edit.OldName)); old >= 0)
+      entries->Delete(old);
+    const int entry = entries->Add(designer::TProxyDesigner::NameEntry(renamed, edit.NewName));
+    if (renamed == FComponent) ComponentList->SetItemIndex(entry);
+    return;
   }
+  if (edit.Kind != Place && edit.Kind != Delete && edit.Kind != Paste) return;
+  RefreshComponentList();
   if (FComponent) SelectEntryOf(FComponent);
 }
 
