@@ -5,12 +5,15 @@
 #include <QPageSize>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <climits>
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/richeditlayout.h"
+#include "kcl/components/richeditloader.h"
 #include "kcl/components/richeditstrings.h"
 #include "kcl/components/richeditwidget.h"
 #include "kcl/components/richformat.h"
@@ -50,6 +53,10 @@ QString SafeFileName(const std::string& caption) {
   if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) name = QStringLiteral("Document");
   return name;
 }
+
+// RTF this large is read on another thread while the first paragraphs show.
+constexpr size_t BackgroundReadBytes = 512 * 1024;
+constexpr int QuickParagraphs = 400;
 
 }  // namespace
 
@@ -160,7 +167,17 @@ void TRichEdit::DestroyWidget() {
 
 QTextEdit* TRichEdit::Editor() const { return static_cast<QTextEdit*>(FWidget.data()); }
 
-QTextCursor TRichEdit::TextCursor() const { return Editor() ? Editor()->textCursor() : FCursor; }
+QTextDocument* TRichEdit::Document() const {
+  CompleteLoad();
+  return FDocument.get();
+}
+
+QTextCursor TRichEdit::ShownCursor() const { return Editor() ? Editor()->textCursor() : FCursor; }
+
+QTextCursor TRichEdit::TextCursor() const {
+  CompleteLoad();
+  return ShownCursor();
+}
 
 void TRichEdit::SetTextCursor(const QTextCursor& cursor) {
   if (Editor())
@@ -173,7 +190,7 @@ void TRichEdit::SetTextCursor(const QTextCursor& cursor) {
 void TRichEdit::FontChanged() {
   TChangeScope formatting(FFormatChange);
   TWinControl::FontChanged();
-  FDocument->setDefaultFont(Font()->ToQFont());
+  Document()->setDefaultFont(Font()->ToQFont());
   UpdateSelectionPalette();
 }
 
@@ -182,7 +199,7 @@ void TRichEdit::FontChanged() {
 void TRichEdit::SetAlignment(TAlignment value) {
   FAlignment = value;
   TChangeScope formatting(FFormatChange);
-  QTextOption option = FDocument->defaultTextOption();
+  QTextOption option = Document()->defaultTextOption();
   option.setAlignment(value == taCenter ? Qt::AlignHCenter : value == taRightJustify ? Qt::AlignRight : Qt::AlignLeft);
   FDocument->setDefaultTextOption(option);
 }
@@ -261,12 +278,12 @@ void TRichEdit::SetText(const std::string& value) { ReplaceRange(0, GetTextLen()
 
 int TRichEdit::GetTextLen() const { return FDocument->characterCount() - 1; }
 
-int TRichEdit::SelStart() const { return TextCursor().selectionStart(); }
+int TRichEdit::SelStart() const { return ShownCursor().selectionStart(); }
 
 void TRichEdit::SetSelStart(int value) { SetSelection(value, value); }
 
 int TRichEdit::SelLength() const {
-  const QTextCursor cursor = TextCursor();
+  const QTextCursor cursor = ShownCursor();
   return cursor.selectionEnd() - cursor.selectionStart();
 }
 
@@ -276,7 +293,7 @@ void TRichEdit::SetSelLength(int value) {
 }
 
 std::string TRichEdit::SelText() const {
-  QString text = TextCursor().selectedText();
+  QString text = ShownCursor().selectedText();
   text.replace(QChar(QChar::ParagraphSeparator), QStringLiteral("\r\n"));
   return cp1252::Encode(text);
 }
@@ -291,7 +308,7 @@ void TRichEdit::ReplaceRange(int start, int end, std::string_view text, bool can
   start = std::clamp(start, 0, length);
   end = std::clamp(end, start, length);
   TChangeScope program(FProgramChange);
-  if (!canUndo) FDocument->setUndoRedoEnabled(false);
+  if (!canUndo) Document()->setUndoRedoEnabled(false);
   QTextCursor cursor = TextCursor();
   cursor.beginEditBlock();
   cursor.setPosition(start);
@@ -334,7 +351,7 @@ bool TRichEdit::AllowChange(int start, int end) {
   const int from = start == end ? std::max(start - 1, 0) : start;
   const int to = start == end ? std::min(end + 1, length) : end;
   int runs = 0, protectedRuns = 0;
-  ForEachCharFormat(*FDocument, from, to, [&](const QTextCharFormat& format) {
+  ForEachCharFormat(*Document(), from, to, [&](const QTextCharFormat& format) {
     ++runs;
     if (format.boolProperty(ProtectedFormatProperty)) ++protectedRuns;
     return true;
@@ -358,7 +375,7 @@ int TRichEdit::RoomForInput() const {
 }
 
 void TRichEdit::SelectionMoved() {
-  const QTextCursor cursor = TextCursor();
+  const QTextCursor cursor = ShownCursor();
   if (cursor.anchor() == FLastAnchor && cursor.position() == FLastPosition) return;
   FLastAnchor = cursor.anchor();
   FLastPosition = cursor.position();
@@ -366,31 +383,54 @@ void TRichEdit::SelectionMoved() {
 }
 
 void TRichEdit::LoadFromBytes(std::string_view data) {
-  // Read into a document no view listens to yet: far faster than into the shown one.
-  auto document = std::make_unique<QTextDocument>();
-  document->setUndoRedoEnabled(false);
-  document->setDefaultFont(FDocument->defaultFont());
-  document->setDefaultTextOption(FDocument->defaultTextOption());
-  QTextCursor cursor(document.get());
-  cursor.beginEditBlock();
-  if (!FPlainText && IsRtf(data))
-    ReadRtf(data, cursor);
-  else
-    ReadAnsiText(data, cursor);
-  cursor.endEditBlock();
-  document->setUndoRedoEnabled(true);
-  AttachDocument(std::move(document));
+  FBackgroundRead.reset();
+  const bool rtf = !FPlainText && IsRtf(data);
+  if (rtf && data.size() >= BackgroundReadBytes) {
+    AttachDocument(ReadDocument(data, true, *FDocument, {QuickParagraphs}));
+    // The call is dropped if the quick document has gone by then.
+    QObject* shown = FDocument.get();
+    FBackgroundRead = std::make_unique<TBackgroundDocument>(std::string(data), *FDocument, [this, shown] {
+      QMetaObject::invokeMethod(shown, [this] { CompleteLoad(); }, Qt::QueuedConnection);
+    });
+  } else {
+    AttachDocument(ReadDocument(data, rtf, *FDocument));
+  }
   FModified = false;
   OnChange(this);
 }
 
-void TRichEdit::AttachDocument(std::unique_ptr<QTextDocument> document) {
+void TRichEdit::CompleteLoad() const {
+  if (!FBackgroundRead) return;
+  // Logically const: the text stays as it was, its formatting arrives.
+  auto* self = const_cast<TRichEdit*>(this);
+  std::unique_ptr<QTextDocument> document = self->FBackgroundRead->Take();
+  self->FBackgroundRead.reset();
+  if (document) self->ShowReadDocument(std::move(document));
+}
+
+void TRichEdit::ShowReadDocument(std::unique_ptr<QTextDocument> document) {
+  const QTextCursor shown = ShownCursor();
+  QTextEdit* editor = Editor();
+  const int x = editor ? editor->horizontalScrollBar()->value() : 0;
+  const int y = editor ? editor->verticalScrollBar()->value() : 0;
+  AttachDocument(std::move(document), shown.anchor(), shown.position());
+  if (editor) {
+    editor->horizontalScrollBar()->setValue(x);
+    editor->verticalScrollBar()->setValue(y);
+  }
+}
+
+void TRichEdit::AttachDocument(std::unique_ptr<QTextDocument> document, int anchor, int position) {
   // Before the connection: a new layout announces the whole text as changed.
   document->setDocumentLayout(new TRichEditLayout(document.get()));
   QObject::connect(document.get(), &QTextDocument::contentsChange, [this] { ContentsChanged(); });
   FCursor = QTextCursor(document.get());
+  FCursor.setPosition(anchor);
+  FCursor.setPosition(position, QTextCursor::KeepAnchor);
   if (QTextEdit* editor = Editor()) {
     TChangeScope formatting(FFormatChange);
+    // The selection is announced once, when it is in place.
+    const QSignalBlocker quiet(editor);
     editor->setDocument(document.get());
     editor->setTextCursor(FCursor);
   }
@@ -408,7 +448,7 @@ int TRichEdit::FindText(const std::string& searchStr, int startPos, int length, 
   QTextDocument::FindFlags flags;
   if (options.Contains(stWholeWord)) flags |= QTextDocument::FindWholeWords;
   if (options.Contains(stMatchCase)) flags |= QTextDocument::FindCaseSensitively;
-  const QTextCursor found = FDocument->find(EditText(searchStr), startPos, flags);
+  const QTextCursor found = Document()->find(EditText(searchStr), startPos, flags);
   if (found.isNull() || found.selectionEnd() > limit) return -1;
   return found.selectionStart();
 }
@@ -420,7 +460,7 @@ void TRichEdit::Print(const std::string& caption) {
   QPdfWriter writer(fileName);
   writer.setTitle(cp1252::Decode(caption));
   writer.setPageSize(QPageSize(QPageSize::Letter));
-  FDocument->print(&writer);
+  Document()->print(&writer);
   FPrintedFile = fileName.toStdString();
 }
 
@@ -435,27 +475,31 @@ void TRichEdit::ClearSelection() {
 }
 
 void TRichEdit::CopyToClipboard() {
+  CompleteLoad();
   HandleNeeded();
   Editor()->copy();
 }
 
 void TRichEdit::CutToClipboard() {
+  CompleteLoad();
   HandleNeeded();
   Editor()->cut();
 }
 
 void TRichEdit::PasteFromClipboard() {
+  CompleteLoad();
   HandleNeeded();
   Editor()->paste();
 }
 
 void TRichEdit::Undo() {
+  CompleteLoad();
   if (Editor())
     Editor()->undo();
   else
     FDocument->undo(&FCursor);
 }
 
-bool TRichEdit::CanUndo() const { return FDocument->isUndoAvailable(); }
+bool TRichEdit::CanUndo() const { return Document()->isUndoAvailable(); }
 
 }  // namespace kcl

@@ -24,6 +24,8 @@ class QTextEdit;
 
 namespace kcl {
 
+class TBackgroundDocument;
+
 using TRichEditProtectChange = TEvent<void(TObject* sender, int startPos, int endPos, bool& allowChange)>;
 using TRichEditResizeEvent = TEvent<void(TObject* sender, TRect rect)>;
 using TRichEditSaveClipboard = TEvent<void(TObject* sender, int numObjects, int numChars, bool& saveClipboard)>;
@@ -127,10 +129,19 @@ public:
 
   // Whether the streaming system writes these properties.
 
-  // For the editor and the parts of this control.
-  QTextDocument* Document() const { return FDocument.get(); }
+  // For the editor and the parts of this control. A large document is read on
+  // another thread while a quick one (the same text, its first paragraphs
+  // formatted) is shown; Document and TextCursor wait for it, ShownDocument and
+  // ShownCursor are good for reading text and positions only.
+  QTextDocument* Document() const;
+  const QTextDocument* ShownDocument() const { return FDocument.get(); }
   QTextEdit* Editor() const;
   QTextCursor TextCursor() const;
+  QTextCursor ShownCursor() const;
+  // Waits for a document being read in the background and shows it in place of the
+  // quick one, the selection and the scrolled place kept. Called before anything
+  // changes the text or asks about its formatting.
+  void CompleteLoad() const;
   void SetTextCursor(const QTextCursor& cursor);
   // The format text typed now would get, or that of the selection's first character.
   QTextCharFormat SelectionCharFormat() const;
@@ -157,7 +168,8 @@ protected:
   void TextChanged() override {}
 
 private:
-  void AttachDocument(std::unique_ptr<QTextDocument> document);
+  void AttachDocument(std::unique_ptr<QTextDocument> document, int anchor = 0, int position = 0);
+  void ShowReadDocument(std::unique_ptr<QTextDocument> document);
   void ContentsChanged();
   void SelectionMoved();
   void UpdateScrollBars();
@@ -190,6 +202,8 @@ private:
   int FProgramChange = 0;
   int FFormatChange = 0;
   int FLastAnchor = 0, FLastPosition = 0;
+  // Declared after FDocument: its thread is stopped before the shown document goes.
+  std::unique_ptr<TBackgroundDocument> FBackgroundRead;
 };
 
 }  // namespace kcl

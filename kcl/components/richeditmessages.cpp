@@ -22,13 +22,13 @@ int IntParam(intptr_t value) { return static_cast<int32_t>(static_cast<uint32_t>
 }  // namespace
 
 TCharRange TRichEdit::GetSelection() const {
-  const QTextCursor cursor = TextCursor();
+  const QTextCursor cursor = ShownCursor();
   return {cursor.selectionStart(), cursor.selectionEnd()};
 }
 
 void TRichEdit::SetSelection(int start, int end) {
   const int length = GetTextLen();
-  QTextCursor cursor = TextCursor();
+  QTextCursor cursor = ShownCursor();
   if (start < 0) {
     // -1 takes the selection away and leaves the caret where it was.
     cursor.clearSelection();
@@ -43,7 +43,7 @@ void TRichEdit::SetSelection(int start, int end) {
 int TRichEdit::LineCount() const { return FDocument->blockCount(); }
 
 int TRichEdit::LineIndex(int line) const {
-  if (line < 0) return TextCursor().block().position();
+  if (line < 0) return ShownCursor().block().position();
   if (line >= FDocument->blockCount()) return -1;
   return FDocument->findBlockByNumber(line).position();
 }
@@ -51,7 +51,7 @@ int TRichEdit::LineIndex(int line) const {
 int TRichEdit::LineLength(int charIndex) const {
   if (charIndex < 0) {
     // The characters on the selection's lines that are not selected.
-    const QTextCursor cursor = TextCursor();
+    const QTextCursor cursor = ShownCursor();
     const QTextBlock first = FDocument->findBlock(cursor.selectionStart());
     const QTextBlock last = FDocument->findBlock(cursor.selectionEnd());
     return (cursor.selectionStart() - first.position()) + (last.position() + last.length() - 1 - cursor.selectionEnd());
@@ -61,7 +61,7 @@ int TRichEdit::LineLength(int charIndex) const {
 }
 
 int TRichEdit::LineFromChar(int charIndex) const {
-  if (charIndex < 0) charIndex = TextCursor().selectionStart();
+  if (charIndex < 0) charIndex = ShownCursor().selectionStart();
   return FDocument->findBlock(std::min(charIndex, GetTextLen())).blockNumber();
 }
 

@@ -17,14 +17,14 @@ void TRichEditStrings::CheckIndex(int index, int count) const {
 }
 
 int TRichEditStrings::GetCount() const {
-  const QTextDocument* document = FRichEdit->Document();
+  const QTextDocument* document = FRichEdit->ShownDocument();
   const int blocks = document->blockCount();
   return document->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
 std::string TRichEditStrings::Get(int index) const {
   CheckIndex(index, GetCount());
-  return cp1252::Encode(FRichEdit->Document()->findBlockByNumber(index).text());
+  return cp1252::Encode(FRichEdit->ShownDocument()->findBlockByNumber(index).text());
 }
 
 void TRichEditStrings::Put(int index, const std::string& s) {
@@ -63,7 +63,7 @@ void TRichEditStrings::Clear() { FRichEdit->Clear(); }
 std::string TRichEditStrings::Text() const {
   const int count = GetCount();
   std::string text;
-  QTextBlock block = FRichEdit->Document()->begin();
+  QTextBlock block = FRichEdit->ShownDocument()->begin();
   for (int i = 0; i < count; ++i, block = block.next()) text += cp1252::Encode(block.text()) + "\r\n";
   return text;
 }

@@ -15,6 +15,7 @@ bool TRichEditWidget::AllowEdit(int before, int after) {
 }
 
 void TRichEditWidget::keyPressEvent(QKeyEvent* event) {
+  FRichEdit->CompleteLoad();
   const bool backspace = event->key() == Qt::Key_Backspace;
   const bool del = event->key() == Qt::Key_Delete || event->matches(QKeySequence::Cut);
   const bool typing = !isReadOnly() && !event->text().isEmpty() && event->text()[0].isPrint();
@@ -30,10 +31,27 @@ void TRichEditWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TRichEditWidget::insertFromMimeData(const QMimeData* source) {
+  FRichEdit->CompleteLoad();
   if (!AllowEdit(0, 0)) return;
   // Pasted text is plain and cut at MaxLength.
   textCursor().insertText(source->text().left(FRichEdit->RoomForInput()));
   ensureCursorVisible();
+}
+
+void TRichEditWidget::inputMethodEvent(QInputMethodEvent* event) {
+  FRichEdit->CompleteLoad();
+  QTextEdit::inputMethodEvent(event);
+}
+
+// The menu's commands change the text.
+void TRichEditWidget::contextMenuEvent(QContextMenuEvent* event) {
+  FRichEdit->CompleteLoad();
+  QTextEdit::contextMenuEvent(event);
+}
+
+void TRichEditWidget::dropEvent(QDropEvent* event) {
+  FRichEdit->CompleteLoad();
+  QTextEdit::dropEvent(event);
 }
 
 }  // namespace kcl

@@ -1,6 +1,7 @@
 #pragma once
 // The QTextEdit that is a TRichEdit's peer: it asks the control before the user's
-// keys or a paste change protected text.
+// keys or a paste change protected text, and has the control finish a document it
+// is still reading before the user edits.
 #include <QTextEdit>
 
 namespace kcl {
@@ -14,6 +15,9 @@ public:
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   bool AllowEdit(int before, int after);

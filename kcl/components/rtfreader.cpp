@@ -106,7 +106,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 class TRtfReader {
 public:
-  TRtfReader(std::string_view rtf, QTextCursor& cursor) : FRtf(rtf), FCursor(cursor) {}
+  TRtfReader(std::string_view rtf, QTextCursor& cursor, const TRtfReadOptions& options)
+      : FRtf(rtf), FCursor(cursor), FOptions(options) {}
 
   void Read() {
     size_t i = 0;
@@ -123,6 +124,7 @@ public:
     if (FPendingBreaks > 0) --FPendingBreaks;  // the document's final paragraph mark
     EmitPendingBreaks();
     Flush();
+    if (!FRest.isEmpty()) FCursor.insertText(FRest, FRestFormat);
   }
 
 private:
@@ -313,15 +315,28 @@ private:
   void Break() { ++FPendingBreaks; }
 
   void EmitPendingBreaks() {
-    for (; FPendingBreaks > 0; --FPendingBreaks) FRun += QChar(QChar::ParagraphSeparator);
+    for (; FPendingBreaks > 0; --FPendingBreaks, ++FParagraphs) FRun += QChar(QChar::ParagraphSeparator);
   }
 
   void Flush() {
     if (FRun.isEmpty()) return;
     const size_t format = FormatIndex(FRunState);
-    FCursor.insertText(FRun, FFormats[format]);
+    Insert(FRun, FFormats[format]);
     FRun.clear();
     FRunSplit = 0;
+  }
+
+  void Insert(const QString& text, const QTextCharFormat& format) {
+    if (FOptions.Cancel && FOptions.Cancel->load(std::memory_order_relaxed)) {
+      FDone = true;
+      return;
+    }
+    if (FParagraphs < FOptions.FormattedParagraphs) {
+      FCursor.insertText(text, format);
+      return;
+    }
+    if (FRest.isEmpty()) FRestFormat = format;
+    FRest += text;
   }
 
   // The tables change: text read under states that came before the run's last one
@@ -329,7 +344,7 @@ private:
   void InvalidateFormats() {
     if (FRunSplit > 0) {
       const size_t format = FormatIndex(FRunState);
-      FCursor.insertText(FRun.left(FRunSplit), FFormats[format]);
+      Insert(FRun.left(FRunSplit), FFormats[format]);
       FRun.remove(0, FRunSplit);
       FRunSplit = 0;
     }
@@ -390,6 +405,7 @@ private:
 
   std::string_view FRtf;
   QTextCursor& FCursor;
+  const TRtfReadOptions& FOptions;
   TState FState;
   std::vector<TState> FStack;
   size_t FOverflowDepth = 0;
@@ -410,13 +426,18 @@ private:
   TCharState FRunState;
   qsizetype FRunSplit = 0;  // where the run's text under its last state starts
   int FPendingBreaks = 0;
+  int FParagraphs = 0;  // paragraph marks read
+  QString FRest;        // text past the formatted paragraphs
+  QTextCharFormat FRestFormat;
 };
 
 }  // namespace
 
 bool IsRtf(std::string_view data) { return data.starts_with("{\\rtf"); }
 
-void ReadRtf(std::string_view rtf, QTextCursor& cursor) { TRtfReader(rtf, cursor).Read(); }
+void ReadRtf(std::string_view rtf, QTextCursor& cursor, const TRtfReadOptions& options) {
+  TRtfReader(rtf, cursor, options).Read();
+}
 
 void ReadAnsiText(std::string_view text, QTextCursor& cursor) {
   QString decoded = cp1252::Decode(text);

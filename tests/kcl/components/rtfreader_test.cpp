@@ -31,9 +31,9 @@ const std::string HighlightedUnit = Header(SampleColors) +
 
 struct TReadDocument {
   QTextDocument Document;
-  explicit TReadDocument(const std::string& rtf) {
+  explicit TReadDocument(const std::string& rtf, const TRtfReadOptions& options = {}) {
     QTextCursor cursor(&Document);
-    ReadRtf(rtf, cursor);
+    ReadRtf(rtf, cursor, options);
   }
   QString Text() const { return Document.toRawText(); }
   QTextCharFormat At(int position) const {
@@ -164,4 +164,26 @@ TEST(RtfReader, AnsiTextEndsLinesAtCrLfLfOrCr) {
   EXPECT_EQ(document.toRawText(), QStringLiteral("a") + Par + "b" + Par + "c" + Par + QString::fromUtf8("d€") + Par);
   EXPECT_TRUE(IsRtf("{\\rtf1}"));
   EXPECT_FALSE(IsRtf(" {\\rtf1}"));
+}
+
+TEST(RtfReader, ReadingOnlyTheFirstParagraphsFormattedKeepsTheTextAndStopsWhenCancelled) {
+  std::string rtf = Header(SampleColors);
+  for (int i = 0; i < 4; ++i) rtf += R"({\b \cf5 if}{\cf7  }{\cf8 'x'})" "\r\n\\par ";
+  rtf += R"({\cf6 9})" + Trailer;
+  const TReadDocument full(rtf);
+  const TReadDocument quick(rtf, {2, nullptr});
+  EXPECT_EQ(quick.Text(), full.Text());
+  EXPECT_EQ(quick.Document.blockCount(), 5);
+  // The first two lines as the full read has them; the rest in one format: the
+  // one the first run after them had ("if", bold in \cf5).
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(quick.Color(i), full.Color(i)) << i;
+  const int third = quick.Document.findBlockByNumber(2).position();
+  EXPECT_EQ(quick.Color(third + 3), qRgb(0, 0, 128));
+  EXPECT_NE(full.Color(third + 3), qRgb(0, 0, 128));
+  EXPECT_EQ(quick.Color(quick.Document.characterCount() - 2), qRgb(0, 0, 128));
+  EXPECT_EQ(full.Color(full.Document.characterCount() - 2), qRgb(255, 0, 0));
+
+  const std::atomic<bool> cancelled = true;
+  const TReadDocument stopped(rtf, {INT_MAX, &cancelled});
+  EXPECT_TRUE(stopped.Text().isEmpty());
 }
