@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+#include "kcl/controls/placeholdercontrol.h"
 #include "kcl/components/animate.h"
 #include "kcl/components/buttons.h"
 #include "kcl/components/calendar.h"
@@ -262,6 +263,7 @@ void RegisterCatalogueClasses() {
   RegisterDataControls();
   RegisterReportClasses();
   RegisterDataModule();
+  RegisterPlaceholderControl();
 }
 
 std::string PictureFileName(const std::string& className) {

@@ -7,6 +7,7 @@
 #include "kcl/classes/extended.h"
 #include "kcl/classes/intconsts.h"
 #include "kcl/classes/keptproperties.h"
+#include "kcl/classes/placeholder.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
@@ -335,13 +336,15 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
 
 void TReader::KeepUnknownProperty(TPersistent* instance, const std::string& path, const TPropertiesReadList& read) {
   // Kept as read, after the property read before it, to be written back there.
+  KeepProperty(instance, {read.empty() ? std::string() : read.back().second, path, ReadRawValue()});
+}
+
+std::string TReader::ReadRawValue() {
   const int64_t start = FStream.Position();
   SkipValue();
   const int64_t end = FStream.Position();
-  std::string value(static_cast<size_t>(end - start), '\0');
   FStream.SetPosition(start);
-  FStream.ReadBuffer(value.data(), end - start);
-  KeepProperty(instance, {read.empty() ? std::string() : read.back().second, path, std::move(value)});
+  return ReadBytes(end - start);
 }
 
 void TReader::DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc&, bool) {
@@ -398,7 +401,7 @@ void TReader::ReadPrefix(uint8_t& flags, int32_t& childPos) {
 
 TComponent* TReader::CreateComponent(const std::string& className) {
   TClass cls = GetClass(className);
-  if (!cls) throw EReadError(Format(msg::ClassNotFound, {className}));
+  if (!cls) return CreatePlaceholder(FOwner, className, RecordHasBounds());
   TObject* object = cls->NewInstance(static_cast<void*>(FOwner));
   auto* component = dynamic_cast<TComponent*>(object);
   if (!component) {
@@ -408,10 +411,26 @@ TComponent* TReader::CreateComponent(const std::string& className) {
   return component;
 }
 
+bool TReader::RecordHasBounds() {
+  const int64_t start = FStream.Position();
+  OnScopeExit back([this, start] { FStream.SetPosition(start); });
+  while (!EndOfList()) {
+    const std::string name = ReadStr();
+    if (name == "Width" || name == "Height") return true;
+    SkipValue();
+  }
+  return false;
+}
+
 void TReader::ReadData(TComponent* instance) {
   DepthGuard guard(FDepth);
   ReadProperties(instance);
   ReadListEnd();
+  ReadChildren(instance, nullptr);
+}
+
+void TReader::ReadChildren(TComponent* instance, const TReadComponentsProc& proc) {
+  DepthGuard guard(FDepth);
   OnScopeExit restore([this, oldOwner = FOwner, oldParent = FParent] {
     FOwner = oldOwner;
     FParent = oldParent;
@@ -419,7 +438,13 @@ void TReader::ReadData(TComponent* instance) {
   FParent = instance->GetChildParent();
   FOwner = instance->GetChildOwner();
   if (!FOwner) FOwner = FRoot;
-  while (!EndOfList()) ReadComponent(nullptr);
+  std::string previous;
+  while (!EndOfList()) {
+    TComponent* child = ReadComponent(nullptr);
+    if (auto* placeholder = dynamic_cast<TPlaceholderComponent*>(child)) placeholder->SetReadAfter(previous);
+    previous = child->Name();
+    if (proc) proc(child);
+  }
   ReadListEnd();
 }
 

@@ -49,6 +49,8 @@ public:
   std::string ReadIdent();
   std::string ReadStr();  // a short string without value type: names
   void SkipValue();
+  // The next value's bytes, value type first, read whole.
+  std::string ReadRawValue();
   void ReadCollection(TCollection& collection);
   void Read(void* buffer, int64_t count) { FStream.ReadBuffer(buffer, count); }
 
@@ -63,6 +65,8 @@ public:
 
   // A component's properties and children (TComponent::ReadState calls it).
   void ReadData(TComponent* instance);
+  // A component's child records, up to the end of their list; proc hears of each.
+  void ReadChildren(TComponent* instance, const TReadComponentsProc& proc);
   // Finds the published method an event names; OnFindMethod may supply one.
   std::function<const TMethodEntry*(TReader& reader, const std::string& methodName)> OnFindMethod;
 
@@ -75,6 +79,8 @@ private:
   uint8_t PeekByte();
   void CheckDepth();
   TComponent* CreateComponent(const std::string& className);
+  // Whether the properties ahead give bounds (a control's record).
+  bool RecordHasBounds();
   void CallLoaded();
   TComponent* FindNestedComponent(const std::string& name);
   using TPropertiesReadList = std::vector<std::pair<TPersistent*, std::string>>;

@@ -7,6 +7,7 @@
 #include "kcl/classes/component.h"
 #include "kcl/classes/extended.h"
 #include "kcl/classes/intconsts.h"
+#include "kcl/classes/placeholder.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
@@ -186,8 +187,7 @@ void TWriter::WriteKeptAfter(const std::string& path) {
 
 void TWriter::WriteKept() {
   const TKeptProperty& kept = (*FKept)[FKeptNext];
-  WriteStr(kept.Name);
-  Write(kept.Value.data(), static_cast<int64_t>(kept.Value.size()));
+  WriteRawProperty(kept.Name, kept.Value);
 }
 
 void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc& writeData, bool hasData) {
@@ -334,6 +334,15 @@ void TWriter::WritePrefix(uint8_t flags, int32_t childPos) {
 }
 
 void TWriter::WriteComponentData(TComponent* component) {
+  WriteComponentRecord(component, [this, component] { WriteProperties(component); });
+}
+
+void TWriter::WriteRawProperty(const std::string& name, const std::string& value) {
+  WriteStr(name);
+  Write(value.data(), static_cast<int64_t>(value.size()));
+}
+
+void TWriter::WriteComponentRecord(TComponent* component, const std::function<void()>& writeProperties) {
   auto* ancestor = dynamic_cast<TComponent*>(FAncestor);
   const int64_t start = FStream.Position();
   const bool placed = FAncestorList && FAncestorPos < static_cast<int>(FAncestorList->size());
@@ -349,7 +358,7 @@ void TWriter::WriteComponentData(TComponent* component) {
     if (ancestor) ++FAncestorPos;
     ++FChildPos;
   }
-  WriteProperties(component);
+  writeProperties();
   WriteListEnd();
   WriteChildren(component, ancestor);
   WriteListEnd();
@@ -372,7 +381,10 @@ void TWriter::WriteChildren(TComponent* component, TComponent* ancestor) {
   });
   FAncestorList = ancestor ? &ancestorChildren : nullptr;
   FAncestorPos = FChildPos = 0;
-  component->GetChildren([this](TComponent* child) { WriteComponent(child); }, FRoot);
+  std::vector<TComponent*> children;
+  component->GetChildren([&children](TComponent* child) { children.push_back(child); }, FRoot);
+  AddPlaceholderChildren(FRoot, component, children);
+  for (TComponent* child : children) WriteComponent(child);
 }
 
 // The ancestor's child of the same name, when it is of a class the component

@@ -47,6 +47,10 @@ public:
   // Used by TComponent::WriteState.
   void WriteProperties(TPersistent* instance);
   void WriteComponentData(TComponent* component);
+  // The component's record with its properties as writeProperties writes them.
+  void WriteComponentRecord(TComponent* component, const std::function<void()>& writeProperties);
+  // A property's name and its value's bytes as read (value type first).
+  void WriteRawProperty(const std::string& name, const std::string& value);
 
 private:
   // Writes the kept properties that followed path in the stream read.

@@ -28,17 +28,7 @@ void TOleControl::DefineProperties(TFiler& filer) {
       !FControlData.empty());
 }
 
-void TOleControl::Paint() {
-  TCanvas& canvas = *Canvas();
-  canvas.Brush()->SetStyle(bsSolid);
-  canvas.Brush()->SetColor(clBtnFace);
-  canvas.Pen()->SetColor(clBlack);
-  canvas.Rectangle(ClientRect());
-  const std::string name = ClassName();
-  canvas.Font()->SetColor(clBtnText);
-  canvas.Brush()->SetStyle(bsClear);
-  canvas.TextOut((Width() - canvas.TextWidth(name)) / 2, (Height() - canvas.TextHeight(name)) / 2, name);
-}
+void TOleControl::Paint() { PaintLabelledBox(*Canvas(), ClientRect(), ClassName()); }
 
 KCL_CLASS_INFO(TVtChart) {
   cls.publish({"TabStop", "Align", "DragCursor", "DragMode", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",

@@ -18,6 +18,17 @@ void PaintThroughCanvas(TControl* control, TControlCanvas& canvas, const std::fu
   paint();
 }
 
+void PaintLabelledBox(TCanvas& canvas, const TRect& rect, const std::string& text) {
+  canvas.Brush()->SetStyle(bsSolid);
+  canvas.Brush()->SetColor(clBtnFace);
+  canvas.Pen()->SetColor(clBlack);
+  canvas.Rectangle(rect);
+  canvas.Font()->SetColor(clBtnText);
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.TextOut(rect.Left + (rect.Width() - canvas.TextWidth(text)) / 2,
+                 rect.Top + (rect.Height() - canvas.TextHeight(text)) / 2, text);
+}
+
 TCustomControl::TCustomControl(TComponent* owner)
     : TWinControl(owner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
 

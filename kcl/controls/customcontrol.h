@@ -24,6 +24,10 @@ private:
   std::unique_ptr<TControlCanvas> FCanvas;
 };
 
+// A box in the button face colour, framed in black, the text in its middle: how
+// controls show that stand in for something the program cannot show.
+void PaintLabelledBox(TCanvas& canvas, const TRect& rect, const std::string& text);
+
 class TGraphicControl : public TControl {
   KCL_CLASS(TGraphicControl, TControl)
 public:

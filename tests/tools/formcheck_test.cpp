@@ -123,10 +123,14 @@ TEST(FormCheck, SaysWhereAFormDiffersOrWhyItDidNotLoad) {
   EXPECT_EQ(differs.Difference, "Form1.Button1.Default");
   EXPECT_EQ(ResultLine("a.dfm", differs), "DIFF a.dfm: at Form1.Button1.Default");
 
+  // A component of a class no catalogue knows is kept as read, and noted.
   const TFormCheckResult unknown = CheckForm(FormFile(
-      "object Form1: TForm1\r\n  object Thing1: TNoSuchThing\r\n  end\r\nend\r\n"));
-  EXPECT_FALSE(unknown.Loaded);
-  EXPECT_EQ(ResultLine("b.dfm", unknown), "FAIL b.dfm: Class TNoSuchThing not found");
+      "object Form1: TForm1\r\n  Left = 0\r\n  Top = 0\r\n  Width = 200\r\n  Height = 100\r\n"
+      "  Caption = 'Form1'\r\n  PixelsPerInch = 96\r\n  TextHeight = 13\r\n"
+      "  object Thing1: TNoSuchThing\r\n    Left = 8\r\n    Top = 8\r\n    Width = 9\r\n"
+      "    Height = 9\r\n    Shade = clRed\r\n  end\r\nend\r\n"));
+  EXPECT_TRUE(unknown.Identical) << unknown.Difference;
+  EXPECT_EQ(ResultLine("b.dfm", unknown), "OK   b.dfm (kept Form1.Thing1: TNoSuchThing)");
 
   // A later version's property is no failure: it is kept, noted and written back.
   const TFormCheckResult later = CheckForm(FormFile(

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kcl/classes/keptproperties.h"
+#include "kcl/classes/placeholder.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/reader.h"
 #include "kcl/classes/resheader.h"
@@ -171,10 +172,13 @@ std::string FirstDifference(const std::string& original, const std::string& writ
   }
 }
 
-// The kept properties of the root and of the components it owns, named by path.
+// The kept properties of the root and of the components it owns, named by path,
+// and the components of unknown classes, with their class.
 std::vector<std::string> KeptPaths(TComponent& root) {
   std::vector<std::string> paths;
   const auto add = [&paths](const TComponent& component, const std::string& prefix) {
+    if (dynamic_cast<const TPlaceholder*>(&component))
+      paths.push_back(prefix + component.Name() + ": " + component.ClassName());
     if (const auto* kept = KeptProperties(&component))
       for (const TKeptProperty& property : *kept) paths.push_back(prefix + component.Name() + "." + property.Name);
   };

@@ -45,12 +45,23 @@ TEST(DataAccessStreaming, FieldsAreTheDataSetsChildrenAndTheFormsComponents) {
   EXPECT_EQ(host->ComponentCount(), 0);
 }
 
-TEST(DataAccessStreaming, BadFieldRecordsAreReadingErrors) {
+// A field of a class the program does not have stays among its data set's
+// children, where it was read.
+TEST(DataAccessStreaming, FieldsOfUnknownClassesAreWrittenBackInTheirDataSet) {
   RegisterDataAccess();
   ComponentHostPtr host = NewComponentHost();
-  EXPECT_THROW(ReadBinary(host.get(), ObjectTextToBinary("object Host: TComponentHost\n  object Table1: TTable\n"
-                                                         "    object Table1X: TUnknownField\n    end\n  end\nend\n")),
-               EReadError);
+  const std::string binary = ObjectTextToBinary(
+      "object Host: TComponentHost\n  object Table1: TTable\n    object Table1A: TStringField\n"
+      "      FieldName = 'A'\n    end\n    object Table1X: TIBStringField\n      Origin = 'X'\n    end\n"
+      "    object Table1B: TStringField\n      FieldName = 'B'\n    end\n  end\nend\n");
+  ReadBinary(host.get(), binary);
+  EXPECT_EQ(host->FindComponent("Table1X")->ClassName(), "TIBStringField");
+  EXPECT_EQ(static_cast<TTable*>(host->FindComponent("Table1"))->FieldCount(), 2);
+  EXPECT_EQ(WriteBinary(host.get()), binary);
+}
+
+TEST(DataAccessStreaming, BadFieldRecordsAreReadingErrors) {
+  RegisterDataAccess();
   ComponentHostPtr other = NewComponentHost();
   EXPECT_THROW(ReadBinary(other.get(), ObjectTextToBinary("object Host: TComponentHost\n"
                                                           "  object Orphan: TStringField\n  end\nend\n")),
