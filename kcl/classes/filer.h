@@ -16,14 +16,19 @@ class TWriter;
 class TCollection;
 
 // The value types of the component stream; nothing newer than Delphi 3 is written.
+// Delphi 3 writes the types up to vaCollection; later versions' streams hold the
+// others, which are read and kept but never written for Delphi 3's own values.
 enum TValueType : uint8_t {
   vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent,
-  vaFalse, vaTrue, vaBinary, vaSet, vaLString, vaNil, vaCollection
+  vaFalse, vaTrue, vaBinary, vaSet, vaLString, vaNil, vaCollection,
+  vaSingle, vaCurrency, vaDate, vaWString, vaInt64, vaUTF8String, vaDouble
 };
 constexpr uint8_t vaLastDelphi3 = vaCollection;
+constexpr uint8_t vaLastKnown = vaDouble;
 
-// Filer flags, written as a prefix byte $F0 | flags before a component's class name.
-enum : uint8_t { ffInherited = 1, ffChildPos = 2 };
+// Filer flags, written as a prefix byte $F0 | flags before a component's class
+// name; ffInline marks a frame embedded in a later version's form.
+enum : uint8_t { ffInherited = 1, ffChildPos = 2, ffInline = 4 };
 
 using TReaderProc = std::function<void(TReader&)>;
 using TWriterProc = std::function<void(TWriter&)>;

@@ -12,6 +12,11 @@ std::unordered_map<const TPersistent*, std::vector<TKeptProperty>>& Kept() {
   return *kept;
 }
 
+std::unordered_map<const TPersistent*, std::vector<std::pair<std::string, std::string>>>& KeptValues() {
+  static auto* kept = new std::unordered_map<const TPersistent*, std::vector<std::pair<std::string, std::string>>>;
+  return *kept;
+}
+
 }  // namespace
 
 void KeepProperty(const TPersistent* instance, TKeptProperty property) {
@@ -23,8 +28,24 @@ const std::vector<TKeptProperty>* KeptProperties(const TPersistent* instance) {
   return found == Kept().end() ? nullptr : &found->second;
 }
 
+void KeepValueBytes(const TPersistent* instance, const std::string& path, std::string bytes) {
+  auto& values = KeptValues()[instance];
+  std::erase_if(values, [&](const auto& value) { return value.first == path; });
+  values.emplace_back(path, std::move(bytes));
+}
+
+const std::string* KeptValueBytes(const TPersistent* instance, const std::string& path) {
+  if (KeptValues().empty()) return nullptr;
+  const auto found = KeptValues().find(instance);
+  if (found == KeptValues().end()) return nullptr;
+  for (const auto& [kept, bytes] : found->second)
+    if (kept == path) return &bytes;
+  return nullptr;
+}
+
 void ForgetKeptProperties(const TPersistent* instance) {
   if (!Kept().empty()) Kept().erase(instance);
+  if (!KeptValues().empty()) KeptValues().erase(instance);
 }
 
 }  // namespace kcl

@@ -19,6 +19,14 @@ struct TKeptProperty {
 void KeepProperty(const TPersistent* instance, TKeptProperty property);
 // nullptr when the instance keeps none.
 const std::vector<TKeptProperty>* KeptProperties(const TPersistent* instance);
+
+// A known property's value read in a type later than Delphi 3's (a caption in
+// UTF-8): its bytes as read, to be written again while the value means the same.
+void KeepValueBytes(const TPersistent* instance, const std::string& path, std::string bytes);
+// nullptr when the instance keeps none for path.
+const std::string* KeptValueBytes(const TPersistent* instance, const std::string& path);
+
+// Both kinds.
 void ForgetKeptProperties(const TPersistent* instance);
 
 }  // namespace kcl

@@ -5,11 +5,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 #include "kcl/classes/extended.h"
 #include "kcl/classes/filer.h"
 #include "kcl/classes/parser.h"
 #include "kcl/classes/resheader.h"
+#include "kcl/classes/valuebytes.h"
+#include "kcl/rtl/codepage.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
@@ -127,7 +130,7 @@ private:
     const std::string_view className = FIn.ReadStr();
     const std::string_view objectName = FIn.ReadStr();
     Indent();
-    FOut += (flags & ffInherited) ? "inherited " : "object ";
+    FOut += (flags & ffInherited) ? "inherited " : (flags & ffInline) ? "inline " : "object ";
     if (!objectName.empty()) {
       FOut += objectName;
       FOut += ": ";
@@ -156,37 +159,47 @@ private:
 
   void ConvertProperty() {
     Indent();
-    FOut += FIn.ReadStr();
+    FPropName = FIn.ReadStr();
+    FOut += FPropName;
     FOut += " = ";
     ConvertValue();
     FOut += "\r\n";
   }
 
-  void ConvertString(std::string_view s) {
+  // Printable characters go in quotes, the others as #n codes; a later version's
+  // Unicode string writes every character above 127 as its code (#8364).
+  template <class Char>
+  void ConvertString(std::basic_string_view<Char> s) {
     const size_t length = s.size();
     if (length == 0) {
       FOut += "''";
       return;
     }
+    const auto quoted = [](Char c) {
+      const auto code = static_cast<std::make_unsigned_t<Char>>(c);
+      return code >= ' ' && c != '\'' && (sizeof(Char) == 1 || code < 127);
+    };
     ++FLevel;
     if (length > kLineLength) NewLine();
-    const auto* bytes = reinterpret_cast<const uint8_t*>(s.data());
     size_t i = 0;
     size_t lineStart = 0;
     do {
       bool lineBreak = false;
-      if (bytes[i] >= ' ' && bytes[i] != '\'') {
+      if (quoted(s[i])) {
+        FOut += '\'';
         const size_t runStart = i;
         do {
           ++i;
-        } while (i < length && bytes[i] >= ' ' && bytes[i] != '\'' && i - lineStart < kLineLength);
+        } while (i < length && quoted(s[i]) && i - lineStart < kLineLength);
+        if constexpr (sizeof(Char) == 1)
+          FOut.append(s.data() + runStart, i - runStart);
+        else
+          for (size_t k = runStart; k < i; ++k) FOut += static_cast<char>(s[k]);
         if (i - lineStart >= kLineLength) lineBreak = true;
-        FOut += '\'';
-        FOut.append(s.data() + runStart, i - runStart);
         FOut += '\'';
       } else {
         FOut += '#';
-        WriteInt(bytes[i]);
+        WriteInt(static_cast<std::make_unsigned_t<Char>>(s[i]));
         ++i;
         if (i - lineStart >= kLineLength) lineBreak = true;
       }
@@ -197,6 +210,15 @@ private:
       }
     } while (i < length);
     --FLevel;
+  }
+
+  // Later versions write these as FloatToStr does, a whole number without ".0":
+  // the type letter tells it from an integer.
+  void ConvertFloat(long double value, const char* typeLetter) {
+    std::string text = ExtendedToText(LongDoubleToExtended(value));
+    if (*typeLetter && text.ends_with(".0")) text.resize(text.size() - 2);
+    FOut += text;
+    FOut += typeLetter;
   }
 
   void ConvertBinary() {
@@ -250,6 +272,21 @@ private:
       }
       case vaString: ConvertString(FIn.ReadStr()); break;
       case vaLString: ConvertString(FIn.ReadBytes(FIn.ReadUInt32())); break;
+      case vaWString: {
+        const uint32_t count = FIn.ReadUInt32();
+        const std::string_view bytes = FIn.ReadBytes(2 * static_cast<size_t>(count));
+        std::u16string text(count, u'\0');
+        for (size_t i = 0; i < count; ++i)
+          text[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) | static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
+        ConvertString(std::u16string_view(text));
+        break;
+      }
+      case vaUTF8String: ConvertString(std::u16string_view(codepage::Utf8ToUtf16(FIn.ReadBytes(FIn.ReadUInt32())))); break;
+      case vaInt64: WriteInt(Int64Value(FIn.ReadBytes(8))); break;
+      case vaSingle: ConvertFloat(SingleValue(FIn.ReadBytes(4)), "s"); break;
+      case vaCurrency: ConvertFloat(static_cast<long double>(Int64Value(FIn.ReadBytes(8))), "c"); break;
+      case vaDate: ConvertFloat(DoubleValue(FIn.ReadBytes(8)), "d"); break;
+      case vaDouble: ConvertFloat(DoubleValue(FIn.ReadBytes(8)), ""); break;
       case vaIdent: FOut += FIn.ReadStr(); break;
       case vaFalse: FOut += "False"; break;
       case vaTrue: FOut += "True"; break;
@@ -294,12 +331,14 @@ private:
         FOut += '>';
         break;
       }
-      default: InvalidStream();  // vaNull where a value belongs, or a type newer than Delphi 3
+      case vaNull: InvalidStream();  // where a value belongs
+      default: throw EReadError(Format(msg::UnknownValueType, {ValueTypeName(type), FPropName}));
     }
   }
 
   BinaryInput FIn;
   std::string& FOut;
+  std::string FPropName;
   int FLevel = 0;
   int FDepth = 0;
 };
@@ -359,6 +398,27 @@ private:
     }
     FOut += s;
   }
+  void WriteUtf8String(const std::string& bytes) {
+    if (bytes.size() > 0xFFFFFFFFu) FParser.Error("String too long");
+    WriteByte(vaUTF8String);
+    WriteUInt32(static_cast<uint32_t>(bytes.size()));
+    FOut += bytes;
+  }
+
+  void ConvertFloat() {
+    const long double value = FParser.TokenFloat();
+    switch (FParser.FloatType()) {
+      case 's': WriteByte(vaSingle), FOut += SingleBytes(value); break;
+      case 'c': WriteByte(vaCurrency), FOut += Int64Bytes(static_cast<int64_t>(std::llround(value))); break;
+      case 'd': WriteByte(vaDate), FOut += DoubleBytes(value); break;
+      default: {
+        const TExtendedBytes bytes = LongDoubleToExtended(value);
+        WriteByte(vaExtended);
+        FOut.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+      }
+    }
+  }
+
   void WriteIdent(std::string_view ident) {
     if (SameText(ident, "False")) {
       WriteByte(vaFalse);
@@ -384,7 +444,7 @@ private:
     return true;
   }
 
-  void ConvertHeader(bool isInherited) {
+  void ConvertHeader(uint8_t kind) {
     FParser.CheckToken(toSymbol);
     std::string className = FParser.TokenString();
     std::string objectName;
@@ -397,7 +457,7 @@ private:
     }
     int32_t position = 0;
     const bool hasPosition = ConvertOrderModifier(position);
-    const uint8_t flags = (isInherited ? ffInherited : 0) | (hasPosition ? ffChildPos : 0);
+    const uint8_t flags = kind | (hasPosition ? ffChildPos : 0);
     if (flags != 0) {
       WriteByte(0xF0 | flags);
       if (hasPosition) WriteInteger(position);
@@ -406,14 +466,17 @@ private:
     WriteStr(objectName);
   }
 
+  bool AtObject() const {
+    return FParser.TokenSymbolIs("object") || FParser.TokenSymbolIs("inherited") || FParser.TokenSymbolIs("inline");
+  }
+
   void ConvertObject() {
     Nest nest(FDepth, FParser);
-    const bool isInherited = FParser.TokenSymbolIs("inherited");
-    if (!isInherited) FParser.CheckTokenSymbol("object");
+    const uint8_t flags = FParser.TokenSymbolIs("inherited") ? ffInherited : FParser.TokenSymbolIs("inline") ? ffInline : 0;
+    if (flags == 0) FParser.CheckTokenSymbol("object");
     FParser.NextToken();
-    ConvertHeader(isInherited);
-    while (!FParser.TokenSymbolIs("end") && !FParser.TokenSymbolIs("object") && !FParser.TokenSymbolIs("inherited"))
-      ConvertProperty();
+    ConvertHeader(flags);
+    while (!FParser.TokenSymbolIs("end") && !AtObject()) ConvertProperty();
     WriteByte(vaNull);
     while (!FParser.TokenSymbolIs("end")) ConvertObject();
     WriteByte(vaNull);
@@ -440,23 +503,38 @@ private:
   void ConvertValue() {
     if (FParser.Token() == toString) {
       FString.assign(FParser.TokenView());
+      FWideString = FParser.TokenWideString();
+      bool wide = FParser.TokenIsWide();
       while (FParser.NextToken() == '+') {
         FParser.NextToken();
         FParser.CheckToken(toString);
         FString += FParser.TokenView();
+        FWideString += FParser.TokenWideString();
+        wide = wide || FParser.TokenIsWide();
       }
-      WriteString(FString);
+      if (wide)
+        WriteUtf8String(codepage::Utf16ToUtf8(FWideString));
+      else
+        WriteString(FString);
       return;
     }
     switch (FParser.Token()) {
       case toSymbol: WriteIdent(FParser.TokenComponentIdent()); break;
-      case toInteger: WriteInteger(FParser.TokenInt()); break;
-      case toFloat: {
-        const TExtendedBytes bytes = LongDoubleToExtended(FParser.TokenFloat());
-        WriteByte(vaExtended);
-        FOut.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+      case '.':
+        // A reference to a component of another module written without the
+        // module's name.
+        FParser.NextToken();
+        WriteIdent("." + FParser.TokenComponentIdent());
         break;
-      }
+      case toInteger:
+        if (FParser.TokenFitsInt()) {
+          WriteInteger(FParser.TokenInt());
+        } else {
+          WriteByte(vaInt64);
+          FOut += Int64Bytes(FParser.TokenInt64());
+        }
+        break;
+      case toFloat: ConvertFloat(); break;
       case '[':
         FParser.NextToken();
         WriteByte(vaSet);
@@ -512,6 +590,7 @@ private:
   std::string& FOut;
   std::string FName;
   std::string FString;
+  std::u16string FWideString;
   int FDepth = 0;
 };
 

@@ -1,10 +1,13 @@
 #include "kcl/classes/parser.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "kcl/classes/extended.h"
+#include "kcl/rtl/codepage.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -53,7 +56,8 @@ TParser::~TParser() {
 
 std::string_view TParser::TokenView() const {
   if (FToken == toString) return FString;
-  return FText.substr(FTokenStart, FTokenEnd - FTokenStart);
+  // A float's type letter is not part of the number.
+  return FText.substr(FTokenStart, FTokenEnd - FTokenStart - (FFloatType ? 1 : 0));
 }
 
 void TParser::SkipBlanks() {
@@ -69,6 +73,7 @@ void TParser::SkipBlanks() {
 
 char TParser::NextToken() {
   SkipBlanks();
+  FFloatType = 0;
   FTokenStart = FPos;
   FTokenLine = FLine;
   const size_t n = FText.size();
@@ -98,6 +103,18 @@ char TParser::NextToken() {
 
 void TParser::ScanString() {
   FString.clear();
+  FWideString.clear();
+  FWide = false;
+  const size_t start = FPos;
+  ScanStringInto(false);
+  // Rare: read again for the characters the code page lacks.
+  if (FWide) {
+    FPos = start;
+    ScanStringInto(true);
+  }
+}
+
+void TParser::ScanStringInto(bool wide) {
   const size_t n = FText.size();
   const char* text = FText.data();
   size_t pos = FPos;
@@ -106,30 +123,35 @@ void TParser::ScanString() {
       ++pos;
       unsigned value = 0;
       size_t digits = 0;
-      if (pos < n && text[pos] == '$') {
-        ++pos;
-        for (; pos < n && HexValue(text[pos]) >= 0; ++pos, ++digits) {
-          value = value * 16 + static_cast<unsigned>(HexValue(text[pos]));
-          if (value > 255) Error(kInvalidCharCode);
-        }
-      } else {
-        for (; pos < n && IsDigit(text[pos]); ++pos, ++digits) {
-          value = value * 10 + static_cast<unsigned>(text[pos] - '0');
-          if (value > 255) Error(kInvalidCharCode);
-        }
+      const bool hex = pos < n && text[pos] == '$';
+      if (hex) ++pos;
+      for (; pos < n && (hex ? HexValue(text[pos]) >= 0 : IsDigit(text[pos])); ++pos, ++digits) {
+        value = value * (hex ? 16 : 10) + static_cast<unsigned>(hex ? HexValue(text[pos]) : text[pos] - '0');
+        if (value > 0xFFFF) Error(kInvalidCharCode);
       }
       if (digits == 0) Error(kInvalidCharCode);
-      FString += static_cast<char>(value);
+      FWide = FWide || value > 127;
+      if (wide)
+        FWideString += static_cast<char16_t>(value);
+      else
+        FString += value <= 255 ? static_cast<char>(value) : codepage::UnicodeToAnsi(static_cast<char16_t>(value));
     } else if (text[pos] == '\'') {
       ++pos;
       for (;;) {
         const size_t runStart = pos;
         while (pos < n && text[pos] != '\'' && text[pos] != '\r' && text[pos] != '\n') ++pos;
-        FString.append(text + runStart, pos - runStart);
+        const std::string_view run(text + runStart, pos - runStart);
+        if (wide)
+          FWideString += codepage::AnsiToUtf16(run);
+        else
+          FString += run;
         if (pos >= n || text[pos] != '\'') Error(kUnterminatedString);
         ++pos;
         if (pos < n && text[pos] == '\'') {
-          FString += '\'';
+          if (wide)
+            FWideString += u'\'';
+          else
+            FString += '\'';
           ++pos;
           continue;
         }
@@ -169,6 +191,11 @@ void TParser::ScanNumber() {
       FToken = toFloat;
     }
   }
+  if (pos < n && std::strchr("sScCdD", text[pos]) && (pos + 1 >= n || !IsIdentChar(text[pos + 1]))) {
+    FFloatType = static_cast<char>(text[pos] | 0x20);
+    FToken = toFloat;
+    ++pos;
+  }
   FPos = pos;
 }
 
@@ -191,6 +218,35 @@ int32_t TParser::TokenInt() const {
     if (value > limit) Error(Format(msg::InvalidInteger, {s}));
   }
   return negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
+}
+
+bool TParser::TokenFitsInt() const {
+  const std::string_view s = TokenView();
+  if (FToken != toInteger || s.empty()) return false;
+  if (s[0] == '$') return s.find_first_not_of('0', 1) == std::string_view::npos || s.size() - s.find_first_not_of('0', 1) <= 8;
+  const int64_t value = TokenInt64();
+  return value >= INT32_MIN && value <= INT32_MAX;
+}
+
+int64_t TParser::TokenInt64() const {
+  const std::string_view s = TokenView();
+  if (FToken != toInteger || s.empty()) Error(kNumberExpected);
+  uint64_t value = 0;
+  if (s[0] == '$') {
+    for (size_t i = 1; i < s.size(); ++i) {
+      if (value >> 60) Error(Format(msg::InvalidInteger, {s}));
+      value = value * 16 + static_cast<uint64_t>(HexValue(s[i]));
+    }
+    return static_cast<int64_t>(value);
+  }
+  const bool negative = s[0] == '-';
+  const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
+  for (size_t i = negative ? 1 : 0; i < s.size(); ++i) {
+    const auto digit = static_cast<uint64_t>(s[i] - '0');
+    if (value > (limit - digit) / 10) Error(Format(msg::InvalidInteger, {s}));
+    value = value * 10 + digit;
+  }
+  return negative ? static_cast<int64_t>(0 - value) : static_cast<int64_t>(value);
 }
 
 long double TParser::TokenFloat() const {

@@ -2,7 +2,7 @@
 // TParser: the tokenizer of text form files, as Delphi's Classes unit has it.
 // Tokens are symbols (identifiers), strings ('quoted' pieces and #nnn character
 // codes joined directly), integers (decimal, optional '-', or '$' hexadecimal),
-// floats (with '.' and/or an exponent) and single characters. Bytes are kept as
+// floats (with '.' and/or an exponent, or a type letter) and single characters. Bytes are kept as
 // they are (a Windows code page); bytes up to ' ' are blanks.
 #include <cstdint>
 #include <string>
@@ -39,7 +39,17 @@ public:
   std::string_view TokenView() const;
   // Raise EParserError when the number does not fit (32 bits; $FFFFFFFF is -1).
   int32_t TokenInt() const;
+  // Whether TokenInt takes the integer; TokenInt64 takes 64 bits.
+  bool TokenFitsInt() const;
+  int64_t TokenInt64() const;
   long double TokenFloat() const;
+  // The letter after a number of a later version's float type: 's' single,
+  // 'c' currency, 'd' date (lower case); 0 for none.
+  char FloatType() const { return FFloatType; }
+  // A string with character codes above 127 (#8364) is a later version's
+  // Unicode string: its UTF-16 text, the other characters read in the code page.
+  bool TokenIsWide() const { return FToken == toString && FWide; }
+  const std::u16string& TokenWideString() const { return FWideString; }
   // Case-insensitive (ASCII) comparison with the current symbol.
   bool TokenSymbolIs(std::string_view s) const;
   // The current symbol with the dotted parts that follow it directly
@@ -63,6 +73,8 @@ public:
 private:
   void SkipBlanks();
   void ScanString();
+  // The string's characters into FString, or when wide into FWideString.
+  void ScanStringInto(bool wide);
   void ScanNumber();
 
   TStream* FStream = nullptr;
@@ -76,6 +88,9 @@ private:
   int FTokenLine = 1;
   char FToken = toEOF;
   std::string FString;  // the value of a string token
+  std::u16string FWideString;
+  bool FWide = false;
+  char FFloatType = 0;
 };
 
 }  // namespace kcl

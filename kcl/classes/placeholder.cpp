@@ -74,8 +74,8 @@ void TPlaceholder::SetInteger(std::string_view name, int32_t value) {
 
 void TPlaceholder::ReadRecord(TReader& reader, TComponent& self) {
   while (!reader.EndOfList()) {
-    std::string name = reader.ReadStr();
-    FProperties.push_back({std::move(name), reader.ReadRawValue()});
+    auto [name, value] = reader.ReadRawProperty();
+    FProperties.push_back({std::move(name), std::move(value)});
   }
   reader.ReadListEnd();
   reader.ReadChildren(&self, [this, &self](TComponent* child) {

@@ -8,6 +8,7 @@
 #include "kcl/classes/intconsts.h"
 #include "kcl/classes/keptproperties.h"
 #include "kcl/classes/placeholder.h"
+#include "kcl/classes/valuebytes.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
@@ -56,8 +57,20 @@ uint8_t TReader::PeekByte() {
 TValueType TReader::ReadValue() {
   uint8_t b = 0;
   FStream.ReadBuffer(&b, 1);
-  if (b > vaLastDelphi3) throw EReadError(msg::InvalidImage);
+  if (b > vaLastKnown) throw EReadError(Format(msg::UnknownValueType, {ValueTypeName(b), FPropName}));
   return static_cast<TValueType>(b);
+}
+
+std::optional<TValueMeaning> TReader::ReadLaterValue() {
+  if (NextValue() <= vaLastDelphi3) return std::nullopt;
+  const std::string bytes = ReadRawValue();
+  std::optional<TValueMeaning> meaning = ValueMeaning(bytes);
+  if (!meaning) throw EReadError(msg::InvalidImage);
+  return meaning;
+}
+
+void TReader::LaterValueError(const char* wanted) {
+  throw EReadError(Format(msg::ValueTypeMismatch, {ValueTypeName(FLaterType), wanted}));
 }
 
 // Peeks without judging the byte: a component record's "TPF0" may follow a list.
@@ -101,6 +114,12 @@ std::string TReader::ReadStr() {
 }
 
 int32_t TReader::ReadInteger() {
+  FLaterType = NextValue();
+  if (const auto later = ReadLaterValue()) {
+    const auto* number = std::get_if<long double>(&*later);
+    if (FLaterType != vaInt64 || !number || *number < INT32_MIN || *number > INT32_MAX) LaterValueError("an integer");
+    return static_cast<int32_t>(*number);
+  }
   switch (ReadValue()) {
     case vaInt8: {
       int8_t v = 0;
@@ -128,6 +147,12 @@ bool TReader::ReadBoolean() {
 }
 
 std::string TReader::ReadString() {
+  FLaterType = NextValue();
+  if (const auto later = ReadLaterValue()) {
+    const auto* text = std::get_if<std::string>(&*later);
+    if (!text) LaterValueError("a string");
+    return *text;
+  }
   const TValueType type = ReadValue();
   if (type == vaString) return ReadStr();
   if (type == vaLString) return ReadBytes(ReadLength());
@@ -141,6 +166,12 @@ char TReader::ReadChar() {
 }
 
 long double TReader::ReadFloat() {
+  FLaterType = NextValue();
+  if (const auto later = ReadLaterValue()) {
+    const auto* number = std::get_if<long double>(&*later);
+    if (!number) LaterValueError("a number");
+    return *number;
+  }
   if (NextValue() != vaExtended) return ReadInteger();
   ReadValue();
   TExtendedBytes bytes{};
@@ -172,7 +203,10 @@ void TReader::SkipValue() {
     case vaInt32: ReadBytes(4); break;
     case vaExtended: ReadBytes(10); break;
     case vaString: case vaIdent: ReadStr(); break;
-    case vaLString: case vaBinary: ReadBytes(ReadLength()); break;
+    case vaLString: case vaBinary: case vaUTF8String: ReadBytes(ReadLength()); break;
+    case vaWString: ReadBytes(2 * static_cast<int64_t>(ReadLength())); break;
+    case vaSingle: ReadBytes(4); break;
+    case vaCurrency: case vaDate: case vaInt64: case vaDouble: ReadBytes(8); break;
     case vaSet:
       while (!ReadStr().empty()) {
       }
@@ -317,7 +351,10 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
     }
     FPropName = path.substr(start);
     if (PPropInfo prop = GetPropInfo(target, FPropName)) {
+      const int64_t valueStart = FStream.Position();
+      const bool later = NextValue() > vaLastDelphi3;
       ReadPropValue(target, prop);
+      if (later) KeepValueBytes(instance, path, ReadBytesBetween(valueStart, FStream.Position()));
     } else {
       // A defined property cannot be skipped reliably once its reader has started.
       FCanHandleExcepts = false;
@@ -339,10 +376,18 @@ void TReader::KeepUnknownProperty(TPersistent* instance, const std::string& path
   KeepProperty(instance, {read.empty() ? std::string() : read.back().second, path, ReadRawValue()});
 }
 
+std::pair<std::string, std::string> TReader::ReadRawProperty() {
+  FPropName = ReadStr();
+  return {FPropName, ReadRawValue()};
+}
+
 std::string TReader::ReadRawValue() {
   const int64_t start = FStream.Position();
   SkipValue();
-  const int64_t end = FStream.Position();
+  return ReadBytesBetween(start, FStream.Position());
+}
+
+std::string TReader::ReadBytesBetween(int64_t start, int64_t end) {
   FStream.SetPosition(start);
   return ReadBytes(end - start);
 }
@@ -415,8 +460,8 @@ bool TReader::RecordHasBounds() {
   const int64_t start = FStream.Position();
   OnScopeExit back([this, start] { FStream.SetPosition(start); });
   while (!EndOfList()) {
-    const std::string name = ReadStr();
-    if (name == "Width" || name == "Height") return true;
+    FPropName = ReadStr();
+    if (FPropName == "Width" || FPropName == "Height") return true;
     SkipValue();
   }
   return false;

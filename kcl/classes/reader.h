@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "kcl/classes/filer.h"
+#include "kcl/classes/valuebytes.h"
 
 namespace kcl {
 
@@ -51,6 +52,8 @@ public:
   void SkipValue();
   // The next value's bytes, value type first, read whole.
   std::string ReadRawValue();
+  // A property's name and its value's bytes.
+  std::pair<std::string, std::string> ReadRawProperty();
   void ReadCollection(TCollection& collection);
   void Read(void* buffer, int64_t count) { FStream.ReadBuffer(buffer, count); }
 
@@ -95,6 +98,11 @@ private:
   // Goes back over the value just read, skips it whole and raises PropValueError.
   [[noreturn]] void RejectValue();
   std::string ReadBytes(int64_t count);
+  // The stream's bytes in [start, end), which ends where they end.
+  std::string ReadBytesBetween(int64_t start, int64_t end);
+  // A value of a type later than Delphi 3's, read whole; nullopt for the others.
+  std::optional<TValueMeaning> ReadLaterValue();
+  [[noreturn]] void LaterValueError(const char* wanted);
   uint32_t ReadLength();  // 32-bit little-endian
 
   TComponent* FOwner = nullptr;
@@ -104,6 +112,7 @@ private:
   std::vector<Fixup> FFixups;
   std::vector<TComponent*> FLoaded;
   int FDepth = 0;
+  uint8_t FLaterType = 0;  // the type of the value being read
 };
 
 }  // namespace kcl

@@ -8,6 +8,7 @@
 #include "kcl/classes/extended.h"
 #include "kcl/classes/intconsts.h"
 #include "kcl/classes/placeholder.h"
+#include "kcl/classes/valuebytes.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
@@ -179,6 +180,22 @@ void TWriter::WritePropName(const std::string& name) {
   WriteKeptAfter(FLastWritten);
   FLastWritten = FPropPath + name;
   WriteStr(FLastWritten);
+  FValueStart = FStream.Position();
+}
+
+void TWriter::UseKeptValueBytes(const std::string& path) {
+  const std::string* kept = FKeptOwner ? KeptValueBytes(FKeptOwner, path) : nullptr;
+  if (!kept) return;
+  const int64_t end = FStream.Position();
+  std::string written(static_cast<size_t>(end - FValueStart), '\0');
+  FStream.SetPosition(FValueStart);
+  FStream.ReadBuffer(written.data(), end - FValueStart);
+  const auto meaning = ValueMeaning(written);
+  if (meaning && meaning == ValueMeaning(*kept)) {
+    FStream.SetPosition(FValueStart);
+    FStream.SetSize(FValueStart);
+    Write(kept->data(), static_cast<int64_t>(kept->size()));
+  }
 }
 
 void TWriter::WriteKeptAfter(const std::string& path) {
@@ -215,16 +232,18 @@ void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, 
 void TWriter::WriteProperties(TPersistent* instance) {
   // An instance of its own (not a sub-object's properties) brings its kept ones.
   const bool own = FPropPath.empty();
-  OnScopeExit restoreKept([this, own, kept = FKept, next = FKeptNext, last = FLastWritten] {
+  OnScopeExit restoreKept([this, own, kept = FKept, next = FKeptNext, last = FLastWritten, owner = FKeptOwner] {
     if (!own) return;
     FKept = kept;
     FKeptNext = next;
     FLastWritten = last;
+    FKeptOwner = owner;
   });
   if (own) {
     FKept = KeptProperties(instance);
     FKeptNext = 0;
     FLastWritten.clear();
+    FKeptOwner = instance;
   }
   for (PPropInfo prop : GetPropInfos(instance->ClassType()))
     if (IsStoredProp(instance, prop)) WriteProperty(instance, prop);
@@ -238,6 +257,12 @@ void TWriter::WriteProperties(TPersistent* instance) {
 }
 
 void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
+  const int64_t start = FStream.Position();
+  WritePropertyValue(instance, prop);
+  if (FStream.Position() != start && prop->PropType->Kind != tkClass) UseKeptValueBytes(FLastWritten);
+}
+
+void TWriter::WritePropertyValue(TPersistent* instance, PPropInfo prop) {
   const TTypeInfo* type = prop->PropType;
   TPersistent* ancestor = FAncestor;
   switch (type->Kind) {

@@ -58,6 +58,10 @@ private:
   // Writes the next kept property.
   void WriteKept();
   void WriteProperty(TPersistent* instance, PPropInfo prop);
+  void WritePropertyValue(TPersistent* instance, PPropInfo prop);
+  // Puts back the bytes a later version wrote for the value just written, when
+  // they mean the same.
+  void UseKeptValueBytes(const std::string& path);
   void WriteObjectProperty(TPersistent* instance, PPropInfo prop);
   void WritePropName(const std::string& name);
   void WriteSet(const TTypeInfo* setType, int64_t value);
@@ -70,6 +74,8 @@ private:
   const std::vector<TKeptProperty>* FKept = nullptr;
   size_t FKeptNext = 0;
   std::string FLastWritten;
+  const TPersistent* FKeptOwner = nullptr;  // the instance whose kept values apply
+  int64_t FValueStart = 0;                  // where the last property's value began
   TComponent* FRootAncestor = nullptr;
   // The ancestor's children while a component that has an ancestor writes its own:
   // the inherited ones are matched by name, the others placed by position.

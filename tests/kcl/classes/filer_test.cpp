@@ -2,6 +2,7 @@
 
 #include "kcl/classes/placeholder.h"
 #include "kcl/classes/reader.h"
+#include "kcl/classes/valuebytes.h"
 #include "kcl/classes/testclasses.h"
 #include "kcl/classes/writer.h"
 #include "kcl/rtl/exceptions.h"
@@ -228,7 +229,7 @@ TEST(Filer, ADamagedRecordStopsReadingButKeepsWhatWasRead) {
                             S("TBogus") + S("Bogus1") + S("Left") + "\x7F" + End + End +        //
                             S("TTestTimer") + S("Timer2") + End + End + End;
   auto form = NewForm();
-  EXPECT_EQ(ReadInto(form.get(), bytes), "Invalid stream format");
+  EXPECT_EQ(ReadInto(form.get(), bytes), "Invalid stream format: value type 127 of property Left is unknown");
   ASSERT_EQ(form->ComponentCount(), 1);
   EXPECT_EQ(form->Components(0)->Name(), "Timer1");
   EXPECT_FALSE(form->Components(0)->IsLoading());
@@ -264,6 +265,37 @@ TEST(Filer, UnknownPropertiesAreKeptInTheirPlaces) {
   EXPECT_EQ(form->Left(), 5);
   EXPECT_EQ(form->Top(), 7);
   EXPECT_EQ(WriteBinary(form.get()), bytes);
+}
+
+// Values a later version wrote in its own types are read, and written back in
+// those types while they keep their values.
+TEST(Filer, LaterVersionsValueTypesAreReadAndWrittenBackAsTheyWere) {
+  const auto length = [](uint32_t n) { return std::string(reinterpret_cast<const char*>(&n), 4); };
+  const std::string caption = S("Caption") + "\x14" + length(9) + "Caf\xC3\xA9 \xE2\x82\xAC";  // UTF-8
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") +                                     //
+                            S("Left") + "\x13" + Int64Bytes(5) + S("Top") + Int8(0) + caption +        //
+                            S("Ratio") + "\x0F" + SingleBytes(1.5) +                                   //
+                            S("Font.Color") + Int8(0) + S("Font.Name") + "\x12" + length(4) + std::string("S\0a\0n\0s\0", 8) +
+                            S("Font.Size") + Int8(8) + S("Font.Style") + "\x0B" + End +               //
+                            S("Items") + "\x0E" + End + S("Stamp") + "\x11" + DoubleBytes(45000.25) + End + End;
+  auto form = NewForm();
+  ASSERT_EQ(ReadInto(form.get(), bytes), "");
+  EXPECT_EQ(form->Left(), 5);
+  EXPECT_EQ(form->Caption(), "Caf\xE9 \x80");
+  EXPECT_EQ(form->Ratio(), 1.5);
+  EXPECT_EQ(form->Font()->FontName(), "Sans");
+  EXPECT_EQ(WriteBinary(form.get()), bytes);
+
+  // A changed value is written as Delphi 3 writes it; the others stay as read.
+  form->SetCaption("New");
+  std::string expected = bytes;
+  expected.replace(expected.find(caption), caption.size(), S("Caption") + "\x06" + S("New"));
+  EXPECT_EQ(WriteBinary(form.get()), expected);
+
+  // A type the property cannot take is named in the error.
+  std::string wrong = bytes;
+  wrong.replace(wrong.find(S("Top") + Int8(0)), 5, S("Top") + "\x12" + length(1) + std::string("1\0", 2));
+  EXPECT_EQ(ReadInto(NewForm().get(), wrong), "Error reading Form1.Top: Invalid property value: vaWString cannot be an integer");
 }
 
 TEST(Filer, ComponentRecordsReadIntoAnotherOwnerWithNewNames) {

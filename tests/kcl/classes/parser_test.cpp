@@ -135,8 +135,8 @@ TEST(Parser, RejectsMalformedStrings) {
   EXPECT_EQ(ScanError("\n\nx = 'open\r\n'"), "Unterminated string on line 3");
   EXPECT_EQ(ScanError("'a'#"), "Invalid character code in string on line 1");
   EXPECT_EQ(ScanError("#$"), "Invalid character code in string on line 1");
-  EXPECT_EQ(ScanError("#256"), "Invalid character code in string on line 1");
-  EXPECT_EQ(ScanError("#$100"), "Invalid character code in string on line 1");
+  EXPECT_EQ(ScanError("#65536"), "Invalid character code in string on line 1");
+  EXPECT_EQ(ScanError("#$10000"), "Invalid character code in string on line 1");
   EXPECT_EQ(ScanError("#99999999999999999999999"), "Invalid character code in string on line 1");
 }
 
