@@ -17,6 +17,11 @@ std::unordered_map<const TPersistent*, std::vector<std::pair<std::string, std::s
   return *kept;
 }
 
+std::unordered_map<const TPersistent*, uint8_t>& KeptFlags() {
+  static auto* kept = new std::unordered_map<const TPersistent*, uint8_t>;
+  return *kept;
+}
+
 }  // namespace
 
 void KeepProperty(const TPersistent* instance, TKeptProperty property) {
@@ -43,7 +48,18 @@ const std::string* KeptValueBytes(const TPersistent* instance, const std::string
   return nullptr;
 }
 
+void KeepPrefixFlags(const TPersistent* instance, uint8_t flags) {
+  if (flags != 0) KeptFlags()[instance] = flags;
+}
+
+uint8_t KeptPrefixFlags(const TPersistent* instance) {
+  if (KeptFlags().empty()) return 0;
+  const auto found = KeptFlags().find(instance);
+  return found == KeptFlags().end() ? 0 : found->second;
+}
+
 void ForgetKeptProperties(const TPersistent* instance) {
+  if (!KeptFlags().empty()) KeptFlags().erase(instance);
   if (!Kept().empty()) Kept().erase(instance);
   if (!KeptValues().empty()) KeptValues().erase(instance);
 }

@@ -3,6 +3,7 @@
 // version's property, a property of a third party's class): kept on the instance
 // as read, name and value bytes, and written back where they stood, after the
 // property they followed.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,13 @@ void KeepValueBytes(const TPersistent* instance, const std::string& path, std::s
 // nullptr when the instance keeps none for path.
 const std::string* KeptValueBytes(const TPersistent* instance, const std::string& path);
 
-// Both kinds.
+// The prefix flags of a component's record that its writing cannot tell again:
+// an embedded frame's ffInline, ffInherited of a record read inside a component
+// of an unknown class (whose ancestor the program does not have). 0 for none.
+void KeepPrefixFlags(const TPersistent* instance, uint8_t flags);
+uint8_t KeptPrefixFlags(const TPersistent* instance);
+
+// All of them.
 void ForgetKeptProperties(const TPersistent* instance);
 
 }  // namespace kcl

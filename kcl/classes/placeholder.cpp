@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "kcl/classes/classbuilder.h"
+#include "kcl/classes/keptproperties.h"
 #include "kcl/classes/reader.h"
 #include "kcl/classes/streams.h"
 #include "kcl/classes/writer.h"
@@ -71,6 +72,8 @@ void TPlaceholder::SetInteger(std::string_view name, int32_t value) {
     }
   FProperties.push_back({std::string(name), IntegerBytes(value)});
 }
+
+bool TPlaceholder::OwnsChildren(const TComponent& self) { return (KeptPrefixFlags(&self) & ffInline) != 0; }
 
 void TPlaceholder::ReadRecord(TReader& reader, TComponent& self) {
   while (!reader.EndOfList()) {

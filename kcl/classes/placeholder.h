@@ -32,6 +32,10 @@ public:
   // The children read, in their order, while they live.
   const std::vector<TComponent*>& RecordChildren() const { return FChildren; }
 
+  // An embedded frame (a record marked inline) owns what was read inside it, as
+  // frames do; its names do not meet the form's.
+  static bool OwnsChildren(const TComponent& self);
+
 protected:
   // The properties and child records of self's record.
   void ReadRecord(TReader& reader, TComponent& self);
@@ -57,6 +61,7 @@ public:
   void WriteState(TWriter& writer) override;
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
   void Notification(TComponent* component, TOperation operation) override;
+  TComponent* GetChildOwner() override { return OwnsChildren(*this) ? this : nullptr; }
   bool HasParent() const override { return FParent != nullptr; }
   TComponent* GetParentComponent() const override { return FParent; }
   void SetParentComponent(TComponent* parent) override;

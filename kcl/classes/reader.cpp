@@ -500,13 +500,19 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   const std::string className = ReadStr();
   std::string name = ReadStr();
   // An inherited component was made by reading the ancestor form: it is read into.
-  const bool inherited = !component && (flags & ffInherited);
+  // Inside a component of an unknown class there is no ancestor to read into.
+  const bool ancestorless = dynamic_cast<TPlaceholder*>(FParent) != nullptr;
+  const bool inherited = !component && (flags & ffInherited) && !ancestorless;
   if (inherited) {
     component = FOwner ? FOwner->FindComponent(name) : nullptr;
     if (!component) throw EReadError(Format(msg::AncestorNotFound, {name}));
   }
   const bool created = component == nullptr;
-  TComponent* result = component ? component : CreateComponent(className);
+  // What a record inside one holds differs from an ancestor the program does not
+  // have: it is kept as read, whatever its class.
+  TComponent* result = component                                ? component
+                       : ancestorless && (flags & ffInherited) ? CreatePlaceholder(FOwner, className, RecordHasBounds())
+                                                               : CreateComponent(className);
   TComponent* parent = FParent;
   const size_t fixupMark = FFixups.size();
   const size_t loadedMark = FLoaded.size();
@@ -523,6 +529,7 @@ TComponent* TReader::ReadComponent(TComponent* component) {
     if (OnSetName) OnSetName(*this, result, name);
     result->SetName(name);
   }
+  if (created) KeepPrefixFlags(result, flags & (ffInline | (ancestorless ? ffInherited : 0)));
   result->SetStateFlag(csReading, true);
   result->ReadState(*this);
   result->SetStateFlag(csReading, false);

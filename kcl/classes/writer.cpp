@@ -371,7 +371,7 @@ void TWriter::WriteComponentRecord(TComponent* component, const std::function<vo
   auto* ancestor = dynamic_cast<TComponent*>(FAncestor);
   const int64_t start = FStream.Position();
   const bool placed = FAncestorList && FAncestorPos < static_cast<int>(FAncestorList->size());
-  uint8_t flags = ancestor ? ffInherited : 0;
+  uint8_t flags = (ancestor ? ffInherited : 0) | KeptPrefixFlags(component);
   // A child that is new, or inherited but moved, says where it stands among the
   // ancestor's children.
   if (placed && (!ancestor || (*FAncestorList)[FAncestorPos] != ancestor)) flags |= ffChildPos;

@@ -15,6 +15,7 @@ public:
   void ReadState(TReader& reader) override;
   void WriteState(TWriter& writer) override;
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+  TComponent* GetChildOwner() override { return OwnsChildren(*this) ? this : nullptr; }
   void Notification(TComponent* component, TOperation operation) override;
 
 protected:

@@ -109,3 +109,29 @@ TEST(PlaceholderControl, ChangesMadeInTheDesignerAreWrittenInPlace) {
   expected.replace(expected.find("    Left = 240\r\n"), 16, "    Left = 250\r\n");
   EXPECT_EQ(WriteText(form.get()), expected);
 }
+
+// A later version's form embeds a frame: the frame and the changes to its parts
+// are kept as read, the parts named apart from the form's own.
+TEST(PlaceholderControl, EmbeddedFramesComeBackByteForByte) {
+  const std::string text =
+      "object Form1: TForm1\r\n"
+      "  Left = 0\r\n  Top = 0\r\n  Width = 300\r\n  Height = 200\r\n  Caption = 'Form1'\r\n"
+      "  PixelsPerInch = 96\r\n  TextHeight = 13\r\n"
+      "  object Button1: TButton\r\n"
+      "    Left = 8\r\n    Top = 8\r\n    Width = 75\r\n    Height = 25\r\n    Caption = 'Button1'\r\n"
+      "    TabOrder = 0\r\n"
+      "  end\r\n"
+      "  inline Frame11: TFrame1\r\n"
+      "    Left = 8\r\n    Top = 40\r\n    Width = 200\r\n    Height = 100\r\n    TabOrder = 1\r\n"
+      "    inherited Button1: TButton\r\n      Caption = 'Go'\r\n    end\r\n"
+      "  end\r\n"
+      "end\r\n";
+  const std::string binary = ObjectTextToBinary(text);
+  FormPtr form = ReadForm(binary);
+  auto* frame = dynamic_cast<TPlaceholderControl*>(form->FindComponent("Frame11"));
+  ASSERT_NE(frame, nullptr);
+  ASSERT_NE(frame->FindComponent("Button1"), nullptr);
+  EXPECT_NE(frame->FindComponent("Button1"), form->FindComponent("Button1"));
+  EXPECT_EQ(WriteBinary(form.get()), binary);
+  EXPECT_EQ(WriteText(form.get()), text);
+}
