@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/form.h"
@@ -224,10 +225,34 @@ int TWinControl::TabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int order) {
+  if (ComponentState().Contains(csReading))
+    FReadTabOrder = order;
+  else
+    MoveInTabList(order);
+}
+
+void TWinControl::MoveInTabList(int order) {
   if (!Parent()) return;
   auto& list = Parent()->FTabList;
   std::erase(list, this);
   list.insert(list.begin() + std::clamp<int>(order, 0, static_cast<int>(list.size())), this);
+}
+
+void TWinControl::ReadState(TReader& reader) {
+  TControl::ReadState(reader);
+  FixupTabList();
+}
+
+// Each child read with a tab order within range takes that place; the others
+// keep theirs. A child named twice for one place loses it to the last one.
+void TWinControl::FixupTabList() {
+  std::vector<TWinControl*> places(FTabList.size(), nullptr);
+  for (TWinControl* child : FTabList) {
+    const int order = std::exchange(child->FReadTabOrder, -1);
+    if (order >= 0 && order < static_cast<int>(places.size())) places[static_cast<size_t>(order)] = child;
+  }
+  for (size_t i = 0; i < places.size(); ++i)
+    if (places[i]) places[i]->MoveInTabList(static_cast<int>(i));
 }
 
 void TWinControl::SetTabStop(bool v) {

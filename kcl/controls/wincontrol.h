@@ -40,6 +40,7 @@ public:
   void EnableAlign();
   void SetBounds(int left, int top, int width, int height) override;
   void Loaded() override;
+  void ReadState(TReader& reader) override;
 
   // Moves a child to the top (or bottom) of its group.
   void SetZOrder(TControl* control, bool topmost);
@@ -96,11 +97,16 @@ protected:
 
 private:
   std::vector<TControl*>& ListOf(const TControl* control);
+  void MoveInTabList(int order);
+  void FixupTabList();
   bool DoKeyDown(TMessage& message);
 
   std::vector<TControl*> FGraphicControls;
   std::vector<TControl*> FWinControls;
   std::vector<TWinControl*> FTabList;
+  // The tab order a form file gives, kept until the parent has read all its
+  // children: one given early may name a place that only exists later.
+  int FReadTabOrder = -1;
   bool FTabStop = false;
   bool FCtl3D = true;
   bool FParentCtl3D = true;

@@ -8,6 +8,7 @@
 #include "kcl/controls/menus.h"
 #include "kcl/controls/modal.h"
 #include "kcl/controls/designer.h"
+#include "support/formtext.h"
 #include "support/testform.h"
 
 using namespace kcl;
@@ -134,6 +135,35 @@ TEST(Controls, ChildrenStreamWindowlessFirstThenWindowedInZOrder) {
   const int before = form->ComponentCount();
   b->Free();
   EXPECT_EQ(form->ComponentCount(), before - 2);
+}
+
+// Children are written in creation order, whatever their tab order: one read
+// early may name a place that only a later sibling makes.
+TEST(Controls, ReadChildrenTakeTheTabOrderTheFormFileGives) {
+  RegisterClass(&TPlainWin::StaticClass());
+  const auto tabOrders = [](const std::string& children) {
+    FormPtr form(new TForm(nullptr));
+    korvax::test::ReadText(form.get(), "object Form1: TForm\n" + children + "end\n");
+    std::string orders;
+    for (const char* name : {"A", "B", "C"})
+      orders += std::to_string(static_cast<TWinControl*>(form->FindComponent(name))->TabOrder());
+    return orders;
+  };
+  const auto child = [](const std::string& name, const std::string& props) {
+    return "  object " + name + ": TPlainWin\n" + props + "  end\n";
+  };
+  EXPECT_EQ(tabOrders(child("A", "    TabOrder = 2\n") + child("B", "    TabOrder = 1\n") +
+                      child("C", "    TabOrder = 0\n")),
+            "210");
+  EXPECT_EQ(tabOrders(child("A", "    TabOrder = 1\n") + child("B", "    TabOrder = 2\n") +
+                      child("C", "    TabOrder = 0\n")),
+            "120");
+  // One without a tab order, or with one past the end, keeps the place it came to.
+  EXPECT_EQ(tabOrders(child("A", "    TabOrder = 1\n") + child("B", "") + child("C", "    TabOrder = 0\n")),
+            "120");
+  EXPECT_EQ(tabOrders(child("A", "    TabOrder = 7\n") + child("B", "    TabOrder = 0\n") +
+                      child("C", "    TabOrder = 1\n")),
+            "201");
 }
 
 TEST(Controls, MouseInputReachesEventsWithClientCoordinates) {
