@@ -145,6 +145,19 @@ TEST(Win32Controls, FreshlyPlacedControlsWriteOnlyWhatDelphiWrites) {
             "  Width = 392\n  Height = 75\n  Bands = <>\nend\n");
 }
 
+// The tab index is written unless it is -1, the declared default: no tab chosen.
+TEST(Win32Controls, TabControlsWriteTheirTabIndexUnlessNoTabIsChosen) {
+  RegisterWin32Controls();
+  FormPtr form(new TForm(nullptr));
+  auto* tabs = Create<TTabControl>(form.get(), form.get(), "TabControl1");
+  const auto written = [&] { return RecordOf(WriteTextLf(form.get()), "TabControl1"); };
+  EXPECT_EQ(written().find("TabIndex"), std::string::npos);
+  tabs->Tabs()->SetCommaText("One,Two");
+  EXPECT_NE(written().find("  TabIndex = 0\n"), std::string::npos);
+  tabs->SetTabIndex(-1);
+  EXPECT_EQ(written().find("TabIndex"), std::string::npos);
+}
+
 TEST(Win32Controls, SampleRecordsWriteBackUnchanged) {
   RegisterStandardControls();
   RegisterWin32Controls();

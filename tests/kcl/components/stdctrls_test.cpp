@@ -181,6 +181,21 @@ TEST(StdCtrlsStreaming, FreshlyPlacedControlsWriteWhatDelphiWrites) {
                                 std::to_string(form->ClientHeight()) + "\r\nend\r\n");
 }
 
+// A splitter's cursor is written only when it is not crHSplit, its declared
+// default; a panel's size is always written, as no default is declared for it.
+TEST(StdCtrlsStreaming, SplitterCursorAndPanelSizeAgainstTheirDefaults) {
+  StdFormPtr form = NewStdForm();
+  auto* splitter = Place<TSplitter>(form.get(), "Splitter1");
+  auto* panel = Place<TPanel>(form.get(), "Panel1");
+  EXPECT_EQ(ComponentText(form.get(), splitter).find("Cursor"), std::string::npos);
+  EXPECT_NE(ComponentText(form.get(), panel).find("  Width = 185\r\n  Height = 41\r\n"), std::string::npos);
+  splitter->SetAlign(alTop);
+  splitter->SetCursor(crVSplit);
+  EXPECT_NE(ComponentText(form.get(), splitter).find("  Cursor = crVSplit\r\n"), std::string::npos);
+  splitter->SetCursor(crDefault);
+  EXPECT_NE(ComponentText(form.get(), splitter).find("  Cursor = crDefault\r\n"), std::string::npos);
+}
+
 TEST(StdCtrlsStreaming, AFormOfEveryControlRoundTrips) {
   StdFormPtr form = NewStdForm();
   auto* panel = Place<TPanel>(form.get(), "Panel1");

@@ -45,6 +45,32 @@ TEST(DataAccessStreaming, FieldsAreTheDataSetsChildrenAndTheFormsComponents) {
   EXPECT_EQ(host->ComponentCount(), 0);
 }
 
+// A field's display width is written when it was given, even as wide as its
+// size would make it, and not otherwise.
+TEST(DataAccessStreaming, FieldsWriteTheDisplayWidthOnlyWhenItWasGiven) {
+  RegisterDataAccess();
+  ComponentHostPtr host = NewComponentHost();
+  const std::string text = "object Host: TComponentHost\n"
+                           "  object Table1: TTable\n"
+                           "    object Table1Zip: TStringField\n"
+                           "      DisplayWidth = 10\n"
+                           "      FieldName = 'Zip'\n"
+                           "      Size = 10\n"
+                           "    end\n"
+                           "    object Table1City: TStringField\n"
+                           "      FieldName = 'City'\n"
+                           "      Size = 30\n"
+                           "    end\n"
+                           "  end\n"
+                           "end\n";
+  ReadText(host.get(), text);
+  EXPECT_EQ(WriteTextLf(host.get()), text);
+  auto* city = static_cast<TField*>(host->FindComponent("Table1City"));
+  EXPECT_EQ(city->DisplayWidth(), 30);
+  city->SetDisplayWidth(12);
+  EXPECT_NE(WriteTextLf(host.get()).find("      DisplayWidth = 12\n      FieldName = 'City'\n"), std::string::npos);
+}
+
 // A field of a class the program does not have stays among its data set's
 // children, where it was read.
 TEST(DataAccessStreaming, FieldsOfUnknownClassesAreWrittenBackInTheirDataSet) {
