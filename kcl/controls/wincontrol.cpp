@@ -241,6 +241,9 @@ void TWinControl::MoveInTabList(int order) {
 void TWinControl::ReadState(TReader& reader) {
   TControl::ReadState(reader);
   FixupTabList();
+  // Children read for another parent (a control grid's panel) were read here too.
+  if (auto* childParent = dynamic_cast<TWinControl*>(GetChildParent()); childParent && childParent != this)
+    childParent->FixupTabList();
 }
 
 // Each child read with a tab order within range takes that place; the others

@@ -30,6 +30,11 @@ TEST(DBCtrlGridLayout, PanelsSizeTheGridAndHoldItsControls) {
   auto* edit = new TDBEdit(host.get());
   edit->SetParent(grid->Panel());
   edit->SetName("DBEdit1");
+  // The panel's controls keep their tab order, the first read being the last in it.
+  auto* second = new TDBEdit(host.get());
+  second->SetParent(grid->Panel());
+  second->SetName("DBEdit2");
+  second->SetTabOrder(0);
   const std::string text = WriteText(host.get());
   EXPECT_NE(text.find("  object DBCtrlGrid1: TDBCtrlGrid\r\n"), std::string::npos);
   EXPECT_NE(text.find("    object DBEdit1: TDBEdit\r\n"), std::string::npos);
@@ -37,6 +42,7 @@ TEST(DBCtrlGridLayout, PanelsSizeTheGridAndHoldItsControls) {
   EXPECT_EQ(TextRoundTrip(copy.get(), text), text);
   auto* read = static_cast<TDBCtrlGrid*>(copy->FindComponent("DBCtrlGrid1"));
   EXPECT_EQ(static_cast<TControl*>(copy->FindComponent("DBEdit1"))->Parent(), read->Panel());
+  EXPECT_EQ(static_cast<TWinControl*>(copy->FindComponent("DBEdit2"))->TabOrder(), 0);
   EXPECT_EQ(read->PanelWidth(), 100);
   EXPECT_EQ(read->Orientation(), goHorizontal);
 }
