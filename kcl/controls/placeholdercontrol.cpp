@@ -14,6 +14,7 @@ TPlaceholderControl::TPlaceholderControl(TComponent* owner) : TCustomControl(own
 
 void TPlaceholderControl::ReadState(TReader& reader) {
   ReadRecord(reader, *this);
+  FixupTabList();
   SetBounds(Integer("Left").value_or(Left()), Integer("Top").value_or(Top()), Integer("Width").value_or(Width()),
             Integer("Height").value_or(Height()));
   FReadBounds = BoundsRect();

@@ -80,6 +80,8 @@ public:
   virtual QWidget* ClientWidget() const { return FWidget; }
 
 protected:
+  // Puts the children read with a tab order at their places (after all are read).
+  void FixupTabList();
   void InitWidget() override;
   virtual void KeyDown(Word& key, TShiftState shift);
   virtual void KeyPress(char& key);
@@ -98,7 +100,6 @@ protected:
 private:
   std::vector<TControl*>& ListOf(const TControl* control);
   void MoveInTabList(int order);
-  void FixupTabList();
   bool DoKeyDown(TMessage& message);
 
   std::vector<TControl*> FGraphicControls;

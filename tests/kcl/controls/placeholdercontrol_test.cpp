@@ -32,10 +32,14 @@ const std::string FormText =
     "    Ratio = 1.5\r\n    OnPaint = Grid1Paint\r\n"
     "    object Button1: TButton\r\n"
     "      Left = 8\r\n      Top = 8\r\n      Width = 75\r\n      Height = 25\r\n"
-    "      Caption = 'Button1'\r\n      TabOrder = 0\r\n"
+    "      Caption = 'Button1'\r\n      TabOrder = 1\r\n"
     "    end\r\n"
     "    object Inner1: TSuperCell\r\n"
     "      Left = 90\r\n      Top = 8\r\n      Width = 40\r\n      Height = 40\r\n"
+    "    end\r\n"
+    "    object Edit1: TEdit\r\n"
+    "      Left = 8\r\n      Top = 60\r\n      Width = 121\r\n      Height = 21\r\n      TabOrder = 0\r\n"
+    "      Text = 'x'\r\n"
     "    end\r\n"
     "  end\r\n"
     "  object Connection1: TSuperConnection\r\n"
@@ -103,9 +107,10 @@ TEST(PlaceholderControl, ChangesMadeInTheDesignerAreWrittenInPlace) {
   expected.replace(expected.find("    Left = 10\r\n"), 15, "    Left = 12\r\n");
   expected.replace(expected.find("    Height = 120\r\n"), 18, "    Height = 130\r\n");
   const size_t inner = expected.find("    object Inner1");
-  expected.replace(inner, expected.find("    end\r\n", inner) + 9 - inner,
-                   "    object Button2: TButton\r\n      Left = 8\r\n      Top = 40\r\n      Width = 75\r\n"
-                   "      Height = 25\r\n      Caption = 'Button2'\r\n      TabOrder = 1\r\n    end\r\n");
+  expected.erase(inner, expected.find("    end\r\n", inner) + 9 - inner);
+  expected.insert(expected.find("  end\r\n  object Connection1"),
+                  "    object Button2: TButton\r\n      Left = 8\r\n      Top = 40\r\n      Width = 75\r\n"
+                  "      Height = 25\r\n      Caption = 'Button2'\r\n      TabOrder = 2\r\n    end\r\n");
   expected.replace(expected.find("    Left = 240\r\n"), 16, "    Left = 250\r\n");
   EXPECT_EQ(WriteText(form.get()), expected);
 }
