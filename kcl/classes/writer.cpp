@@ -376,6 +376,8 @@ void TWriter::WriteComponentRecord(TComponent* component, const std::function<vo
   // ancestor's children.
   if (placed && (!ancestor || (*FAncestorList)[FAncestorPos] != ancestor)) flags |= ffChildPos;
   WritePrefix(flags, FChildPos);
+  // A class name 240 characters long or more would read as a prefix: it gets one.
+  if (flags == 0 && component->ClassName().size() >= 0xF0) WriteValue(static_cast<TValueType>(0xF0));
   WriteStr(component->ClassName());
   WriteStr(component->Name());
   const int64_t propertiesStart = FStream.Position();

@@ -211,6 +211,14 @@ TEST(Filer, UnknownClassesArePlaceholdersThatWriteBackTheirRecords) {
   EXPECT_EQ(placeholder->RecordChildren().size(), 2u);
   EXPECT_EQ(WriteBinary(form.get()), bytes);
 
+  // A class name long enough to look like a prefix keeps the prefix it came with.
+  const std::string longName(240, 'T');
+  const std::string prefixed = "TPF0" + S("TTestForm") + S("Form1") + control + End + "\xF0" + S(longName) +
+                               S("Long1") + End + End + End;
+  auto other = NewForm();
+  ASSERT_EQ(ReadInto(other.get(), prefixed), "");
+  EXPECT_EQ(WriteBinary(other.get()), prefixed);
+
   // Moved in the designer, it is written at its new place; a child deleted goes.
   placeholder->SetDesignInfo(4 | (300 << 16));
   form->FindComponent("Inner1")->Free();
