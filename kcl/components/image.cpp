@@ -10,7 +10,9 @@ KCL_CLASS_INFO(TImage) {
   cls.publish({"Align"});
   cls.property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false);
   cls.property("Center", &TImage::Center, &TImage::SetCenter).Default(false);
-  cls.publish({"DragCursor", "DragMode", "Enabled", "ParentShowHint"});
+  cls.publish({"DragCursor", "DragMode", "Enabled"});
+  cls.property("IncrementalDisplay", &TImage::IncrementalDisplay, &TImage::SetIncrementalDisplay).Default(false);
+  cls.publish({"ParentShowHint"});
   cls.property("Picture", &TImage::Picture, &TImage::SetPicture);
   cls.publish({"PopupMenu", "ShowHint"});
   cls.property("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false);

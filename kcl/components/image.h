@@ -22,6 +22,9 @@ public:
   void SetPicture(TPicture* v) { FPicture->Assign(v); }
   bool Stretch() const { return FStretch; }
   void SetStretch(bool v);
+  // Whether a picture being decoded shows as it arrives; kept for the form file.
+  bool IncrementalDisplay() const { return FIncrementalDisplay; }
+  void SetIncrementalDisplay(bool v) { FIncrementalDisplay = v; }
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool v);
   // The picture's bitmap (an empty picture gets one of the control's size);
@@ -39,6 +42,7 @@ private:
   bool FCenter = false;
   bool FStretch = false;
   bool FTransparent = false;
+  bool FIncrementalDisplay = false;
   std::unique_ptr<TPicture> FPicture;
 };
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "kcl/components/image.h"
+#include "kcl/components/stdctrls.h"
 #include "kcl/graphics/bitmap.h"
 #include "kcl/graphics/brush.h"
+#include "support/formtext.h"
 #include "support/testform.h"
 
 using namespace kcl;
@@ -20,4 +22,21 @@ TEST(StdCtrlsInput, ImageShowsItsPictureAndSizesToIt) {
   image->Picture()->SetBitmap(&small);
   EXPECT_EQ(image->Width(), 20);
   EXPECT_EQ(image->Height(), 10);
+}
+
+TEST(StdCtrlsStreaming, ImageKeepsIncrementalDisplayWhenItIsOn) {
+  RegisterStandardControls();
+  FormPtr form = NewForm();
+  form->SetName("Form1");
+  auto* image = new TImage(form.get());
+  image->SetName("Image1");
+  image->SetParent(form.get());
+  EXPECT_EQ(WriteText(form.get()).find("IncrementalDisplay"), std::string::npos);
+  image->SetIncrementalDisplay(true);
+  const std::string text = WriteText(form.get());
+  EXPECT_NE(text.find("    IncrementalDisplay = True\r\n"), std::string::npos) << text;
+  form.reset();  // the form read takes the name
+  FormPtr again = NewForm();
+  EXPECT_EQ(TextRoundTrip(again.get(), text), text);
+  EXPECT_TRUE(static_cast<TImage*>(again->FindComponent("Image1"))->IncrementalDisplay());
 }

@@ -94,7 +94,7 @@ const std::map<std::string, std::string> DeclaredOrder = {
                     "ParentColor ParentCtl3D ParentFont ParentShowHint PopupMenu ShowHint TabOrder TabStop Visible OnClick "
                     "OnDragDrop OnDragOver OnEndDrag OnEnter OnExit OnStartDrag"},
     {"TSplitter", "Align Beveled Color MinSize ParentColor Visible OnMoved"},
-    {"TImage", "Align AutoSize Center DragCursor DragMode Enabled ParentShowHint Picture PopupMenu ShowHint Stretch "
+    {"TImage", "Align AutoSize Center DragCursor DragMode Enabled IncrementalDisplay ParentShowHint Picture PopupMenu ShowHint Stretch "
                "Transparent Visible OnClick OnDblClick OnDragDrop OnDragOver OnEndDrag OnMouseDown OnMouseMove "
                "OnMouseUp OnStartDrag"},
     {"TSpeedButton", "AllowAllUp GroupIndex Down Caption Enabled Flat Font Glyph Layout Margin NumGlyphs "
