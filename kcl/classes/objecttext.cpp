@@ -502,15 +502,23 @@ private:
 
   void ConvertValue() {
     if (FParser.Token() == toString) {
-      FString.assign(FParser.TokenView());
-      FWideString = FParser.TokenWideString();
+      // Pieces are joined as bytes until one holds a character above 127.
       bool wide = FParser.TokenIsWide();
+      if (wide)
+        FWideString = FParser.TokenWideString();
+      else
+        FString.assign(FParser.TokenView());
       while (FParser.NextToken() == '+') {
         FParser.NextToken();
         FParser.CheckToken(toString);
-        FString += FParser.TokenView();
-        FWideString += FParser.TokenWideString();
-        wide = wide || FParser.TokenIsWide();
+        if (!wide && FParser.TokenIsWide()) {
+          FWideString = codepage::AnsiToUtf16(FString);
+          wide = true;
+        }
+        if (wide)
+          FWideString += FParser.TokenWideString();
+        else
+          FString += FParser.TokenView();
       }
       if (wide)
         WriteUtf8String(codepage::Utf16ToUtf8(FWideString));

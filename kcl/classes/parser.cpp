@@ -220,6 +220,10 @@ int32_t TParser::TokenInt() const {
   return negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
 }
 
+std::u16string TParser::TokenWideString() const {
+  return FWide ? FWideString : codepage::AnsiToUtf16(TokenView());
+}
+
 bool TParser::TokenFitsInt() const {
   const std::string_view s = TokenView();
   if (FToken != toInteger || s.empty()) return false;

@@ -49,7 +49,7 @@ public:
   // A string with character codes above 127 (#8364) is a later version's
   // Unicode string: its UTF-16 text, the other characters read in the code page.
   bool TokenIsWide() const { return FToken == toString && FWide; }
-  const std::u16string& TokenWideString() const { return FWideString; }
+  std::u16string TokenWideString() const;
   // Case-insensitive (ASCII) comparison with the current symbol.
   bool TokenSymbolIs(std::string_view s) const;
   // The current symbol with the dotted parts that follow it directly

@@ -438,6 +438,8 @@ TEST(ObjectText, LaterVersionsValuesRoundTrip) {
   EXPECT_EQ(ValueText(utf8), "'Caf'#233' '#8364");
   for (const std::string& bytes : {single, currency, date, int64, utf8})
     EXPECT_EQ(ValueBytes(ValueText(bytes)), bytes) << ValueText(bytes);
+  // A string in pieces is one string, whichever piece holds the code.
+  EXPECT_EQ(ValueBytes("'ab' +\r\n    'c'#8364 + 'd'"), "\x14\x07\0\0\0" "abc\xE2\x82\xAC" "d"s);
   // Without a code above 127 a string stays Delphi 3's.
   EXPECT_EQ(ValueBytes("'abc'#13"), "\x06\x04" "abc\r"s);
   EXPECT_EQ(ValueBytes(".Owner"), "\x07\x06.Owner"s);
