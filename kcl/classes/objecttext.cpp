@@ -272,15 +272,9 @@ private:
       }
       case vaString: ConvertString(FIn.ReadStr()); break;
       case vaLString: ConvertString(FIn.ReadBytes(FIn.ReadUInt32())); break;
-      case vaWString: {
-        const uint32_t count = FIn.ReadUInt32();
-        const std::string_view bytes = FIn.ReadBytes(2 * static_cast<size_t>(count));
-        std::u16string text(count, u'\0');
-        for (size_t i = 0; i < count; ++i)
-          text[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) | static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
-        ConvertString(std::u16string_view(text));
+      case vaWString:
+        ConvertString(std::u16string_view(WideStringValue(FIn.ReadBytes(2 * static_cast<size_t>(FIn.ReadUInt32())))));
         break;
-      }
       case vaUTF8String: ConvertString(std::u16string_view(codepage::Utf8ToUtf16(FIn.ReadBytes(FIn.ReadUInt32())))); break;
       case vaInt64: WriteInt(Int64Value(FIn.ReadBytes(8))); break;
       case vaSingle: ConvertFloat(SingleValue(FIn.ReadBytes(4)), "s"); break;

@@ -45,6 +45,12 @@ int64_t Int64Value(std::string_view bytes8) { return static_cast<int64_t>(Bits(b
 
 long double CurrencyValue(std::string_view bytes8) { return static_cast<long double>(Int64Value(bytes8)) / 10000; }
 
+std::u16string WideStringValue(std::string_view utf16le) {
+  std::u16string text(utf16le.size() / 2, u'\0');
+  for (size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(Bits(utf16le.substr(2 * i, 2)));
+  return text;
+}
+
 std::string Int64Bytes(int64_t value) { return BytesOf(static_cast<uint64_t>(value), 8); }
 
 std::string SingleBytes(long double value) {
@@ -79,11 +85,8 @@ std::optional<TValueMeaning> ValueMeaning(std::string_view bytes) {
       if (body.size() >= 4 && sized(4 + Length(body))) return codepage::Utf16ToAnsi(codepage::Utf8ToUtf16(body.substr(4)));
       break;
     case vaWString:
-      if (body.size() >= 4 && sized(4 + 2 * static_cast<size_t>(Length(body)))) {
-        std::u16string text(Length(body), u'\0');
-        for (size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(Bits(body.substr(4 + 2 * i, 2)));
-        return codepage::Utf16ToAnsi(text);
-      }
+      if (body.size() >= 4 && sized(4 + 2 * static_cast<size_t>(Length(body))))
+        return codepage::Utf16ToAnsi(WideStringValue(body.substr(4)));
       break;
     default: break;
   }

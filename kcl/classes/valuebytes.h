@@ -18,7 +18,9 @@ long double SingleValue(std::string_view bytes4);
 long double DoubleValue(std::string_view bytes8);
 int64_t Int64Value(std::string_view bytes8);
 // Currency is stored as a 64-bit count of ten-thousandths.
-long double CurrencyValue(std::string_view bytes8) ;
+long double CurrencyValue(std::string_view bytes8);
+// The characters of a wide string's UTF-16LE bytes.
+std::u16string WideStringValue(std::string_view utf16le);
 std::string Int64Bytes(int64_t value);
 std::string SingleBytes(long double value);
 std::string DoubleBytes(long double value);
