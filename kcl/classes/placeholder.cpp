@@ -9,8 +9,8 @@
 #include "kcl/classes/keptproperties.h"
 #include "kcl/classes/reader.h"
 #include "kcl/classes/streams.h"
+#include "kcl/classes/valuebytes.h"
 #include "kcl/classes/writer.h"
-#include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
@@ -52,13 +52,10 @@ std::string IntegerBytes(int32_t value) {
 std::optional<int32_t> TPlaceholder::Integer(std::string_view name) const {
   for (const TRawProperty& property : FProperties) {
     if (property.Name != name) continue;
-    TMemoryStream stream;
-    stream.WriteString(property.Value);
-    stream.SetPosition(0);
-    TReader reader(stream);
-    const TValueType type = reader.NextValue();
+    const auto meaning = ValueMeaning(property.Value);
+    const auto type = meaning ? static_cast<uint8_t>(property.Value[0]) : uint8_t{vaNull};
     if (type != vaInt8 && type != vaInt16 && type != vaInt32) return std::nullopt;
-    return reader.ReadInteger();
+    return static_cast<int32_t>(std::get<long double>(*meaning));
   }
   return std::nullopt;
 }

@@ -69,8 +69,8 @@ std::optional<TValueMeaning> TReader::ReadLaterValue() {
   return meaning;
 }
 
-void TReader::LaterValueError(const char* wanted) {
-  throw EReadError(Format(msg::ValueTypeMismatch, {ValueTypeName(FLaterType), wanted}));
+void TReader::LaterValueError(uint8_t type, const char* wanted) {
+  throw EReadError(Format(msg::ValueTypeMismatch, {ValueTypeName(type), wanted}));
 }
 
 // Peeks without judging the byte: a component record's "TPF0" may follow a list.
@@ -114,10 +114,10 @@ std::string TReader::ReadStr() {
 }
 
 int32_t TReader::ReadInteger() {
-  FLaterType = NextValue();
+  const TValueType type = NextValue();
   if (const auto later = ReadLaterValue()) {
     const auto* number = std::get_if<long double>(&*later);
-    if (FLaterType != vaInt64 || !number || *number < INT32_MIN || *number > INT32_MAX) LaterValueError("an integer");
+    if (type != vaInt64 || !number || *number < INT32_MIN || *number > INT32_MAX) LaterValueError(type, "an integer");
     return static_cast<int32_t>(*number);
   }
   switch (ReadValue()) {
@@ -147,10 +147,10 @@ bool TReader::ReadBoolean() {
 }
 
 std::string TReader::ReadString() {
-  FLaterType = NextValue();
+  const TValueType laterType = NextValue();
   if (const auto later = ReadLaterValue()) {
     const auto* text = std::get_if<std::string>(&*later);
-    if (!text) LaterValueError("a string");
+    if (!text) LaterValueError(laterType, "a string");
     return *text;
   }
   const TValueType type = ReadValue();
@@ -166,10 +166,10 @@ char TReader::ReadChar() {
 }
 
 long double TReader::ReadFloat() {
-  FLaterType = NextValue();
+  const TValueType type = NextValue();
   if (const auto later = ReadLaterValue()) {
     const auto* number = std::get_if<long double>(&*later);
-    if (!number) LaterValueError("a number");
+    if (!number) LaterValueError(type, "a number");
     return *number;
   }
   if (NextValue() != vaExtended) return ReadInteger();

@@ -102,7 +102,7 @@ private:
   std::string ReadBytesBetween(int64_t start, int64_t end);
   // A value of a type later than Delphi 3's, read whole; nullopt for the others.
   std::optional<TValueMeaning> ReadLaterValue();
-  [[noreturn]] void LaterValueError(const char* wanted);
+  [[noreturn]] static void LaterValueError(uint8_t type, const char* wanted);
   uint32_t ReadLength();  // 32-bit little-endian
 
   TComponent* FOwner = nullptr;
@@ -112,7 +112,6 @@ private:
   std::vector<Fixup> FFixups;
   std::vector<TComponent*> FLoaded;
   int FDepth = 0;
-  uint8_t FLaterType = 0;  // the type of the value being read
 };
 
 }  // namespace kcl

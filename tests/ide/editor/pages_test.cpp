@@ -19,17 +19,9 @@ namespace {
 
 using namespace kcl;
 
-class Pages : public testing::Test {
+class Pages : public test::EditorWindowTest {
 protected:
-  void SetUp() override {
-    Editor = test::MakeWindow<TEditorForm>();
-    Editor->Host = &Host;
-    Editor->Show();
-  }
-  void TearDown() override { CurrentEditor = nullptr; }
   test::TempDir Dir;
-  test::RecordingHost Host;
-  test::WindowPtr<TEditorForm> Editor;
 };
 
 TEST_F(Pages, AFileGetsAPageNamedAfterItAndANewUnitItsSkeleton) {

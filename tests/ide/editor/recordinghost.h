@@ -1,9 +1,13 @@
 #pragma once
-// The main window's side of the editor, as a record of what the editor asked.
+// The main window's side of the editor, as a record of what the editor asked,
+// and an editor window shown with it.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 #include "ide/editor/editorform.h"
+#include "support/windowtest.h"
 
 namespace korvax::test {
 
@@ -23,6 +27,18 @@ public:
   int Activations = 0;
   kcl::TStringList Project;
   std::vector<std::string> Saved;
+};
+
+class EditorWindowTest : public testing::Test {
+protected:
+  void SetUp() override {
+    Editor = MakeWindow<editor::TEditorForm>();
+    Editor->Host = &Host;
+    Editor->Show();
+  }
+  void TearDown() override { editor::CurrentEditor = nullptr; }
+  RecordingHost Host;
+  WindowPtr<editor::TEditorForm> Editor;
 };
 
 }  // namespace korvax::test

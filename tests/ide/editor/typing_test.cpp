@@ -16,16 +16,13 @@ namespace {
 
 using namespace kcl;
 
-class Typing : public testing::Test {
+class Typing : public test::EditorWindowTest {
 protected:
   void SetUp() override {
-    Editor = test::MakeWindow<TEditorForm>();
-    Editor->Host = &Host;
-    Editor->Show();
+    EditorWindowTest::SetUp();
     Edit = Editor->RichEdit1;
     CurrentEditor = Edit;
   }
-  void TearDown() override { CurrentEditor = nullptr; }
   // The text with the caret after its last character, as if that was just typed.
   void Typed(const std::string& text) {
     Edit->SetText(text);
@@ -41,8 +38,6 @@ protected:
     return color;
   }
 
-  test::RecordingHost Host;
-  test::WindowPtr<TEditorForm> Editor;
   TRichEdit* Edit = nullptr;
 };
 

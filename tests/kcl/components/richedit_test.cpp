@@ -17,6 +17,7 @@
 #include "kcl/controls/form.h"
 #include "kcl/graphics/qtcolor.h"
 #include "kcl/rtl/exceptions.h"
+#include "richedittest.h"
 #include "support/testform.h"
 
 using namespace kcl;
@@ -42,27 +43,13 @@ const std::string HighlightedUnit =
     R"({\cf7   }{\cf4 x}{\cf9 :=}{\cf8 'it''s'}{\cf9 ;})" "\r\n\\par "
     R"({\b \cf5 end}{\cf9 .})" + HighlightTrailer;
 
-class RichEdit : public testing::Test {
+class RichEdit : public korvax::test::RichEditTest {
 protected:
-  void SetUp() override {
-    form.reset(new TForm(nullptr));
-    form->SetBounds(0, 0, 400, 300);
-    edit = new TRichEdit(form.get());
-    edit->SetParent(form.get());
-    edit->SetBounds(0, 0, 300, 200);
-  }
-  void Load(const std::string& data) {
-    TStringStream stream(data);
-    edit->Lines()->LoadFromStream(stream);
-  }
   QRgb ColorAt(int index) {
     edit->SetSelection(index, index + 1);
     return ColorToQRgb(edit->SelAttributes()->Color());
   }
   intptr_t Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) { return edit->Perform(msg, wParam, lParam); }
-
-  FormPtr form;
-  TRichEdit* edit = nullptr;
 };
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "kcl/components/richedit.h"
 #include "kcl/components/richeditsizes.h"
 #include "kcl/controls/form.h"
+#include "richedittest.h"
 #include "support/testform.h"
 
 using namespace kcl;
@@ -26,25 +27,14 @@ using korvax::test::FormPtr;
 
 namespace {
 
-class RichEditLayout : public testing::Test {
+class RichEditLayout : public korvax::test::RichEditTest {
 protected:
   void SetUp() override {
-    form.reset(new TForm(nullptr));
-    form->SetBounds(0, 0, 400, 300);
-    edit = new TRichEdit(form.get());
-    edit->SetParent(form.get());
-    edit->SetBounds(0, 0, 300, 200);
+    RichEditTest::SetUp();
     form->Show();
-  }
-  void Load(const std::string& data) const {
-    TStringStream stream(data);
-    edit->Lines()->LoadFromStream(stream);
   }
   QAbstractTextDocumentLayout* Layout() const { return edit->Document()->documentLayout(); }
   QRectF Rect(int line) const { return Layout()->blockBoundingRect(edit->Document()->findBlockByNumber(line)); }
-
-  FormPtr form;
-  TRichEdit* edit = nullptr;
 };
 
 // Lines of differing heights: every third one in a larger font.
