@@ -6,62 +6,71 @@ namespace kcl {
 
 namespace {
 
-// Few instances keep anything: a table beside them rather than a field in each.
-std::unordered_map<const TPersistent*, std::vector<TKeptProperty>>& Kept() {
-  static auto* kept = new std::unordered_map<const TPersistent*, std::vector<TKeptProperty>>;
-  return *kept;
+struct TKept {
+  std::vector<TKeptProperty> Properties;
+  std::vector<std::string> ReadOrder;
+  std::vector<std::pair<std::string, std::string>> ValueBytes;
+  uint8_t PrefixFlags = 0;
+};
+
+// Only instances read from streams keep anything: a table beside them rather
+// than a field in every persistent object.
+std::unordered_map<const TPersistent*, TKept>& Table() {
+  static auto* table = new std::unordered_map<const TPersistent*, TKept>;
+  return *table;
 }
 
-std::unordered_map<const TPersistent*, std::vector<std::pair<std::string, std::string>>>& KeptValues() {
-  static auto* kept = new std::unordered_map<const TPersistent*, std::vector<std::pair<std::string, std::string>>>;
-  return *kept;
-}
-
-std::unordered_map<const TPersistent*, uint8_t>& KeptFlags() {
-  static auto* kept = new std::unordered_map<const TPersistent*, uint8_t>;
-  return *kept;
+const TKept* Find(const TPersistent* instance) {
+  if (Table().empty()) return nullptr;
+  const auto found = Table().find(instance);
+  return found == Table().end() ? nullptr : &found->second;
 }
 
 }  // namespace
 
 void KeepProperty(const TPersistent* instance, TKeptProperty property) {
-  Kept()[instance].push_back(std::move(property));
+  Table()[instance].Properties.push_back(std::move(property));
 }
 
 const std::vector<TKeptProperty>* KeptProperties(const TPersistent* instance) {
-  const auto found = Kept().find(instance);
-  return found == Kept().end() ? nullptr : &found->second;
+  const TKept* kept = Find(instance);
+  return kept && !kept->Properties.empty() ? &kept->Properties : nullptr;
+}
+
+void KeepReadOrder(const TPersistent* instance, std::vector<std::string> paths) {
+  if (!paths.empty()) Table()[instance].ReadOrder = std::move(paths);
+}
+
+const std::vector<std::string>* ReadOrder(const TPersistent* instance) {
+  const TKept* kept = Find(instance);
+  return kept && !kept->ReadOrder.empty() ? &kept->ReadOrder : nullptr;
 }
 
 void KeepValueBytes(const TPersistent* instance, const std::string& path, std::string bytes) {
-  auto& values = KeptValues()[instance];
+  auto& values = Table()[instance].ValueBytes;
   std::erase_if(values, [&](const auto& value) { return value.first == path; });
   values.emplace_back(path, std::move(bytes));
 }
 
 const std::string* KeptValueBytes(const TPersistent* instance, const std::string& path) {
-  if (KeptValues().empty()) return nullptr;
-  const auto found = KeptValues().find(instance);
-  if (found == KeptValues().end()) return nullptr;
-  for (const auto& [kept, bytes] : found->second)
-    if (kept == path) return &bytes;
+  const TKept* kept = Find(instance);
+  if (!kept) return nullptr;
+  for (const auto& [name, bytes] : kept->ValueBytes)
+    if (name == path) return &bytes;
   return nullptr;
 }
 
 void KeepPrefixFlags(const TPersistent* instance, uint8_t flags) {
-  if (flags != 0) KeptFlags()[instance] = flags;
+  if (flags != 0) Table()[instance].PrefixFlags = flags;
 }
 
 uint8_t KeptPrefixFlags(const TPersistent* instance) {
-  if (KeptFlags().empty()) return 0;
-  const auto found = KeptFlags().find(instance);
-  return found == KeptFlags().end() ? 0 : found->second;
+  const TKept* kept = Find(instance);
+  return kept ? kept->PrefixFlags : 0;
 }
 
 void ForgetKeptProperties(const TPersistent* instance) {
-  if (!KeptFlags().empty()) KeptFlags().erase(instance);
-  if (!Kept().empty()) Kept().erase(instance);
-  if (!KeptValues().empty()) KeptValues().erase(instance);
+  if (!Table().empty()) Table().erase(instance);
 }
 
 }  // namespace kcl

@@ -1,8 +1,9 @@
 #pragma once
-// Properties a stream holds that the reading class does not publish (a later
-// version's property, a property of a third party's class): kept on the instance
-// as read, name and value bytes, and written back where they stood, after the
-// property they followed.
+// What a stream held of an instance that its class cannot tell again: properties
+// the class does not publish (a later version's property, a property of a third
+// party's class), kept as read; the order the properties stood in; values in a
+// later version's type; prefix flags. The writer uses them to write the instance
+// back as it was read.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,7 +13,6 @@ namespace kcl {
 class TPersistent;
 
 struct TKeptProperty {
-  std::string After;  // the path of the property it followed; empty when first
   std::string Name;   // its path as the stream names it
   std::string Value;  // the value's bytes, value type first
 };
@@ -20,6 +20,13 @@ struct TKeptProperty {
 void KeepProperty(const TPersistent* instance, TKeptProperty property);
 // nullptr when the instance keeps none.
 const std::vector<TKeptProperty>* KeptProperties(const TPersistent* instance);
+
+// The paths of the properties the instance was read with, in the stream's order.
+// They are written in that order again, and written even when they equal their
+// default (another version wrote them, or has another default).
+void KeepReadOrder(const TPersistent* instance, std::vector<std::string> paths);
+// nullptr when the instance was not read from a stream.
+const std::vector<std::string>* ReadOrder(const TPersistent* instance);
 
 // A known property's value read in a type later than Delphi 3's (a caption in
 // UTF-8): its bytes as read, to be written again while the value means the same.

@@ -318,7 +318,9 @@ void TReader::ReadPropValue(TPersistent* instance, PPropInfo prop) {
 
 void TReader::ReadProperties(TPersistent* instance) {
   TPropertiesReadList read;
-  while (!EndOfList()) ReadProperty(instance, read);
+  std::vector<std::string> order;
+  while (!EndOfList()) order.push_back(ReadProperty(instance, read));
+  KeepReadOrder(instance, std::move(order));
   std::vector<std::string> paths;
   std::vector<TPersistent*> targets;
   for (const auto& [target, path] : read) {
@@ -335,8 +337,13 @@ void TReader::ReadProperties(TPersistent* instance) {
   instance->PropertiesRead(paths);
 }
 
-void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
+std::string TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
   const std::string path = ReadStr();
+  // Kept as read, to be written back where it stood.
+  const auto keep = [&] {
+    KeepProperty(instance, {path, ReadRawValue()});
+    return path;
+  };
   try {
     FCanHandleExcepts = true;
     TPersistent* target = instance;
@@ -346,7 +353,8 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
       PPropInfo prop = GetPropInfo(target, FPropName);
       TObject* value = prop && prop->PropType->Kind == tkClass && prop->GetObj ? GetObjectProp(target, prop) : nullptr;
       target = dynamic_cast<TPersistent*>(value);
-      if (!target) PropertyError();
+      // A sub-object the class does not have (a later version's Constraints).
+      if (!target) return keep();
       start = dot + 1;
     }
     FPropName = path.substr(start);
@@ -360,7 +368,7 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
       FCanHandleExcepts = false;
       target->DefineProperties(*this);
       FCanHandleExcepts = true;
-      if (!FPropName.empty()) return KeepUnknownProperty(instance, path, read);
+      if (!FPropName.empty()) return keep();
     }
     read.emplace_back(target, path);
   } catch (const Exception& e) {
@@ -369,11 +377,7 @@ void TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& read) {
     const std::string message = Format(msg::PropertyException, {component->Name(), ".", path, e.Message()});
     if (!FCanHandleExcepts || !OnError || !OnError(*this, message)) throw EReadError(message);
   }
-}
-
-void TReader::KeepUnknownProperty(TPersistent* instance, const std::string& path, const TPropertiesReadList& read) {
-  // Kept as read, after the property read before it, to be written back there.
-  KeepProperty(instance, {read.empty() ? std::string() : read.back().second, path, ReadRawValue()});
+  return path;
 }
 
 std::pair<std::string, std::string> TReader::ReadRawProperty() {

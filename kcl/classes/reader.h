@@ -87,8 +87,8 @@ private:
   void CallLoaded();
   TComponent* FindNestedComponent(const std::string& name);
   using TPropertiesReadList = std::vector<std::pair<TPersistent*, std::string>>;
-  void ReadProperty(TPersistent* instance, TPropertiesReadList& read);
-  void KeepUnknownProperty(TPersistent* instance, const std::string& path, const TPropertiesReadList& read);
+  // Reads one property record and gives its path.
+  std::string ReadProperty(TPersistent* instance, TPropertiesReadList& read);
   // Reads properties up to the end of the list and tells each object which it got.
   void ReadProperties(TPersistent* instance);
   void ReadPropValue(TPersistent* instance, PPropInfo prop);

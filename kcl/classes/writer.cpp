@@ -1,6 +1,8 @@
 #include "kcl/classes/writer.h"
 
+#include <algorithm>
 #include <map>
+#include <numeric>
 #include <optional>
 
 #include "kcl/classes/collection.h"
@@ -163,8 +165,13 @@ void TWriter::WriteSet(const TTypeInfo* setType, int64_t value) {
 
 void TWriter::WriteCollection(TCollection& collection) {
   // Items are whole: a collection that differs from the ancestor's is written out.
-  OnScopeExit restore([this, ancestor = FAncestor] { FAncestor = ancestor; });
+  // Each item is an instance of its own, whatever holds the collection.
+  OnScopeExit restore([this, ancestor = FAncestor, path = FPropPath] {
+    FAncestor = ancestor;
+    FPropPath = path;
+  });
   FAncestor = nullptr;
+  FPropPath.clear();
   WriteValue(vaCollection);
   for (int i = 0; i < collection.Count(); ++i) {
     WriteListBegin();
@@ -177,10 +184,15 @@ void TWriter::WriteCollection(TCollection& collection) {
 // --- properties
 
 void TWriter::WritePropName(const std::string& name) {
-  WriteKeptAfter(FLastWritten);
   FLastWritten = FPropPath + name;
+  if (FStarts) FStarts->push_back({FLastWritten, FStream.Position()});
   WriteStr(FLastWritten);
   FValueStart = FStream.Position();
+}
+
+bool TWriter::WasRead(const std::string& name) const {
+  // Below an inherited form the instance was read from the ancestor's stream too.
+  return !FAncestor && FReadOrder && std::find(FReadOrder->begin(), FReadOrder->end(), FPropPath + name) != FReadOrder->end();
 }
 
 void TWriter::UseKeptValueBytes(const std::string& path) {
@@ -196,15 +208,6 @@ void TWriter::UseKeptValueBytes(const std::string& path) {
     FStream.SetSize(FValueStart);
     Write(kept->data(), static_cast<int64_t>(kept->size()));
   }
-}
-
-void TWriter::WriteKeptAfter(const std::string& path) {
-  for (; FKept && FKeptNext < FKept->size() && (*FKept)[FKeptNext].After == path; ++FKeptNext) WriteKept();
-}
-
-void TWriter::WriteKept() {
-  const TKeptProperty& kept = (*FKept)[FKeptNext];
-  WriteRawProperty(kept.Name, kept.Value);
 }
 
 void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc& writeData, bool hasData) {
@@ -230,30 +233,61 @@ void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, 
 }
 
 void TWriter::WriteProperties(TPersistent* instance) {
-  // An instance of its own (not a sub-object's properties) brings its kept ones.
-  const bool own = FPropPath.empty();
-  OnScopeExit restoreKept([this, own, kept = FKept, next = FKeptNext, last = FLastWritten, owner = FKeptOwner] {
-    if (!own) return;
-    FKept = kept;
-    FKeptNext = next;
-    FLastWritten = last;
+  if (!FPropPath.empty()) return WritePropertiesOf(instance);
+  // An instance of its own (not a sub-object) brings what its reading kept.
+  std::vector<TPropertyStart> starts;
+  OnScopeExit restore([this, owner = FKeptOwner, order = FReadOrder, saved = FStarts] {
     FKeptOwner = owner;
+    FReadOrder = order;
+    FStarts = saved;
   });
-  if (own) {
-    FKept = KeptProperties(instance);
-    FKeptNext = 0;
-    FLastWritten.clear();
-    FKeptOwner = instance;
-  }
+  FKeptOwner = instance;
+  FReadOrder = ReadOrder(instance);
+  FStarts = &starts;
+  WritePropertiesOf(instance);
+  if (const auto* kept = KeptProperties(instance))
+    for (const TKeptProperty& property : *kept) {
+      WritePropName(property.Name);
+      Write(property.Value.data(), static_cast<int64_t>(property.Value.size()));
+    }
+  if (FReadOrder) PutInReadOrder(starts);
+}
+
+void TWriter::WritePropertiesOf(TPersistent* instance) {
   for (PPropInfo prop : GetPropInfos(instance->ClassType()))
     if (IsStoredProp(instance, prop)) WriteProperty(instance, prop);
   TAncestorBinary ancestorBinary{FAncestor, std::nullopt};
   OnScopeExit restore([this, saved = FAncestorBinary] { FAncestorBinary = saved; });
   FAncestorBinary = FAncestor ? &ancestorBinary : nullptr;
   instance->DefineProperties(*this);
-  // What followed a property no longer written goes at the end.
-  if (own)
-    for (; FKept && FKeptNext < FKept->size(); ++FKeptNext) WriteKept();
+}
+
+void TWriter::PutInReadOrder(const std::vector<TPropertyStart>& starts) {
+  // A property the stream did not hold follows the one written before it.
+  std::vector<size_t> rank(starts.size());
+  size_t last = 0;
+  for (size_t i = 0; i < starts.size(); ++i) {
+    const auto read = std::find(FReadOrder->begin(), FReadOrder->end(), starts[i].Path);
+    if (read != FReadOrder->end()) last = static_cast<size_t>(read - FReadOrder->begin()) + 1;
+    rank[i] = last;
+  }
+  if (std::is_sorted(rank.begin(), rank.end())) return;
+  std::vector<size_t> sequence(starts.size());
+  std::iota(sequence.begin(), sequence.end(), size_t{0});
+  std::stable_sort(sequence.begin(), sequence.end(), [&rank](size_t a, size_t b) { return rank[a] < rank[b]; });
+  const int64_t begin = starts.front().Start, end = FStream.Position();
+  std::string written(static_cast<size_t>(end - begin), '\0');
+  FStream.SetPosition(begin);
+  FStream.ReadBuffer(written.data(), end - begin);
+  std::string reordered;
+  reordered.reserve(written.size());
+  for (const size_t i : sequence) {
+    const int64_t from = starts[i].Start - begin;
+    const int64_t to = (i + 1 < starts.size() ? starts[i + 1].Start : end) - begin;
+    reordered.append(written, static_cast<size_t>(from), static_cast<size_t>(to - from));
+  }
+  FStream.SetPosition(begin);
+  Write(reordered.data(), static_cast<int64_t>(reordered.size()));
 }
 
 void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop) {
@@ -269,7 +303,8 @@ void TWriter::WritePropertyValue(TPersistent* instance, PPropInfo prop) {
     case tkInteger: case tkChar: case tkEnumeration: case tkSet: {
       if (!prop->GetOrd) return;
       const int64_t value = GetOrdProp(instance, prop);
-      if (ancestor ? value == GetOrdProp(ancestor, prop) : prop->Default != NoDefault && value == prop->Default)
+      if ((ancestor ? value == GetOrdProp(ancestor, prop) : prop->Default != NoDefault && value == prop->Default) &&
+          !WasRead(prop->Name))
         return;
       WritePropName(prop->Name);
       if (type->Kind == tkInteger) {
@@ -291,7 +326,7 @@ void TWriter::WritePropertyValue(TPersistent* instance, PPropInfo prop) {
     case tkFloat: {
       if (!prop->GetFloat) return;
       const long double value = GetFloatProp(instance, prop);
-      if (ancestor ? value == GetFloatProp(ancestor, prop) : value == 0) return;
+      if ((ancestor ? value == GetFloatProp(ancestor, prop) : value == 0) && !WasRead(prop->Name)) return;
       WritePropName(prop->Name);
       WriteFloat(value);
       return;
@@ -299,7 +334,7 @@ void TWriter::WritePropertyValue(TPersistent* instance, PPropInfo prop) {
     case tkString: case tkLString: case tkWString: {
       if (!prop->GetStr) return;
       const std::string value = GetStrProp(instance, prop);
-      if (ancestor ? value == GetStrProp(ancestor, prop) : value.empty()) return;
+      if ((ancestor ? value == GetStrProp(ancestor, prop) : value.empty()) && !WasRead(prop->Name)) return;
       WritePropName(prop->Name);
       WriteString(value);
       return;

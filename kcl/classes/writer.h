@@ -1,7 +1,8 @@
 #pragma once
 // TWriter: writes components and values to the binary component stream exactly as
 // Delphi 3 writes them: published properties in declaration order, ancestors first,
-// values equal to their defaults skipped, the smallest integer type chosen.
+// values equal to their defaults skipped, the smallest integer type chosen. What
+// was read from a stream is written as it stood there (keptproperties.h).
 // Below an inherited form only what differs from the ancestor form is written.
 #include <map>
 
@@ -53,10 +54,16 @@ public:
   void WriteRawProperty(const std::string& name, const std::string& value);
 
 private:
-  // Writes the kept properties that followed path in the stream read.
-  void WriteKeptAfter(const std::string& path);
-  // Writes the next kept property.
-  void WriteKept();
+  struct TPropertyStart {
+    std::string Path;
+    int64_t Start;
+  };
+  // The published and defined properties of instance (or of a sub-object).
+  void WritePropertiesOf(TPersistent* instance);
+  // Whether the stream the instance being written was read from held the property.
+  bool WasRead(const std::string& name) const;
+  // Moves the properties written since starts.front() into the order they were read in.
+  void PutInReadOrder(const std::vector<TPropertyStart>& starts);
   void WriteProperty(TPersistent* instance, PPropInfo prop);
   void WritePropertyValue(TPersistent* instance, PPropInfo prop);
   // Puts back the bytes a later version wrote for the value just written, when
@@ -70,11 +77,10 @@ private:
   static std::map<std::string, std::string> BinaryPropertiesOf(TPersistent* object);
 
   std::string FPropPath;
-  // The kept properties of the instance being written, and how far they went.
-  const std::vector<TKeptProperty>* FKept = nullptr;
-  size_t FKeptNext = 0;
   std::string FLastWritten;
   const TPersistent* FKeptOwner = nullptr;  // the instance whose kept values apply
+  const std::vector<std::string>* FReadOrder = nullptr;  // its properties as read
+  std::vector<TPropertyStart>* FStarts = nullptr;      // where its properties begin
   int64_t FValueStart = 0;                  // where the last property's value began
   TComponent* FRootAncestor = nullptr;
   // The ancestor's children while a component that has an ancestor writes its own:

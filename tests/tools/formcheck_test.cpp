@@ -111,17 +111,17 @@ TEST(FormCheck, InheritedFormsFindTheirAncestor) {
 
 TEST(FormCheck, SaysWhereAFormDiffersOrWhyItDidNotLoad) {
   korvax::designer::RegisterCatalogueClasses();
-  // A default value written out is not written back: the first difference is named.
+  // A cursor written as its number comes back as its name: the first difference is named.
   const std::string written = FormFile(
       "object Form1: TForm1\r\n  Left = 0\r\n  Top = 0\r\n  Width = 200\r\n  Height = 100\r\n"
       "  Caption = 'Form1'\r\n  PixelsPerInch = 96\r\n  TextHeight = 13\r\n"
       "  object Button1: TButton\r\n    Left = 8\r\n    Top = 8\r\n    Width = 75\r\n    Height = 25\r\n"
-      "    Caption = 'Button1'\r\n    Default = False\r\n    TabOrder = 0\r\n  end\r\nend\r\n");
+      "    Cursor = -21\r\n    Caption = 'Button1'\r\n    TabOrder = 0\r\n  end\r\nend\r\n");
   const TFormCheckResult differs = CheckForm(written);
   EXPECT_TRUE(differs.Loaded);
   EXPECT_FALSE(differs.Identical);
-  EXPECT_EQ(differs.Difference, "Form1.Button1.Default");
-  EXPECT_EQ(ResultLine("a.dfm", differs), "DIFF a.dfm: at Form1.Button1.Default");
+  EXPECT_EQ(differs.Difference, "Form1.Button1.Cursor");
+  EXPECT_EQ(ResultLine("a.dfm", differs), "DIFF a.dfm: at Form1.Button1.Cursor");
 
   // A component of a class no catalogue knows is kept as read, and noted.
   const TFormCheckResult unknown = CheckForm(FormFile(

@@ -275,6 +275,41 @@ TEST(Filer, UnknownPropertiesAreKeptInTheirPlaces) {
   EXPECT_EQ(WriteBinary(form.get()), bytes);
 }
 
+// Another version orders properties its own way and writes some that equal
+// their defaults: the properties come back as the stream held them, and one set
+// after reading follows the property written before it.
+TEST(Filer, PropertiesComeBackInTheOrderReadWithTheDefaultsTheStreamHeld) {
+  const std::string top = S("Top") + Int8(7);
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + top + S("Left") + Int8(5) +
+                            S("Visible") + "\x09" +                                // at its default
+                            S("Font.Style") + "\x0B" + End + S("Font.Name") + "\x06" + S("Sans") +
+                            S("Font.Color") + Int8(0) + S("Font.Size") + Int8(8) +  //
+                            S("Constraints.MinWidth") + Int8(20) +                  // a sub-object not published
+                            S("Items") + "\x0E" + "\x01" + S("Width") + Int8(50) + S("Caption") + "\x06" + S("a") +
+                            End + End + End + End;
+  auto form = NewForm();
+  ASSERT_EQ(ReadInto(form.get(), bytes), "");
+  EXPECT_EQ(form->Left(), 5);
+  EXPECT_EQ(form->Items()->Count(), 1);
+  EXPECT_EQ(WriteBinary(form.get()), bytes);
+
+  form->SetCaption("Hi");
+  form->SetVisible(false);
+  std::string expected = bytes;
+  expected.insert(expected.find(top) + top.size(), S("Caption") + "\x06" + S("Hi"));
+  expected.replace(expected.find(S("Visible") + "\x09"), 9, S("Visible") + "\x08");
+  EXPECT_EQ(WriteBinary(form.get()), expected);
+
+  // A form made here is written in declaration order, its defaults left out.
+  auto made = NewForm();
+  made->SetName("Form1");
+  made->SetTop(7);
+  made->SetLeft(5);
+  const std::string fresh = WriteBinary(made.get());
+  EXPECT_LT(fresh.find(S("Left")), fresh.find(S("Top")));
+  EXPECT_EQ(fresh.find(S("Visible")), std::string::npos);
+}
+
 // Values a later version wrote in its own types are read, and written back in
 // those types while they keep their values.
 TEST(Filer, LaterVersionsValueTypesAreReadAndWrittenBackAsTheyWere) {
