@@ -5,6 +5,7 @@
 // later version's type; prefix flags. The writer uses them to write the instance
 // back as it was read.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@ class TPersistent;
 struct TKeptProperty {
   std::string Name;   // its path as the stream names it
   std::string Value;  // the value's bytes, value type first
+  // For a known property whose value this version cannot take (a later version's
+  // enumeration value or colour name): the property's value after reading. The
+  // kept bytes are written instead of it while it has that value.
+  std::optional<int64_t> Stands;
 };
 
 void KeepProperty(const TPersistent* instance, TKeptProperty property);

@@ -17,6 +17,10 @@ namespace kcl {
 
 namespace {
 
+bool IsOrdinalKind(TTypeKind kind) {
+  return kind == tkInteger || kind == tkChar || kind == tkEnumeration || kind == tkSet;
+}
+
 // Nesting of lists, collections and components beyond this is taken as a damaged
 // stream rather than followed until the stack runs out.
 constexpr int MaxNesting = 512;
@@ -341,7 +345,7 @@ std::string TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& re
   const std::string path = ReadStr();
   // Kept as read, to be written back where it stood.
   const auto keep = [&] {
-    KeepProperty(instance, {path, ReadRawValue()});
+    KeepProperty(instance, {path, ReadRawValue(), std::nullopt});
     return path;
   };
   try {
@@ -360,9 +364,17 @@ std::string TReader::ReadProperty(TPersistent* instance, TPropertiesReadList& re
     FPropName = path.substr(start);
     if (PPropInfo prop = GetPropInfo(target, FPropName)) {
       const int64_t valueStart = FStream.Position();
-      const bool later = NextValue() > vaLastDelphi3;
-      ReadPropValue(target, prop);
-      if (later) KeepValueBytes(instance, path, ReadBytesBetween(valueStart, FStream.Position()));
+      const TValueType next = NextValue();
+      try {
+        ReadPropValue(target, prop);
+      } catch (const EReadError&) {
+        // A name this version does not have for the value: kept, to be written back.
+        if ((next != vaIdent && next != vaSet) || !IsOrdinalKind(prop->PropType->Kind)) throw;
+        FStream.SetPosition(valueStart);
+        KeepProperty(instance, {path, ReadRawValue(), GetOrdProp(target, prop)});
+        return path;
+      }
+      if (next > vaLastDelphi3) KeepValueBytes(instance, path, ReadBytesBetween(valueStart, FStream.Position()));
     } else {
       // A defined property cannot be skipped reliably once its reader has started.
       FCanHandleExcepts = false;

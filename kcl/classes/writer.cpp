@@ -190,6 +190,13 @@ void TWriter::WritePropName(const std::string& name) {
   FValueStart = FStream.Position();
 }
 
+const TKeptProperty* TWriter::StandIn(const std::string& path) const {
+  const auto* kept = FKeptOwner ? KeptProperties(FKeptOwner) : nullptr;
+  if (!kept) return nullptr;
+  const auto found = std::ranges::find_if(*kept, [&](const TKeptProperty& p) { return p.Stands && p.Name == path; });
+  return found == kept->end() ? nullptr : &*found;
+}
+
 bool TWriter::WasRead(const std::string& name) const {
   // Below an inherited form the instance was read from the ancestor's stream too.
   return !FAncestor && FReadOrder && std::find(FReadOrder->begin(), FReadOrder->end(), FPropPath + name) != FReadOrder->end();
@@ -236,17 +243,21 @@ void TWriter::WriteProperties(TPersistent* instance) {
   if (!FPropPath.empty()) return WritePropertiesOf(instance);
   // An instance of its own (not a sub-object) brings what its reading kept.
   std::vector<TPropertyStart> starts;
-  OnScopeExit restore([this, owner = FKeptOwner, order = FReadOrder, saved = FStarts] {
+  std::vector<std::string> superseded;
+  OnScopeExit restore([this, owner = FKeptOwner, order = FReadOrder, saved = FStarts, set = FSuperseded] {
     FKeptOwner = owner;
     FReadOrder = order;
     FStarts = saved;
+    FSuperseded = set;
   });
   FKeptOwner = instance;
   FReadOrder = ReadOrder(instance);
   FStarts = &starts;
+  FSuperseded = &superseded;
   WritePropertiesOf(instance);
   if (const auto* kept = KeptProperties(instance))
     for (const TKeptProperty& property : *kept) {
+      if (std::ranges::find(superseded, property.Name) != superseded.end()) continue;
       WritePropName(property.Name);
       Write(property.Value.data(), static_cast<int64_t>(property.Value.size()));
     }
@@ -303,6 +314,10 @@ void TWriter::WritePropertyValue(TPersistent* instance, PPropInfo prop) {
     case tkInteger: case tkChar: case tkEnumeration: case tkSet: {
       if (!prop->GetOrd) return;
       const int64_t value = GetOrdProp(instance, prop);
+      if (const TKeptProperty* standIn = StandIn(FPropPath + prop->Name)) {
+        if (*standIn->Stands == value) return;
+        FSuperseded->push_back(standIn->Name);
+      }
       if ((ancestor ? value == GetOrdProp(ancestor, prop) : prop->Default != NoDefault && value == prop->Default) &&
           !WasRead(prop->Name))
         return;

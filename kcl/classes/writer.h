@@ -64,6 +64,8 @@ private:
   bool WasRead(const std::string& name) const;
   // Moves the properties written since starts.front() into the order they were read in.
   void PutInReadOrder(const std::vector<TPropertyStart>& starts);
+  // The kept property that stands for the known property at path, if any.
+  const TKeptProperty* StandIn(const std::string& path) const;
   void WriteProperty(TPersistent* instance, PPropInfo prop);
   void WritePropertyValue(TPersistent* instance, PPropInfo prop);
   // Puts back the bytes a later version wrote for the value just written, when
@@ -81,6 +83,7 @@ private:
   const TPersistent* FKeptOwner = nullptr;  // the instance whose kept values apply
   const std::vector<std::string>* FReadOrder = nullptr;  // its properties as read
   std::vector<TPropertyStart>* FStarts = nullptr;      // where its properties begin
+  std::vector<std::string>* FSuperseded = nullptr;     // its kept properties set anew since
   int64_t FValueStart = 0;                  // where the last property's value began
   TComponent* FRootAncestor = nullptr;
   // The ancestor's children while a component that has an ancestor writes its own:

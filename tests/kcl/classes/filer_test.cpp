@@ -170,7 +170,7 @@ TEST(Filer, RoundTripRebuildsTheTreeAndWritesTheSameBytes) {
 TEST(Filer, ReadingErrorsNameTheComponentAndProperty) {
   const std::string head = "TPF0" + S("TTestForm") + S("Form1");
   auto form = NewForm();
-  EXPECT_EQ(ReadInto(form.get(), head + S("Align") + "\x07" + S("taLeft") + End + End),
+  EXPECT_EQ(ReadInto(form.get(), head + S("Align") + Int8(3) + End + End),
             "Error reading Form1.Align: Invalid property value");
   form = NewForm();
   EXPECT_EQ(ReadInto(form.get(), head + S("OnClick") + "\x07" + S("NoSuchMethod") + End + End),
@@ -244,7 +244,7 @@ TEST(Filer, ADamagedRecordStopsReadingButKeepsWhatWasRead) {
 }
 
 TEST(Filer, ErrorHandlerMaySkipABadPropertyAndGoOn) {
-  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + S("Align") + "\x07" + S("taBogus") + S("Left") +
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + S("Align") + Int8(3) + S("Left") +
                             Int8(5) + End + End;
   auto form = NewForm();
   std::vector<std::string> seen;
@@ -308,6 +308,28 @@ TEST(Filer, PropertiesComeBackInTheOrderReadWithTheDefaultsTheStreamHeld) {
   const std::string fresh = WriteBinary(made.get());
   EXPECT_LT(fresh.find(S("Left")), fresh.find(S("Top")));
   EXPECT_EQ(fresh.find(S("Visible")), std::string::npos);
+}
+
+// A later version's name for a value (an alignment, a colour, a style this one
+// lacks) leaves the property as it was and is kept; it is written back while the
+// property keeps that value, and gives way to a value set since.
+TEST(Filer, ValuesNamedByLaterVersionsAreKeptUntilTheirPropertyChanges) {
+  const std::string align = S("Align") + "\x07" + S("taCustom");
+  const std::string bytes = "TPF0" + S("TTestForm") + S("Form1") + S("Left") + Int8(5) + S("Top") + Int8(0) + align +
+                            S("Color") + "\x07" + S("clCream") +  //
+                            S("Font.Color") + Int8(0) + S("Font.Name") + "\x06" + S("Sans") + S("Font.Size") + Int8(8) +
+                            S("Font.Style") + "\x0B" + S("tsBold") + S("tsShadow") + End +  //
+                            S("Items") + "\x0E" + End + End + End;
+  auto form = NewForm();
+  ASSERT_EQ(ReadInto(form.get(), bytes), "");
+  EXPECT_EQ(form->Align(), taNone);
+  EXPECT_EQ(form->Font()->FontName(), "Sans");
+  EXPECT_EQ(WriteBinary(form.get()), bytes);
+
+  form->SetAlign(taClient);
+  std::string expected = bytes;
+  expected.replace(expected.find(align), align.size(), S("Align") + "\x07" + S("taClient"));
+  EXPECT_EQ(WriteBinary(form.get()), expected);
 }
 
 // Values a later version wrote in its own types are read, and written back in
