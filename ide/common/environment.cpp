@@ -22,6 +22,8 @@ std::string SettingString(const std::string& section, const std::string& key, co
   return IniFile ? IniFile->ReadString(section, key, fallback) : fallback;
 }
 
+std::string FormTextFile() { return ProgramDir + "$$temp$$.~tm"; }
+
 namespace {
 
 // A settings file that cannot be read (too large, unreadable) gives the defaults

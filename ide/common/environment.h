@@ -20,6 +20,10 @@ bool SettingBool(const std::string& section, const std::string& key, bool fallba
 int SettingInteger(const std::string& section, const std::string& key, int fallback);
 std::string SettingString(const std::string& section, const std::string& key, const std::string& fallback);
 
+// Where a form's text is put for the editor to show: "$$temp$$.~tm" in ProgramDir,
+// removed when the main window goes.
+std::string FormTextFile();
+
 // Sets the directories above from the program's path, the current directory and
 // the settings in ProgramDir + "Korvax.ini"; returns the help file to use.
 std::string ReadEnvironment(const std::string& programPath, const std::string& currentDir);

@@ -1,11 +1,13 @@
 #include "ide/editor/editorform.h"
 
+#include "ide/common/diskfiles.h"
 #include "ide/common/environment.h"
 #include "ide/common/layouts.h"
 #include "ide/editor/pas_to_rtf.h"
 #include "ide/editor/pas_words.h"
 #include "ide/editor/sourcegen.h"
 #include "kcl/classes/classbuilder.h"
+#include "kcl/classes/streams.h"
 #include "ide/common/textutils.h"
 #include "kcl/components/editmessages.h"
 #include "kcl/components/msgdlg.h"
@@ -75,8 +77,8 @@ std::string TEditorForm::UniqueEditorName() const {
 }
 
 std::string TEditorForm::FileNameOf(const TRichEdit* edit) const {
-  const auto found = FFileNames.find(edit);
-  if (found != FFileNames.end()) return found->second;
+  const auto found = FFiles.find(edit);
+  if (found != FFiles.end()) return found->second.FileName;
   const auto* page = edit ? dynamic_cast<const TTabSheet*>(edit->Parent()) : nullptr;
   return page ? page->Caption() + ".pas" : std::string();
 }
@@ -87,14 +89,36 @@ TRichEdit* TEditorForm::EditorOfFile(const std::string& fileName) const {
   return nullptr;
 }
 
+TRichEdit* TEditorForm::FindFileEditor(const std::string& fileName) const {
+  TRichEdit* found = nullptr;
+  for (int i = 0; i < PageControl1->PageCount(); ++i)
+    if (TRichEdit* edit = EditorOf(PageControl1->Pages(i));
+        edit && SameText(ExtractFileName(FileNameOf(edit)), ExtractFileName(fileName)))
+      found = edit;
+  return found;
+}
+
+bool TEditorForm::ShowsFormText(const TRichEdit* edit) const {
+  const std::string fileName = FileNameOf(edit);
+  return SameText(ExtractFileExt(fileName), ".dfm") || fileName == FormTextFile();
+}
+
+namespace {
+
+std::string PageCaption(const std::string& fileName) {
+  return ExtractFileExt(fileName) == ".pas" ? ExtractBaseName(fileName) : ExtractFileName(fileName);
+}
+
+}  // namespace
+
 TRichEdit* TEditorForm::OpenInEditor(const std::string& fileName) {
   auto* page = new TTabSheet(PageControl1);
   page->SetPageControl(PageControl1);
-  page->SetCaption(ExtractFileExt(fileName) == ".pas" ? ExtractBaseName(fileName) : ExtractFileName(fileName));
+  page->SetCaption(PageCaption(fileName));
   auto* edit = new TRichEdit(PageControl1);
   edit->SetName(UniqueEditorName());
   edit->SetParent(page);
-  FFileNames[edit] = fileName;
+  FFiles[edit].FileName = fileName;
   edit->SetColor(SettingInteger("EDITOR", "BackColor", 0xFFFFFF));
   edit->Font()->SetName(SettingString("EDITOR", "FONTNAME", "Arial"));
   edit->Font()->SetSize(SettingInteger("EDITOR", "FONTSIZE", 10));
@@ -116,23 +140,71 @@ TRichEdit* TEditorForm::OpenInEditor(const std::string& fileName) {
 
 void TEditorForm::FillPage(TRichEdit* edit, const std::string& fileName) {
   const std::string extension = ExtractFileExt(fileName);
-  if (fileName == "Project1") {
+  // A project names its files in any letter case.
+  const std::string diskFile = DiskFileName(fileName);
+  if (SameText(extension, ".dfm")) {
+    // The main window has just put the form's text there.
+    if (FileExists(FormTextFile())) LoadPageText(edit, FormTextFile());
+  } else if (fileName == "Project1") {
     if (Host && Host->ProjectSource()) edit->Lines()->Assign(Host->ProjectSource());
-  } else if (!FileExists(fileName)) {
+  } else if (!FileExists(diskFile)) {
     // Unit2.pas gets Form2: the character five from the end.
     const std::string form = fileName.size() >= 5 ? "Form" + fileName.substr(fileName.size() - 5, 1) : "Form1";
     edit->Lines()->Assign(NewUnitSource(ExtractBaseName(fileName), form).get());
   } else if (extension == ".pas" && !edit->PlainText()) {
+    FFiles[edit].Breaks = LineBreaksOf(LoadBytesFromFile(diskFile));
     TPasConversion conversion;
     conversion.ReadHighlightSettings(3);
-    conversion.LoadFromFile(fileName);
+    conversion.LoadFromFile(diskFile);
     conversion.ConvertToRtf();
     edit->Lines()->LoadFromStream(conversion);
     edit->Perform(EM_SETMODIFY, 0, 0);
   } else {
-    edit->Lines()->LoadFromFile(fileName);
-    edit->Perform(EM_SETMODIFY, 0, 0);
+    LoadPageText(edit, diskFile);
   }
+}
+
+void TEditorForm::LoadPageText(TRichEdit* edit, const std::string& fileName) {
+  TStringStream text(LoadBytesFromFile(fileName));
+  FFiles[edit].Breaks = LineBreaksOf(text.DataString());
+  edit->Lines()->LoadFromStream(text);
+  edit->Perform(EM_SETMODIFY, 0, 0);
+}
+
+void TEditorForm::WritePage(TRichEdit* edit, const std::string& fileName) {
+  const auto found = FFiles.find(edit);
+  SaveBytesToFile(fileName, JoinLines(*edit->Lines(), found == FFiles.end() ? TLineBreaks() : found->second.Breaks));
+  edit->Perform(EM_SETMODIFY, 0, 0);
+}
+
+void TEditorForm::RenamePage(TRichEdit* edit, const std::string& fileName) {
+  FFiles[edit].FileName = fileName;
+  if (auto* page = dynamic_cast<TTabSheet*>(edit->Parent())) page->SetCaption(PageCaption(fileName));
+  if (ActiveEditor() == edit) SetCaption(fileName);
+}
+
+void TEditorForm::ShowPage(TRichEdit* edit) {
+  auto* page = edit ? dynamic_cast<TTabSheet*>(edit->Parent()) : nullptr;
+  if (!page) return;
+  PageControl1->SetActivePage(page);
+  PageControl1Change(PageControl1);
+  Show();
+}
+
+void TEditorForm::ClosePage(TRichEdit* edit) {
+  auto* page = edit ? dynamic_cast<TTabSheet*>(edit->Parent()) : nullptr;
+  if (!page || page == TabSheet1) return;  // the first page stays
+  const int index = page->PageIndex();
+  FFiles.erase(edit);
+  page->Free();
+  if (PageControl1->PageCount() > 0)
+    PageControl1->SetActivePage(PageControl1->Pages(std::min(index, PageControl1->PageCount() - 1)));
+  CurrentEditor = ActiveEditor();
+}
+
+void TEditorForm::CloseOtherPages() {
+  for (int i = PageControl1->PageCount() - 1; i >= 0; --i)
+    if (PageControl1->Pages(i) != TabSheet1) ClosePage(EditorOf(PageControl1->Pages(i)));
 }
 
 TRichEdit* TEditorForm::EditorOf(const TTabSheet* page) {
@@ -145,13 +217,16 @@ TRichEdit* TEditorForm::FindUnitEditor() const {
   const std::string unit = Host ? Host->UnitFileName() : std::string();
   TRichEdit* found = nullptr;
   // A unit's page is captioned without ".pas" and the unit file has it.
+  // A form's text shown under its unit's caption is no unit.
   for (int i = 0; i < PageControl1->PageCount(); ++i) {
     TTabSheet* page = PageControl1->Pages(i);
     TRichEdit* edit = EditorOf(page);
-    if (page->Caption() == unit || page->Caption() + ".pas" == unit || (edit && FileNameOf(edit) == unit))
-      found = edit;
+    if (!edit || ShowsFormText(edit)) continue;
+    if (page->Caption() == unit || page->Caption() + ".pas" == unit || SameText(FileNameOf(edit), unit)) found = edit;
   }
-  return found ? found : ActiveEditor();
+  if (found) return found;
+  TRichEdit* active = ActiveEditor();
+  return active && !ShowsFormText(active) ? active : nullptr;
 }
 
 void TEditorForm::PageControl1Change(TObject*) {
@@ -165,12 +240,8 @@ void TEditorForm::PageControl1Change(TObject*) {
 }
 
 void TEditorForm::NClosePageClick(TObject*) {
-  TTabSheet* page = PageControl1->ActivePage();
-  if (!page || page == TabSheet1) return;  // the first page stays
-  FFileNames.erase(EditorOf(page));
-  page->Free();
+  ClosePage(ActiveEditor());
   if (PageControl1->CanFocus()) PageControl1->SetFocus();
-  CurrentEditor = ActiveEditor();
 }
 
 void TEditorForm::NReadOnlyClick(TObject*) {
@@ -198,8 +269,11 @@ void TEditorForm::FormClose(TObject*, TCloseAction& action) {
       action = caNone;
       return;
     }
-    // The page asked about is the one saved.
-    if (answer == mrYes && Host) Host->SaveFile(FileNameOf(edit));
+    // The page asked about is the one saved; unsaved, it keeps the window open.
+    if (answer == mrYes && Host && !Host->SaveFile(FileNameOf(edit))) {
+      action = caNone;
+      return;
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "ide/common/linebreaks.h"
 #include "kcl/components/dialogs.h"
 #include "kcl/controls/menus.h"
 #include "kcl/components/pagecontrol.h"
@@ -54,8 +55,8 @@ public:
   TEditorHost* Host = nullptr;
   bool InsertMode = false;
 
-  // The rich edit of the page whose caption is the host's unit file (the last
-  // of several), else of the active page.
+  // The rich edit of the page whose caption or file is the host's unit file (the
+  // last of several), else of the active page; never a page showing a form's text.
   kcl::TRichEdit* FindUnitEditor() const;
   // A new page showing the file (a new unit's text when there is no such file).
   kcl::TRichEdit* OpenInEditor(const std::string& fileName);
@@ -63,6 +64,25 @@ public:
   std::string FileNameOf(const kcl::TRichEdit* edit) const;
   // The page showing a file, nullptr when none does.
   kcl::TRichEdit* EditorOfFile(const std::string& fileName) const;
+  // The last page whose file has fileName's name (its directory aside, letter case
+  // ignored): a project names its units unlike the pages opened from elsewhere.
+  kcl::TRichEdit* FindFileEditor(const std::string& fileName) const;
+  // The page shows a form's text, not a unit's.
+  bool ShowsFormText(const kcl::TRichEdit* edit) const;
+  // Writes the page's lines to fileName with the line ends of the file it was read
+  // from (CR LF for a new text); the page is unmodified then. Raises the
+  // framework's error, leaving the file as it was, when it cannot write.
+  void WritePage(kcl::TRichEdit* edit, const std::string& fileName);
+  // The page shows fileName now (saved under a new name): its caption follows.
+  void RenamePage(kcl::TRichEdit* edit, const std::string& fileName);
+  // The rich edit of the active page.
+  kcl::TRichEdit* ActiveEditor() const;
+  // Makes the page of edit the active one, as a switch to it does, and shows the window.
+  void ShowPage(kcl::TRichEdit* edit);
+  // Closes the page of edit, never the first, and activates the one after it.
+  void ClosePage(kcl::TRichEdit* edit);
+  // Closes every page but the first, the last first.
+  void CloseOtherPages();
 
   // The unit source kept in step with the designer, on the unit's page.
   // Mode 0 adds the component's field line, mode 1 removes it.
@@ -91,18 +111,25 @@ public:
   // The chosen file's lines go in below the active page's first line.
   void NInsertClick(kcl::TObject* sender);
   void FormActivate(kcl::TObject* sender);
-  // Asks about each modified page, the last first; Cancel keeps the window open.
+  // Asks about each modified page, the last first; Cancel, or a Yes whose save was
+  // cancelled, keeps the window open.
   void FormClose(kcl::TObject* sender, kcl::TCloseAction& action);
 
 private:
   // The rich edit of a page: its first control.
   static kcl::TRichEdit* EditorOf(const kcl::TTabSheet* page);
-  kcl::TRichEdit* ActiveEditor() const;
   void FocusForTyping(kcl::TRichEdit* edit);
   void FillPage(kcl::TRichEdit* edit, const std::string& fileName);
+  // Loads the file's lines into the page and notes how they end.
+  void LoadPageText(kcl::TRichEdit* edit, const std::string& fileName);
   std::string UniqueEditorName() const;
 
-  std::map<const kcl::TRichEdit*, std::string> FFileNames;
+  // What a page was opened from, and how that file ended its lines.
+  struct TPageFile {
+    std::string FileName;
+    TLineBreaks Breaks;
+  };
+  std::map<const kcl::TRichEdit*, TPageFile> FFiles;
 };
 
 // The editor window of the program, made at start-up.

@@ -6,6 +6,8 @@
 
 #include "ide/common/environment.h"
 #include "ide/editor/editorform.h"
+#include "ide/editor/sourcegen.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/system/inifile.h"
 #include "kcl/components/editmessages.h"
 #include "kcl/components/msgdlg.h"
@@ -127,6 +129,92 @@ TEST_F(Pages, CancelKeepsTheWindowOpenAndAsksNoMore) {
   EXPECT_EQ(questions, 1);
   EXPECT_EQ(action, caNone);
   EXPECT_TRUE(Host.Saved.empty());
+}
+
+TEST_F(Pages, AYesWhoseSaveWasCancelledKeepsTheWindowOpen) {
+  Editor->OpenInEditor(Dir.File("A.pas"))->Lines()->Add("x");
+  Editor->OpenInEditor(Dir.File("B.pas"))->Lines()->Add("x");
+  Host.SaveSucceeds = false;
+  test::ModalAnswer answer([&](TCustomForm& form) { form.SetModalResult(mrYes); });
+  TCloseAction action = caHide;
+  Editor->FormClose(Editor.get(), action);
+  EXPECT_EQ(action, caNone);
+  EXPECT_EQ(Host.Saved, std::vector<std::string>{Dir.File("B.pas")});
+}
+
+// Units from elsewhere end their lines in LF, some without one after the last
+// line, and their project names them in another letter case.
+TEST_F(Pages, APageIsWrittenWithTheLineEndsOfItsFile) {
+  test::WriteFileBytes(Dir.File("XCHARTF.PAS"), "unit XChartF;\ninterface\n\nend.");
+  TRichEdit* unit = Editor->OpenInEditor(Dir.File("XChartF.pas"));
+  EXPECT_EQ(Editor->PageControl1->ActivePage()->Caption(), "XChartF");
+  ASSERT_EQ(unit->Lines()->Count(), 4);
+  EXPECT_EQ(unit->Lines()->Strings(3), "end.");
+  Editor->WritePage(unit, Dir.File("XCHARTF.PAS"));
+  EXPECT_EQ(test::ReadFileBytes(Dir.File("XCHARTF.PAS")), "unit XChartF;\ninterface\n\nend.");
+  unit->Lines()->Insert(2, "uses Forms;");
+  EXPECT_NE(unit->Perform(EM_GETMODIFY, 0, 0), 0);
+  Editor->WritePage(unit, Dir.File("Copy.pas"));
+  EXPECT_EQ(test::ReadFileBytes(Dir.File("Copy.pas")), "unit XChartF;\ninterface\nuses Forms;\n\nend.");
+  EXPECT_EQ(unit->Perform(EM_GETMODIFY, 0, 0), 0);
+  // A new unit's text ends in CR LF.
+  TRichEdit* fresh = Editor->OpenInEditor(Dir.File("Unit2.pas"));
+  Editor->WritePage(fresh, Dir.File("Unit2.pas"));
+  EXPECT_TRUE(test::ReadFileBytes(Dir.File("Unit2.pas")).starts_with("unit Unit2;\r\n \r\ninterface\r\n"));
+  // A file that cannot be written raises and leaves nothing half written.
+  EXPECT_THROW(Editor->WritePage(fresh, Dir.File("no/such/dir/Unit2.pas")), EFCreateError);
+}
+
+TEST_F(Pages, PagesAreFoundByTheirFileAndFollowItsNewName) {
+  TRichEdit* a = Editor->OpenInEditor(Dir.File("Main.pas"));
+  TRichEdit* notes = Editor->OpenInEditor(Dir.File("notes.txt"));
+  EXPECT_EQ(Editor->FindFileEditor("MAIN.PAS"), a);
+  EXPECT_EQ(Editor->FindFileEditor("/elsewhere/main.pas"), a);
+  EXPECT_EQ(Editor->FindFileEditor("Main"), nullptr);
+  EXPECT_EQ(Editor->FindFileEditor("Unit1.pas"), Editor->RichEdit1);  // the first page's file is its caption's
+  EXPECT_EQ(Editor->FindFileEditor("Other.pas"), nullptr);
+  Editor->RenamePage(a, Dir.File("About.pas"));
+  EXPECT_EQ(Editor->FileNameOf(a), Dir.File("About.pas"));
+  EXPECT_EQ(Editor->PageControl1->Pages(1)->Caption(), "About");
+  EXPECT_EQ(Editor->FindFileEditor("Main.pas"), nullptr);
+  EXPECT_EQ(Editor->FindFileEditor("About.pas"), a);
+
+  // Closing a page activates the one after it, or the one before the last.
+  Editor->OpenInEditor(Dir.File("Third.pas"));
+  Editor->ShowPage(a);
+  EXPECT_EQ(Editor->ActiveEditor(), a);
+  EXPECT_EQ(Host.Unit, "About.pas");
+  Editor->ClosePage(a);
+  EXPECT_EQ(Editor->ActiveEditor(), notes);
+  EXPECT_EQ(CurrentEditor, notes);
+  Editor->ClosePage(Editor->RichEdit1);
+  EXPECT_EQ(Editor->PageControl1->PageCount(), 3);
+  Editor->CloseOtherPages();
+  EXPECT_EQ(Editor->PageControl1->PageCount(), 1);
+  EXPECT_EQ(Editor->ActiveEditor(), Editor->RichEdit1);
+  EXPECT_EQ(Editor->FindFileEditor("notes.txt"), nullptr);
+}
+
+// A form's text is shown from where the main window put it, and no unit's
+// source edit goes to its page, whatever its caption.
+TEST_F(Pages, AFormsTextIsReadFromItsOnePlaceAndIsNoUnit) {
+  OnScopeExit restore([programDir = std::exchange(ProgramDir, Dir.Path() + "/")] { ProgramDir = programDir; });
+  Editor->RichEdit1->Lines()->Assign(NewUnitSource("Unit1", "Form1").get());
+  test::WriteFileBytes(FormTextFile(), "object Form1: TForm1\r\nend\r\n");
+  test::WriteFileBytes(Dir.File("Unit1.dfm"), std::string("\xff\x0a\x00TFORM1\x00", 11));
+  TRichEdit* form = Editor->OpenInEditor(Dir.File("Unit1.DFM"));
+  EXPECT_EQ(form->Lines()->Text(), "object Form1: TForm1\r\nend\r\n");
+  EXPECT_TRUE(Editor->ShowsFormText(form));
+  TRichEdit* text = Editor->OpenInEditor(FormTextFile());
+  static_cast<TTabSheet*>(text->Parent())->SetCaption("Unit1.pas");
+  EXPECT_TRUE(Editor->ShowsFormText(text));
+  EXPECT_EQ(Editor->FindUnitEditor(), Editor->RichEdit1);
+  Editor->EditComponentField("Button1", "TButton", 0);
+  EXPECT_EQ(text->Lines()->Text(), "object Form1: TForm1\r\nend\r\n");
+  EXPECT_NE(Editor->RichEdit1->Lines()->Text().find("Button1:TButton"), std::string::npos);
+  // Nor to a form's page that happens to be active.
+  Host.Unit = "Other.pas";
+  EXPECT_EQ(Editor->FindUnitEditor(), nullptr);
 }
 
 }  // namespace

@@ -20,13 +20,15 @@ public:
   const kcl::TStrings* ProjectSource() const override { return &Project; }
   bool SaveFile(const std::string& fileName) override {
     Saved.push_back(fileName);
-    return true;
+    return SaveSucceeds;
   }
   std::string Unit = "Unit1.pas";
   int Changes = 0;
   int Activations = 0;
   kcl::TStringList Project;
   std::vector<std::string> Saved;
+  // False: the user cancelled the save.
+  bool SaveSucceeds = true;
 };
 
 class EditorWindowTest : public testing::Test {
