@@ -158,17 +158,17 @@ void TEditorForm::FillPage(TRichEdit* edit, const std::string& fileName) {
     conversion.LoadFromFile(diskFile);
     conversion.ConvertToRtf();
     edit->Lines()->LoadFromStream(conversion);
-    edit->Perform(EM_SETMODIFY, 0, 0);
   } else {
     LoadPageText(edit, diskFile);
   }
+  // What the program filled in holds nothing the user typed.
+  edit->Perform(EM_SETMODIFY, 0, 0);
 }
 
 void TEditorForm::LoadPageText(TRichEdit* edit, const std::string& fileName) {
   TStringStream text(LoadBytesFromFile(fileName));
   FFiles[edit].Breaks = LineBreaksOf(text.DataString());
   edit->Lines()->LoadFromStream(text);
-  edit->Perform(EM_SETMODIFY, 0, 0);
 }
 
 void TEditorForm::WritePage(TRichEdit* edit, const std::string& fileName) {

@@ -43,6 +43,7 @@ TEST_F(Pages, AFileGetsAPageNamedAfterItAndANewUnitItsSkeleton) {
   EXPECT_EQ(Editor->PageControl1->ActivePage()->Caption(), "Unit12");
   EXPECT_EQ(unit->Lines()->Strings(0), "unit Unit12;");
   EXPECT_EQ(unit->Lines()->Strings(8), "  TForm2=class(TForm)");
+  EXPECT_EQ(unit->Perform(EM_GETMODIFY, 0, 0), 0);  // nothing typed in it yet
 
   Host.Project.SetText("program Project1;\r\nbegin\r\nend.\r\n");
   TRichEdit* project = Editor->OpenInEditor("Project1");
