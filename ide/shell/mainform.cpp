@@ -55,6 +55,7 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.field("sbTraceInto", &T::sbTraceInto);
   cls.field("sbStepOver", &T::sbStepOver);
   cls.field("MainMenu1", &T::MainMenu1);
+  cls.field("FileReopenItem", &T::FileReopenItem);
   cls.field("ViewSpeedbarItem", &T::ViewSpeedbarItem);
   cls.field("ViewComponentPaletteItem", &T::ViewComponentPaletteItem);
   cls.field("SpeedBarMenu", &T::SpeedBarMenu);
@@ -80,6 +81,24 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("SpeedBarHideItemClick", &T::SpeedBarHideItemClick);
   cls.method("HelpContentsItemClick", &T::HelpContentsItemClick);
   cls.method("HelpAboutItemClick", &T::HelpAboutItemClick);
+  cls.method("FileNewApplicationItemClick", &T::FileNewApplicationItemClick);
+  cls.method("FileNewFormItemClick", &T::FileNewFormItemClick);
+  cls.method("FileOpenItemClick", &T::FileOpenItemClick);
+  cls.method("sbOpenProjectClick", &T::sbOpenProjectClick);
+  cls.method("FileSaveItemClick", &T::FileSaveItemClick);
+  cls.method("FileSaveAsItemClick", &T::FileSaveAsItemClick);
+  cls.method("FileSaveProjectAsItemClick", &T::FileSaveProjectAsItemClick);
+  cls.method("FileSaveAllItemClick", &T::FileSaveAllItemClick);
+  cls.method("FileCloseItemClick", &T::FileCloseItemClick);
+  cls.method("FileCloseAllItemClick", &T::FileCloseAllItemClick);
+  cls.method("FilePrintItemClick", &T::FilePrintItemClick);
+  cls.method("EditCutItemClick", &T::EditCutItemClick);
+  cls.method("EditCopyItemClick", &T::EditCopyItemClick);
+  cls.method("EditPasteItemClick", &T::EditPasteItemClick);
+  cls.method("ViewProjectSourceItemClick", &T::ViewProjectSourceItemClick);
+  cls.method("ViewToggleItemClick", &T::ViewToggleItemClick);
+  cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);
+  cls.method("ViewFormsItemClick", &T::ViewFormsItemClick);
 }
 
 TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {
@@ -101,6 +120,7 @@ void TFMainForm::FormCreate(TObject*) {
   const std::string helpFile = ReadEnvironment(QCoreApplication::applicationFilePath().toStdString(), QDir::currentPath().toStdString());
   Application()->SetHelpFile(helpFile);
   LoadSpeedBarGlyphs();
+  BuildReopenMenu();
   designer::BuildPalette(*this, *PageControl1);
   // After a placement the palette's active page shows its arrow again.
   PaletteChoice.ShowArrow = [this] {
@@ -111,13 +131,12 @@ void TFMainForm::FormCreate(TObject*) {
 
 void TFMainForm::FormShow(TObject*) {
   if (ObjectInspector) ObjectInspector->Show();
-  if (EditorForm) EditorForm->Show();
-  // The first showing opens the first design form; later ones find it there.
-  if (EditorForm && !CurrentDesignForm) {
+  if (EditorForm) {
     EditorForm->Host = this;
-    EditorForm->RichEdit1->Lines()->Assign(editor::NewUnitSource("Unit1", "Form1").get());
+    EditorForm->Show();
   }
-  if (!CurrentDesignForm) CreateDesignForm("Form1.dfm", "Unit1.pas");
+  // The first showing opens the first design form; later ones find it there.
+  if (!CurrentDesignForm) StartNewApplication();
   ResetProject();  // which also gives the project its default source
   if (EditorForm) editor::CurrentEditor = EditorForm->RichEdit1;
 }
@@ -127,10 +146,8 @@ void TFMainForm::FormClose(TObject*, TCloseAction& action) {
   const std::string question = Format("Save Change to %s?", {ExtractFileName(ProjectInfo->ProjectFile())});
   switch (MessageDlg(question, mtWarning, mbYesNoCancel, 0)) {
     case mrYes:
-      // Saving the project comes with the file commands; until then nothing is
-      // said to be saved, and the window stays.
-      action = caNone;
-      ShowMessageBox(NotImplemented, Application()->Title(), 0);
+      // A save dialog cancelled leaves something unsaved: the window stays.
+      if (!SaveProjectFiles(ProjectInfo->ProjectFile())) action = caNone;
       break;
     case mrNo: break;
     default: action = caNone;
@@ -138,9 +155,8 @@ void TFMainForm::FormClose(TObject*, TCloseAction& action) {
 }
 
 void TFMainForm::FormDestroy(TObject*) {
-  // The design form places from this window's palette: it goes first.
-  if (CurrentDesignForm) CurrentDesignForm->Free();
-  CurrentDesignForm = nullptr;
+  // The design forms place from this window's palette: they go first.
+  for (designer::TProxyForm* form : DesignForms()) FreeDesignForm(form);
   DeleteFile(ProgramDir + "$$temp$$.~tm");
   DeleteFile(ProgramDir + "$$temp$$.dfm");
 }
@@ -154,6 +170,7 @@ void TFMainForm::ResetProject() {
   ProjectInfo->Units()->Add("Unit1.pas");
   ProjectInfo->Forms()->Add("Form1");
   ProjectInfo->Source()->Assign(NewProjectSource().get());
+  FProjectBreaks = {};
   SetProjectCaption("");
 }
 
@@ -175,19 +192,36 @@ void TFMainForm::sbMainMenuClick(TObject*) { ShowMessageBox(NotImplemented, Appl
 void TFMainForm::PageControl1Change(TObject*) { designer::LoadPalettePictures(*this, *PageControl1); }
 
 designer::TProxyForm* TFMainForm::CreateDesignForm(const std::string& formFile, const std::string& unitFile) {
-  CurrentDesignForm = designer::CreateDesignForm(formFile, unitFile, PaletteChoice);
-  // The inspector follows what the designer selects.
-  CurrentDesignForm->ProxyDesigner()->AddListener(this);
-  if (ObjectInspector) {
-    CurrentDesignForm->ProxyDesigner()->AddListener(ObjectInspector);
-    ObjectInspector->InspectComponent(nullptr, CurrentDesignForm);
-  }
-  CurrentDesignForm->OnDesignActivate = [this](designer::TProxyForm& form) {
-    CurrentDesignForm = &form;
-    DesignFormActive = true;
-  };
+  AttachDesignForm(*designer::CreateDesignForm(formFile, unitFile, PaletteChoice));
   CurrentUnitFile = unitFile;
   return CurrentDesignForm;
+}
+
+void TFMainForm::AttachDesignForm(designer::TProxyForm& form) {
+  CurrentDesignForm = &form;
+  // The inspector follows what the designer selects.
+  form.ProxyDesigner()->AddListener(this);
+  if (ObjectInspector) {
+    form.ProxyDesigner()->AddListener(ObjectInspector);
+    ObjectInspector->InspectComponent(nullptr, &form);
+  }
+  form.OnDesignActivate = [this](designer::TProxyForm& active) {
+    CurrentDesignForm = &active;
+    DesignFormActive = true;
+  };
+}
+
+void TFMainForm::FreeDesignForm(designer::TProxyForm* form) {
+  if (!form) return;
+  if (form == CurrentDesignForm) CurrentDesignForm = nullptr;
+  form->Free();
+}
+
+std::vector<designer::TProxyForm*> TFMainForm::DesignForms() const {
+  std::vector<designer::TProxyForm*> forms;
+  for (int i = 0; i < Screen()->FormCount(); ++i)
+    if (auto* form = dynamic_cast<designer::TProxyForm*>(Screen()->Forms(i))) forms.push_back(form);
+  return forms;
 }
 
 // --- the unit source
@@ -201,14 +235,6 @@ void TFMainForm::Edited(const designer::TDesignEdit& edit) {
     else if (edit.Kind == designer::TDesignEditKind::Delete)
       EditorForm->EditComponentField(component->Name(), component->ClassName(), 1);
   }
-}
-
-bool TFMainForm::SaveFile(const std::string& fileName) {
-  TRichEdit* edit = EditorForm ? EditorForm->EditorOfFile(fileName) : nullptr;
-  if (!edit) return false;
-  edit->Lines()->SaveToFile(fileName);
-  edit->Perform(EM_SETMODIFY, 0, 0);
-  return true;
 }
 
 void TFMainForm::SourceChanged() {

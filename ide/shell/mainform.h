@@ -3,7 +3,9 @@
 // the speed bar and the component palette. It owns the project, reads the
 // settings at start and hands every menu command to the part that carries it out.
 #include <string>
+#include <vector>
 
+#include "ide/common/linebreaks.h"
 #include "ide/designer/designlistener.h"
 #include "ide/designer/palettechoice.h"
 #include "ide/editor/editorform.h"
@@ -48,6 +50,7 @@ public:
   kcl::TSpeedButton* sbTraceInto = nullptr;
   kcl::TSpeedButton* sbStepOver = nullptr;
   kcl::TMainMenu* MainMenu1 = nullptr;
+  kcl::TMenuItem* FileReopenItem = nullptr;
   kcl::TMenuItem* ViewSpeedbarItem = nullptr;
   kcl::TMenuItem* ViewComponentPaletteItem = nullptr;
   kcl::TPopupMenu* SpeedBarMenu = nullptr;
@@ -77,6 +80,46 @@ public:
   // "Korvax " alone, or with " - " and the project file once one was opened.
   void SetProjectCaption(const std::string& projectFile);
 
+  // The file commands (filecommands.cpp). Closes everything and reads the project
+  // file, opening its main form's unit; a new project when there is no such file.
+  // True when name is not empty.
+  bool OpenProject(const std::string& name);
+  // One file by its extension: a project file, a unit with its form, a form with
+  // its text, any other file as text. Nothing happens for a file that is not there.
+  void OpenFile(const std::string& name);
+  // Asks about a modified project, closes the design forms and the editor's pages
+  // but the first, and starts a new project. Cancel in the editor's question stops it.
+  void CloseAll();
+  // "Unit<n>.pas" and "Form<n>.dfm", n one more than the entries naming a unit or form.
+  std::string NewUnitFileName() const;
+  std::string NewFormFileName() const;
+  // The unit entry of the first Forms entry containing formName, or "".
+  std::string FindUnitForForm(const std::string& formName) const;
+  // The form file in a new design form, current, with the unit file beside it;
+  // nullptr when there is no such file. A file not read whole is reported.
+  designer::TProxyForm* LoadForm(const std::string& dfmFile);
+  // The open design forms, in the screen's order.
+  std::vector<designer::TProxyForm*> DesignForms() const;
+  // The design form of a unit (by name, directory and letter case aside), or nullptr.
+  designer::TProxyForm* DesignFormOfUnit(const std::string& unitFile) const;
+
+  // Saving (savecommands.cpp). Each returns false when the user cancelled a save
+  // dialog; Cancel in "Same filename exists already!..." aborts the whole command.
+  bool SaveFileAs(const std::string& name);
+  // Every unit with its form, then the project source; true when name is not empty.
+  bool SaveProject(const std::string& name);
+  // Writes the form and loads the file again into a new design form; a form that
+  // cannot be written is reported and stays as it is (false).
+  bool SaveForm(designer::TProxyForm* form, const std::string& dfmFile);
+
+  // The reopen history (reopenhistory.cpp).
+  void AddProjectHistory(const std::string& path);
+  void AddFileHistory(const std::string& path);
+  void BuildReopenMenu();
+
+  // The form's text as it stands, in an editor page captioned with its unit file.
+  void ViewFormAsText(designer::TProxyForm& form);
+
   // Handlers bound by name from the layout.
   void FormCreate(kcl::TObject* sender);
   void FormShow(kcl::TObject* sender);
@@ -96,6 +139,24 @@ public:
   void SpeedBarHideItemClick(kcl::TObject* sender);
   void HelpContentsItemClick(kcl::TObject* sender);
   void HelpAboutItemClick(kcl::TObject* sender);
+  void FileNewApplicationItemClick(kcl::TObject* sender);
+  void FileNewFormItemClick(kcl::TObject* sender);
+  void FileOpenItemClick(kcl::TObject* sender);
+  void sbOpenProjectClick(kcl::TObject* sender);
+  void FileSaveItemClick(kcl::TObject* sender);
+  void FileSaveAsItemClick(kcl::TObject* sender);
+  void FileSaveProjectAsItemClick(kcl::TObject* sender);
+  void FileSaveAllItemClick(kcl::TObject* sender);
+  void FileCloseItemClick(kcl::TObject* sender);
+  void FileCloseAllItemClick(kcl::TObject* sender);
+  void FilePrintItemClick(kcl::TObject* sender);
+  void EditCutItemClick(kcl::TObject* sender);
+  void EditCopyItemClick(kcl::TObject* sender);
+  void EditPasteItemClick(kcl::TObject* sender);
+  void ViewProjectSourceItemClick(kcl::TObject* sender);
+  void ViewToggleItemClick(kcl::TObject* sender);
+  void ViewUnitsItemClick(kcl::TObject* sender);
+  void ViewFormsItemClick(kcl::TObject* sender);
 
   // The editor's questions.
   std::string UnitFileName() const override { return CurrentUnitFile; }
@@ -103,13 +164,34 @@ public:
   void SourceChanged() override;
   void EditorActivated() override { DesignFormActive = false; }
   const kcl::TStrings* ProjectSource() const override { return ProjectInfo->Source(); }
-  // Writes the page of the file; the page is unmodified then.
+  // Writes the page of the file (a unit with its form after a save dialog);
+  // false when the user cancelled the dialog.
   bool SaveFile(const std::string& fileName) override;
   // Components placed, deleted or renamed: their field lines in the unit.
   void Edited(const designer::TDesignEdit& edit) override;
 
 private:
   void LoadSpeedBarGlyphs();
+  // The inspector and this window follow the form's designer; the form is current.
+  void AttachDesignForm(designer::TProxyForm& form);
+  void FreeDesignForm(designer::TProxyForm* form);
+  // The start's Form1 with its unit in the first page.
+  void StartNewApplication();
+  // Brings up the page and the form of a unit that is open already; false when it is not.
+  bool ShowOpenUnit(const std::string& unitFile);
+  // A Units entry's file: a unit name from a project file is its ".pas" beside it.
+  std::string UnitFileOfEntry(const std::string& entry) const;
+  // The unit list or the form list, and the file chosen from it.
+  void ChooseFromList(bool forms);
+  // Source, ending its lines as the project file did.
+  void WriteProjectSource(const std::string& fileName);
+  // SaveProject's work: false when a save dialog was cancelled.
+  bool SaveProjectFiles(const std::string& name);
+  // The "Same filename exists already!" question; Yes is true, Cancel aborts.
+  static bool ConfirmOverwrite(const std::string& target);
+
+  // How the project file ended its lines.
+  TLineBreaks FProjectBreaks;
 };
 
 // The main window, once it exists.

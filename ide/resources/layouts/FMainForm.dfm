@@ -49,6 +49,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = sbOpenProjectClick
       end
       object sbSaveAll: TSpeedButton
         Left = 33
@@ -59,6 +60,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileSaveAllItemClick
       end
       object sbAddFile: TSpeedButton
         Left = 62
@@ -79,6 +81,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = ViewUnitsItemClick
       end
       object sbSelectForm: TSpeedButton
         Left = 120
@@ -89,6 +92,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = ViewFormsItemClick
       end
       object sbRun: TSpeedButton
         Left = 149
@@ -120,6 +124,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileOpenItemClick
       end
       object sbSave: TSpeedButton
         Left = 33
@@ -130,6 +135,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileSaveItemClick
       end
       object sbRemoveFile: TSpeedButton
         Left = 62
@@ -150,6 +156,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = ViewToggleItemClick
       end
       object sbNewForm: TSpeedButton
         Left = 120
@@ -160,6 +167,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileNewFormItemClick
       end
       object sbTraceInto: TSpeedButton
         Left = 149
@@ -346,9 +354,11 @@ object FMainForm: TFMainForm
       end
       object FileNewApplicationItem: TMenuItem
         Caption = 'New Application'
+        OnClick = FileNewApplicationItemClick
       end
       object FileNewFormItem: TMenuItem
         Caption = 'New &Form'
+        OnClick = FileNewFormItemClick
       end
       object FileNewDataModuleItem: TMenuItem
         Caption = 'New Data &Module'
@@ -356,6 +366,7 @@ object FMainForm: TFMainForm
       end
       object FileOpenItem: TMenuItem
         Caption = '&Open...'
+        OnClick = FileOpenItemClick
       end
       object FileReopenItem: TMenuItem
         Caption = '&Reopen'
@@ -363,21 +374,27 @@ object FMainForm: TFMainForm
       object FileSaveItem: TMenuItem
         Caption = '&Save'
         ShortCut = 16467
+        OnClick = FileSaveItemClick
       end
       object FileSaveAsItem: TMenuItem
         Caption = 'Save &As...'
+        OnClick = FileSaveAsItemClick
       end
       object FileSaveProjectAsItem: TMenuItem
         Caption = 'Sav&e Project As...'
+        OnClick = FileSaveProjectAsItemClick
       end
       object FileSaveAllItem: TMenuItem
         Caption = 'Sa&ve All'
+        OnClick = FileSaveAllItemClick
       end
       object FileCloseItem: TMenuItem
         Caption = '&Close'
+        OnClick = FileCloseItemClick
       end
       object FileCloseAllItem: TMenuItem
         Caption = 'C&lose All'
+        OnClick = FileCloseAllItemClick
       end
       object N1: TMenuItem
         Caption = '-'
@@ -397,6 +414,7 @@ object FMainForm: TFMainForm
       end
       object FilePrintItem: TMenuItem
         Caption = '&Print...'
+        OnClick = FilePrintItemClick
       end
       object N3: TMenuItem
         Caption = '-'
@@ -423,14 +441,17 @@ object FMainForm: TFMainForm
       object EditCutItem: TMenuItem
         Caption = 'Cut'
         ShortCut = 16472
+        OnClick = EditCutItemClick
       end
       object EditCopyItem: TMenuItem
         Caption = 'Copy'
         ShortCut = 16451
+        OnClick = EditCopyItemClick
       end
       object EditPasteItem: TMenuItem
         Caption = 'Paste'
         ShortCut = 16470
+        OnClick = EditPasteItemClick
       end
       object EditDeleteItem: TMenuItem
         Caption = 'Delete'
@@ -515,6 +536,7 @@ object FMainForm: TFMainForm
       end
       object ViewProjectSourceItem: TMenuItem
         Caption = 'Project Source'
+        OnClick = ViewProjectSourceItemClick
       end
       object ViewObjectInspectorItem: TMenuItem
         Caption = 'Object Inspector'
@@ -542,14 +564,17 @@ object FMainForm: TFMainForm
       object ViewToggleItem: TMenuItem
         Caption = 'Toggle Form/Unit'
         ShortCut = 123
+        OnClick = ViewToggleItemClick
       end
       object ViewUnitsItem: TMenuItem
         Caption = 'Units...'
         ShortCut = 16507
+        OnClick = ViewUnitsItemClick
       end
       object ViewFormsItem: TMenuItem
         Caption = 'Forms...'
         ShortCut = 8315
+        OnClick = ViewFormsItemClick
       end
       object N9: TMenuItem
         Caption = '-'

@@ -24,56 +24,14 @@
 #include "kcl/rtl/sysutils.h"
 #include "support/formtext.h"
 #include "support/testfiles.h"
+#include "mainwindowtest.h"
 
 using namespace korvax;
 using namespace kcl;
 
 namespace {
 
-// The three windows are made once and shown, as the program makes them.
-class MainWindow : public testing::Test {
-protected:
-  static void SetUpTestSuite() {
-    if (FMainForm) return;
-    CreateMainWindows();
-    CaptionBeforeShowing() = FMainForm->Caption();
-    FMainForm->Show();
-  }
-  static std::string& CaptionBeforeShowing() {
-    static std::string caption;
-    return caption;
-  }
-  void SetUp() override {
-    TApplication::SetMessageBoxHandler([this](const std::string& text, const std::string& caption, uint32_t) {
-      Messages.push_back(caption + ": " + text);
-      return IDOK;
-    });
-  }
-  void TearDown() override {
-    TApplication::SetMessageBoxHandler(nullptr);
-    SetModalHook(nullptr);
-    FMainForm->PaletteChoice.SelectedComponentTag = 0;
-    FMainForm->PaletteChoice.StickyPlacement = false;
-    // The next test starts as the program does: a new project with its unit,
-    // the editor active, every palette page on its arrow.
-    EditorForm->RichEdit1->Lines()->Assign(editor::NewUnitSource("Unit1", "Form1").get());
-    FMainForm->ResetProject();
-    FMainForm->DesignFormActive = false;
-    TPageControl* palette = FMainForm->PageControl1;
-    for (int i = 0; i < palette->PageCount(); ++i)
-      if (auto* arrow = dynamic_cast<TSpeedButton*>(palette->Pages(i)->Controls(0))) arrow->SetDown(true);
-  }
-  static TSpeedButton* Button(const char* name) {
-    return dynamic_cast<TSpeedButton*>(FMainForm->FindComponent(name));
-  }
-  static void Click(TSpeedButton* button, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    ASSERT_NE(button, nullptr);
-    FMainForm->Show();
-    button->Parent()->Show();
-    QTest::mouseClick(button->Widget(), Qt::LeftButton, keys, QPoint(5, 5));
-  }
-  std::vector<std::string> Messages;
-};
+class MainWindow : public korvax::test::MainWindowTest {};
 
 // One line an item: its caption, shortcut and state, submenus indented.
 void DumpMenu(const TMenuItem* item, int depth, std::string& out) {
