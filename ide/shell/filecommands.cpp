@@ -67,13 +67,13 @@ bool TFMainForm::OpenProject(const std::string& name) {
   ProjectInfo->SetProjectFile(name);
   SetProjectCaption(name);
   if (name.empty()) sbSaveAll->SetEnabled(true);
-  const std::string projectFile = DiskFileName(name);
-  if (name.empty() || !FileExists(projectFile)) {
+  // "Project1" is a project only when a file of exactly that name is there.
+  if (name.empty() || !FileExists(name)) {
     ResetProject();
     return !name.empty();
   }
-  ProjectInfo->ParseProjectFile(projectFile);
-  FProjectBreaks = LineBreaksOf(LoadBytesFromFile(projectFile));
+  ProjectInfo->ParseProjectFile(name);
+  FProjectBreaks = LineBreaksOf(LoadBytesFromFile(name));
   OpenFile(ProjectInfo->ProjectDir() + FindUnitForForm(ProjectInfo->MainForm()) + ".pas");
   AddProjectHistory(name);
   return true;
