@@ -192,5 +192,29 @@ TEST_F(SaveCommands, TheProjectSourcePageSavesTheProject) {
   EXPECT_EQ(Project().ProjectDir(), Dir.File("sub/"));
 }
 
+TEST_F(SaveCommands, SaveProjectAsAsksForTheProjectFileOfANewProject) {
+  AcceptProposedNames();
+  MenuItem("FileSaveProjectAsItem")->Click();
+  ASSERT_EQ(FileDialogs.size(), 2u);
+  EXPECT_TRUE(FileDialogs[1].starts_with("|project1.dpr|1|")) << FileDialogs[1];
+  EXPECT_EQ(Read(Dir.File("project1.dpr")), Project().Source()->Text());
+  EXPECT_EQ(Project().ProjectFile(), Dir.File("project1.dpr"));
+  EXPECT_EQ(Project().State(), psSaved);
+}
+
+// Only the units open in the editor have anything to write; the others' files stay.
+TEST_F(SaveCommands, SaveAllLeavesTheUnitsNobodyOpened) {
+  AnswerQuestions(mrYes);
+  const std::string dir = CopySampleProject("03/SDITEMP");
+  FMainForm->OpenProject(dir + "SDIAPP.DPR");
+  test::WriteFileBytes(dir + "ABOUT.PAS", "changed elsewhere");
+  AcceptProposedNames();
+  MenuItem("FileSaveAllItem")->Click();
+  EXPECT_EQ(Questions, std::vector<std::string>{"Same filename exists already! Save changes to Sdimain.pas?"});
+  EXPECT_EQ(Read(dir + "ABOUT.PAS"), "changed elsewhere");
+  EXPECT_EQ(FileDialogs.size(), 1u);
+  EXPECT_EQ(Project().State(), psSaved);
+}
+
 }  // namespace
 }  // namespace korvax
