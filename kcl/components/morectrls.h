@@ -2,7 +2,7 @@
 // The remaining palette classes: the standard page's scroll bar, the additional
 // page's mask edit, shape, scroll box, static text, the system page's timer,
 // paint box, media player and file controls, the Win 3.1 page's notebook and
-// outline, the samples page's gauge, spin controls, directory outline and
+// outline, tab set, header and tabbed notebook, the samples page's gauge, spin controls, directory outline and
 // calendar, and the picture dialogs.
 #include "kcl/components/calendar.h"
 #include "kcl/components/diroutline.h"
@@ -19,6 +19,7 @@
 #include "kcl/components/shape.h"
 #include "kcl/components/spinctrls.h"
 #include "kcl/components/statictext.h"
+#include "kcl/components/tabset.h"
 #include "kcl/components/timer.h"
 
 namespace kcl {
