@@ -2,14 +2,11 @@
 
 #include <QListWidget>
 #include <algorithm>
-#include <numeric>
 
-#include "kcl/classes/boundstrings.h"
 #include "kcl/classes/classbuilder.h"
+#include "kcl/classes/valuedstrings.h"
 #include "kcl/components/bevelframe.h"
 #include "kcl/graphics/brush.h"
-#include "kcl/rtl/scopeguard.h"
-#include "kcl/rtl/sysutils.h"
 
 namespace kcl {
 
@@ -33,101 +30,10 @@ void DrawCheckBox(TCanvas& canvas, int x, int y, TCheckBoxState state) {
 }  // namespace
 
 // The items, each with its check state beside it through every change of the list.
-class TCheckStrings : public TBoundStrings {
-  KCL_CLASS(TCheckStrings, TBoundStrings)
-
-private:
-  std::vector<TCheckBoxState>::iterator At(int index) {
-    FStates.resize(std::max(FStates.size(), static_cast<size_t>(Count())), cbUnchecked);
-    return FStates.begin() + index;
-  }
-  template <class F>
-  auto InOneUpdate(F change) {
-    BeginUpdate();
-    OnScopeExit end([this] { EndUpdate(); });
-    return change();
-  }
-
-  std::vector<TCheckBoxState> FStates;
-
+class TCheckStrings : public TValuedStrings<TCheckBoxState> {
 public:
-  TCheckStrings() = default;
-
-  TCheckBoxState State(int index) const {
-    if (index < 0 || index >= Count()) ListIndexError(index);
-    return index < static_cast<int>(FStates.size()) ? FStates[static_cast<size_t>(index)] : cbUnchecked;
-  }
-  void SetState(int index, TCheckBoxState state) {
-    if (index < 0 || index >= Count()) ListIndexError(index);
-    FStates.resize(static_cast<size_t>(Count()), cbUnchecked);
-    FStates[static_cast<size_t>(index)] = state;
-  }
-
-  int AddObject(const std::string& s, TObject* object) override {
-    return InOneUpdate([&] {
-      const int before = Count();
-      const int index = TBoundStrings::AddObject(s, object);
-      if (Count() > before) FStates.insert(At(index), cbUnchecked);
-      return index;
-    });
-  }
-  void Insert(int index, const std::string& s) override {
-    InOneUpdate([&] {
-      TBoundStrings::Insert(index, s);
-      FStates.insert(At(index), cbUnchecked);
-    });
-  }
-  void Delete(int index) override {
-    InOneUpdate([&] {
-      TBoundStrings::Delete(index);
-      FStates.erase(At(index));
-    });
-  }
-  void Clear() override {
-    InOneUpdate([&] {
-      TBoundStrings::Clear();
-      FStates.clear();
-    });
-  }
-  void Exchange(int index1, int index2) override {
-    InOneUpdate([&] {
-      TBoundStrings::Exchange(index1, index2);
-      std::swap(*At(index1), *At(index2));
-    });
-  }
-  void Move(int curIndex, int newIndex) override {
-    InOneUpdate([&] {
-      TBoundStrings::Move(curIndex, newIndex);
-      const TCheckBoxState state = *At(curIndex);
-      FStates.erase(At(curIndex));
-      FStates.insert(At(newIndex), state);
-    });
-  }
-  void Sort() override {
-    if (Sorted()) return;
-    // The list sorts stably by CompareText: the same order, worked out first.
-    std::vector<int> order(static_cast<size_t>(Count()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [this](int a, int b) { return CompareText(Strings(a), Strings(b)) < 0; });
-    InOneUpdate([&] {
-      TBoundStrings::Sort();
-      std::vector<TCheckBoxState> sorted;
-      for (int i : order) sorted.push_back(*At(i));
-      FStates = std::move(sorted);
-    });
-  }
-
-protected:
-  void Changed() override {
-    // Whatever changed the list without the overrides above leaves it unchecked.
-    if (UpdateCount() == 0) FStates.resize(static_cast<size_t>(Count()), cbUnchecked);
-    TBoundStrings::Changed();
-  }
-
+  TCheckStrings() : TValuedStrings(cbUnchecked) {}
 };
-
-KCL_CLASS_INFO(TCheckStrings) {}
 
 KCL_CLASS_INFO(TCheckListBox) {
   using T = TCheckListBox;
@@ -139,10 +45,10 @@ TCheckListBox::TCheckListBox(TComponent* owner) : TListBox(owner, std::make_uniq
 
 TCheckStrings& TCheckListBox::CheckItems() const { return static_cast<TCheckStrings&>(*Items()); }
 
-TCheckBoxState TCheckListBox::State(int index) const { return CheckItems().State(index); }
+TCheckBoxState TCheckListBox::State(int index) const { return CheckItems().Value(index); }
 
 void TCheckListBox::SetState(int index, TCheckBoxState v) {
-  CheckItems().SetState(index, v);
+  CheckItems().SetValue(index, v);
   if (QListWidget* list = List()) list->viewport()->update();
 }
 
