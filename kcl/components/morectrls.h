@@ -8,6 +8,7 @@
 #include "kcl/components/diroutline.h"
 #include "kcl/components/filectrls.h"
 #include "kcl/components/gauge.h"
+#include "kcl/components/header.h"
 #include "kcl/components/maskedit.h"
 #include "kcl/components/mediaplayer.h"
 #include "kcl/components/notebook.h"
