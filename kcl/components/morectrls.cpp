@@ -12,7 +12,8 @@ void RegisterMoreControls() {
                      &TPaintBox::StaticClass(), &TMediaPlayer::StaticClass(), &TFileListBox::StaticClass(),
                      &TDirectoryListBox::StaticClass(), &TDriveComboBox::StaticClass(),
                      &TFilterComboBox::StaticClass(), &TNotebook::StaticClass(), &TPage::StaticClass(),
-                     &TOutline::StaticClass(), &TTabSet::StaticClass(), &THeader::StaticClass(), &TGauge::StaticClass(), &TSpinButton::StaticClass(),
+                     &TOutline::StaticClass(), &TTabSet::StaticClass(), &THeader::StaticClass(),
+                     &TTabbedNotebook::StaticClass(), &TTabPage::StaticClass(), &TGauge::StaticClass(), &TSpinButton::StaticClass(),
                      &TSpinEdit::StaticClass(), &TDirectoryOutline::StaticClass(), &TCalendar::StaticClass(),
                      &TOpenPictureDialog::StaticClass(), &TSavePictureDialog::StaticClass()});
   });

@@ -20,6 +20,7 @@
 #include "kcl/components/shape.h"
 #include "kcl/components/spinctrls.h"
 #include "kcl/components/statictext.h"
+#include "kcl/components/tabbednotebook.h"
 #include "kcl/components/tabset.h"
 #include "kcl/components/timer.h"
 

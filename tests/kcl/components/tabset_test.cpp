@@ -15,12 +15,6 @@
 using namespace kcl;
 using namespace korvax::test;
 
-namespace {
-
-TPoint Middle(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
-
-}  // namespace
-
 TEST(TabSet, ChoosingATabAsksOnChangeThenClicks) {
   FormPtr form = ShownForm();
   auto* tabs = Place<TTabSet>(form.get(), "TabSet1");
