@@ -9,7 +9,8 @@ void RegisterMoreControls() {
   std::call_once(once, [] {
     RegisterClasses({&TScrollBar::StaticClass(), &TMaskEdit::StaticClass(), &TShape::StaticClass(),
                      &TScrollBox::StaticClass(), &TStaticText::StaticClass(), &TTimer::StaticClass(),
-                     &TPaintBox::StaticClass(), &TMediaPlayer::StaticClass(), &TFileListBox::StaticClass(),
+                     &TPaintBox::StaticClass(), &TMediaPlayer::StaticClass(), &TDdeClientConv::StaticClass(),
+                     &TDdeClientItem::StaticClass(), &TDdeServerConv::StaticClass(), &TDdeServerItem::StaticClass(), &TFileListBox::StaticClass(),
                      &TDirectoryListBox::StaticClass(), &TDriveComboBox::StaticClass(),
                      &TFilterComboBox::StaticClass(), &TNotebook::StaticClass(), &TPage::StaticClass(),
                      &TOutline::StaticClass(), &TTabSet::StaticClass(), &THeader::StaticClass(),
