@@ -12,6 +12,7 @@
 #include "kcl/components/stdctrls.h"
 #include "kcl/graphics/qtcolor.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/propnames.h"
 #include "support/sampleform.h"
 
 using namespace kcl;
@@ -32,6 +33,12 @@ QPoint ViewportPoint(TCheckListBox* list, int index, int x) {
 }
 
 }  // namespace
+
+// Delphi 3's check list box is its list box with two more properties.
+TEST(CheckListBox, PublishesTheListBoxsPropertiesThenItsOwn) {
+  EXPECT_EQ(DeclaredPropNames(&TCheckListBox::StaticClass()),
+            DeclaredPropNames(&TListBox::StaticClass()) + " AllowGrayed OnClickCheck");
+}
 
 TEST(CheckListBox, StatesStayWithTheirItems) {
   FormPtr form = NewForm();

@@ -10,10 +10,17 @@
 #include "kcl/components/morectrls.h"
 #include "kcl/graphics/qtcolor.h"
 #include "kcl/rtl/exceptions.h"
+#include "support/propnames.h"
 #include "support/sampleform.h"
 
 using namespace kcl;
 using namespace korvax::test;
+
+TEST(Header, PublishesWhatDelphi3Publishes) {
+  EXPECT_EQ(DeclaredPropNames(&THeader::StaticClass()),
+            "Name Tag Left Top Width Height Cursor Hint HelpContext Align AllowResize BorderStyle Enabled Font "
+            "ParentFont ParentShowHint PopupMenu Sections ShowHint Visible OnSizing OnSized");
+}
 
 TEST(Header, SectionsAreAsWideAsTheirTextUntilGivenAWidth) {
   FormPtr form = ShownForm();

@@ -7,10 +7,20 @@
 #include "kcl/components/morectrls.h"
 #include "kcl/components/stdctrls.h"
 #include "support/mouse.h"
+#include "support/propnames.h"
 #include "support/sampleform.h"
 
 using namespace kcl;
 using namespace korvax::test;
+
+TEST(TabbedNotebook, PublishesWhatDelphi3Publishes) {
+  EXPECT_EQ(DeclaredPropNames(&TTabbedNotebook::StaticClass()),
+            "Name Tag Left Top Width Height Cursor Hint HelpContext ActivePage Align Enabled PageIndex Pages Font "
+            "ParentFont ParentShowHint PopupMenu ShowHint TabFont TabsPerRow TabOrder TabStop Visible OnClick OnChange "
+            "OnDblClick OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp");
+  EXPECT_EQ(DeclaredPropNames(&TTabPage::StaticClass()),
+            "Name Tag Left Top Width Height Cursor Hint HelpContext Caption TabOrder Visible");
+}
 
 TEST(TabbedNotebook, TabsChooseThePageThatShows) {
   FormPtr form = ShownForm();

@@ -10,10 +10,19 @@
 #include "kcl/graphics/qtcolor.h"
 #include "kcl/rtl/exceptions.h"
 #include "support/mouse.h"
+#include "support/propnames.h"
 #include "support/sampleform.h"
 
 using namespace kcl;
 using namespace korvax::test;
+
+TEST(TabSet, PublishesWhatDelphi3Publishes) {
+  EXPECT_EQ(DeclaredPropNames(&TTabSet::StaticClass()),
+            "Name Tag Left Top Width Height Cursor Hint HelpContext Align AutoScroll BackgroundColor DitherBackground "
+            "DragCursor DragMode Enabled EndMargin Font ParentShowHint PopupMenu ShowHint StartMargin SelectedColor "
+            "Style TabHeight Tabs TabIndex UnselectedColor Visible OnClick OnChange OnDragDrop OnDragOver OnDrawTab "
+            "OnEndDrag OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnMeasureTab OnStartDrag");
+}
 
 TEST(TabSet, ChoosingATabAsksOnChangeThenClicks) {
   FormPtr form = ShownForm();
