@@ -221,6 +221,15 @@ const TCatalogueEntry Entries[] = {
     {"TDBLookupCombo", KORVAX_CLASS(TDBLookupCombo), None, None, nullptr, None, nullptr},
     {"TReport", KORVAX_CLASS(TReport), None, None, nullptr, None, nullptr},
     {"TDataModule", KORVAX_CLASS(TDataModule), None, None, nullptr, None, nullptr},
+    {"TCheckListBox", KORVAX_CLASS(TCheckListBox), None, None, nullptr, None, nullptr},
+    {"TTabSet", KORVAX_CLASS(TTabSet), None, None, nullptr, None, nullptr},
+    {"THeader", KORVAX_CLASS(THeader), None, None, nullptr, None, nullptr},
+    {"TTabbedNotebook", KORVAX_CLASS(TTabbedNotebook), None, None, nullptr, None, nullptr},
+    {"TOleContainer", KORVAX_CLASS(TOleContainer), None, None, nullptr, None, nullptr},
+    {"TDdeClientConv", KORVAX_CLASS(TDdeClientConv), None, None, nullptr, None, nullptr},
+    {"TDdeClientItem", KORVAX_CLASS(TDdeClientItem), None, None, nullptr, None, nullptr},
+    {"TDdeServerConv", KORVAX_CLASS(TDdeServerConv), None, None, nullptr, None, nullptr},
+    {"TDdeServerItem", KORVAX_CLASS(TDdeServerItem), None, None, nullptr, None, nullptr},
 };
 
 #undef KORVAX_CLASS

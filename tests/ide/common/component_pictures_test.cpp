@@ -33,7 +33,7 @@ const QStringList kClasses = {
     "TToolBar", "TToolButton", "TCoolBar", "TTabSheet", "TAnimate",
     "TOpenPictureDialog", "TSavePictureDialog", "TDateTimePicker", "TStaticText",
     "TSplitter", "TChart", "TDataModule", "TForm", "TDBLookupList", "TDBLookupCombo",
-    "TReport"};
+    "TReport", "TCheckListBox", "TTabSet"};
 
 QDir picturesDir() { return QDir(QStringLiteral(KORVAX_COMPONENT_PICTURES)); }
 

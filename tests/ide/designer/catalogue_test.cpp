@@ -191,3 +191,32 @@ TEST(Catalogue, EveryClassCreatesAndStreamsUnchanged) {
     EXPECT_EQ(ObjectBinaryToText(WriteBinary(copy.get())), text);
   }
 }
+
+// Delphi 3's classes that the palette's buttons do not place: forms that hold
+// them read them as the classes themselves, while their buttons stay without one.
+TEST(Catalogue, Delphi3ClassesAreReadButTheirButtonsStayEmpty) {
+  RegisterCatalogueClasses();
+  const std::span<const TCatalogueEntry> entries = Catalogue();
+  for (const char* name : {"TCheckListBox", "TTabSet", "THeader", "TTabbedNotebook", "TOleContainer", "TDdeClientConv",
+                           "TDdeClientItem", "TDdeServerConv", "TDdeServerItem"}) {
+    SCOPED_TRACE(name);
+    int read = 0;
+    for (const TCatalogueEntry& entry : entries) {
+      if (std::string(entry.ClassName) != name) continue;
+      if (entry.Page >= 0) {
+        EXPECT_EQ(entry.Class, nullptr);
+        continue;
+      }
+      ++read;
+      ASSERT_NE(entry.Class, nullptr);
+      EXPECT_EQ(entry.StreamOrder, -1);
+      EXPECT_EQ(GetClass(name), entry.Class());
+    }
+    EXPECT_EQ(read, 1);
+  }
+  ASSERT_NE(GetClass("TTabPage"), nullptr);
+  // They end the table, after the data module.
+  const auto dataModule = std::find_if(entries.begin(), entries.end(),
+                                       [](const TCatalogueEntry& e) { return std::string(e.ClassName) == "TDataModule"; });
+  EXPECT_EQ(entries.end() - dataModule, 10);
+}
