@@ -1,6 +1,7 @@
 #include "kcl/components/tabbednotebook.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "kcl/classes/classbuilder.h"
@@ -12,6 +13,7 @@ namespace kcl {
 namespace {
 constexpr int FrameMargin = 4;  // between the notebook's edge and a page
 constexpr int RaisedBy = 2;     // how far the chosen tab stands out
+constexpr int64_t MaxFontHeight = 1000;
 
 const TTypeInfo* TPageChangeEventType() {
   static const TTypeInfo* t = MakeMethodType(
@@ -73,7 +75,9 @@ int TTabbedNotebook::RowCount() const { return std::max((PageCount() + FTabsPerR
 
 // From the tab font's declared height, so that pages stand where Delphi put
 // them whatever the typeface measures here.
-int TTabbedNotebook::RowHeight() const { return std::abs(FTabFont->Height()) + 9; }
+int TTabbedNotebook::RowHeight() const {
+  return static_cast<int>(std::min<int64_t>(std::abs(static_cast<int64_t>(FTabFont->Height())), MaxFontHeight)) + 9;
+}
 
 TRect TTabbedNotebook::DisplayRect() const {
   return Rect(FrameMargin, FrameMargin + RowCount() * RowHeight(), std::max(Width() - FrameMargin, FrameMargin),

@@ -1,5 +1,6 @@
 #include "kcl/components/tabset.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "kcl/classes/classbuilder.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int EdgeWidth = 9;       // the slant of a tab's side
 constexpr int TextMargin = 2;      // between the slant and the text
 constexpr int ScrollButtonWidth = 16;
+constexpr int MaxTabWidth = 32767;  // what an owner-drawn tab may ask for
 
 const TTypeInfo* TTabChangeEventType() {
   static const TTypeInfo* t = MakeMethodType(
@@ -145,11 +147,23 @@ void TTabSet::SetTabIndex(int v) {
   if (v < -1 || v >= FTabs->Count()) throw EInvalidOperation("Tab index out of bounds");
   if (!CanChange(v)) return;
   FTabIndex = v;
-  // The chosen tab scrolls into view.
-  if (v >= 0 && v < FFirstIndex) FFirstIndex = v;
-  while (v >= 0 && FFirstIndex < v && ItemRect(v).Width() == 0) ++FFirstIndex;
+  ScrollIntoView(v);
   Click();
   Invalidate();
+}
+
+void TTabSet::ScrollIntoView(int index) {
+  if (index < 0) return;
+  if (index < FFirstIndex || !NeedsScrollButtons()) {
+    FFirstIndex = std::min(index, FFirstIndex);
+    return;
+  }
+  if (ItemRect(index).Width() > 0) return;
+  // The first index from which the tab is the last that fits.
+  const int limit = ClientWidth() - FEndMargin - 2 * ScrollButtonWidth - FStartMargin - EdgeWidth;
+  int first = index, used = EdgeWidth + MeasureTab(index);
+  while (first > 0 && used + EdgeWidth + MeasureTab(first - 1) <= limit) used += EdgeWidth + MeasureTab(--first);
+  FFirstIndex = first;
 }
 
 void TTabSet::SetFirstIndex(int v) {
@@ -167,7 +181,7 @@ int TTabSet::MeasureTab(int index) {
   Canvas()->SetFont(Font());
   int width = Canvas()->TextWidth(FTabs->Strings(index));
   if (FStyle == tsOwnerDraw) OnMeasureTab(this, index, width);
-  return std::max(width, 0) + 2 * TextMargin;
+  return std::clamp(width, 0, MaxTabWidth) + 2 * TextMargin;
 }
 
 std::vector<TTabSet::TTabPlace> TTabSet::LayOutTabs() {
@@ -237,10 +251,10 @@ void TTabSet::PaintBackground() {
   canvas.Brush()->SetStyle(bsSolid);
   canvas.Brush()->SetColor(FBackgroundColor);
   canvas.FillRect(ClientRect());
-  if (!FDitherBackground) return;
+  QPainter* painter = canvas.Painter();
+  if (!FDitherBackground || !painter) return;
   // Every other pixel white, as the old tab sets dithered their strip.
-  for (int y = 0; y < ClientHeight(); ++y)
-    for (int x = y % 2; x < ClientWidth(); x += 2) canvas.SetPixels(x, y, clWhite);
+  painter->fillRect(0, 0, ClientWidth(), ClientHeight(), QBrush(Qt::white, Qt::Dense4Pattern));
 }
 
 void TTabSet::PaintTab(const TTabPlace& place, bool selected) {

@@ -81,6 +81,8 @@ private:
   // The tabs that show from FirstIndex, placed left to right.
   std::vector<TTabPlace> LayOutTabs();
   bool NeedsScrollButtons();
+  // Makes FirstIndex show the tab, moving as little as it can.
+  void ScrollIntoView(int index);
   int MeasureTab(int index);
   int TabBottom() const;
   void TabsChanged();

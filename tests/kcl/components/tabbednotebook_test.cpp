@@ -94,6 +94,8 @@ TEST(TabbedNotebook, TheChosenTabsRowLiesNextToThePage) {
   EXPECT_EQ(book->DisplayRect().Top, 4 + 5 * 30);
   EXPECT_EQ(book->TabRect(5).Width(), 0);
   EXPECT_EQ(book->TabAtPos({-5, -5}), -1);
+  book->TabFont()->SetHeight(-2147483647 - 1);  // from a damaged form: rows stay within reason
+  EXPECT_EQ(book->DisplayRect().Top, 4 + 5 * 1009);
 }
 
 // A Delphi 3 form with tabbed notebooks whose pages hold controls loads, shows
