@@ -2,8 +2,15 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/db/db.h"
+#include "kcl/qreport/qrchildband.h"
+#include "kcl/qreport/qrcompositereport.h"
+#include "kcl/qreport/qrexpr.h"
+#include "kcl/qreport/qrimage.h"
 #include "kcl/qreport/qrpreview.h"
 #include "kcl/qreport/qrprintables.h"
+#include "kcl/qreport/qrrichtext.h"
+#include "kcl/qreport/qrsubdetail.h"
+#include "kcl/qreport/quickrep.h"
 
 namespace kcl {
 
@@ -157,7 +164,10 @@ void RegisterReportClasses() {
     RegisterClasses({&TQuickReport::StaticClass(), &TQRBand::StaticClass(), &TQRGroup::StaticClass(),
                      &TQRDetailLink::StaticClass(), &TQRLabel::StaticClass(), &TQRMemo::StaticClass(),
                      &TQRDBText::StaticClass(), &TQRDBCalc::StaticClass(), &TQRSysData::StaticClass(),
-                     &TQRShape::StaticClass(), &TQRPreview::StaticClass()});
+                     &TQRShape::StaticClass(), &TQRPreview::StaticClass(), &TQuickRep::StaticClass(),
+                     &TQRChildBand::StaticClass(), &TQRSubDetail::StaticClass(), &TQRExpr::StaticClass(),
+                     &TQRImage::StaticClass(), &TQRDBImage::StaticClass(), &TQRRichText::StaticClass(),
+                     &TQRDBRichText::StaticClass(), &TQRCompositeReport::StaticClass()});
     return true;
   }();
   (void)registered;
