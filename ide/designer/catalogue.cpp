@@ -74,8 +74,15 @@
 #include "kcl/dbctrls/dbimage.h"
 #include "kcl/dbctrls/dbnavigator.h"
 #include "kcl/dbctrls/win31lookup.h"
+#include "kcl/qreport/qrchildband.h"
+#include "kcl/qreport/qrcompositereport.h"
+#include "kcl/qreport/qrexpr.h"
+#include "kcl/qreport/qrimage.h"
 #include "kcl/qreport/qrpreview.h"
 #include "kcl/qreport/qrprintables.h"
+#include "kcl/qreport/qrrichtext.h"
+#include "kcl/qreport/qrsubdetail.h"
+#include "kcl/qreport/quickrep.h"
 #include "kcl/qreport/quickreport.h"
 
 namespace korvax::designer {
@@ -220,7 +227,25 @@ const TCatalogueEntry Entries[] = {
     {"TDBLookupList", KORVAX_CLASS(TDBLookupList), None, None, nullptr, None, nullptr},
     {"TDBLookupCombo", KORVAX_CLASS(TDBLookupCombo), None, None, nullptr, None, nullptr},
     {"TReport", KORVAX_CLASS(TReport), None, None, nullptr, None, nullptr},
+    {"TQuickRep", KORVAX_CLASS(TQuickRep), None, None, nullptr, None, nullptr},
+    {"TQRChildBand", KORVAX_CLASS(TQRChildBand), None, None, nullptr, None, nullptr},
+    {"TQRSubDetail", KORVAX_CLASS(TQRSubDetail), None, None, nullptr, None, nullptr},
+    {"TQRExpr", KORVAX_CLASS(TQRExpr), None, None, nullptr, None, nullptr},
+    {"TQRImage", KORVAX_CLASS(TQRImage), None, None, nullptr, None, nullptr},
+    {"TQRDBImage", KORVAX_CLASS(TQRDBImage), None, None, nullptr, None, nullptr},
+    {"TQRRichText", KORVAX_CLASS(TQRRichText), None, None, nullptr, None, nullptr},
+    {"TQRDBRichText", KORVAX_CLASS(TQRDBRichText), None, None, nullptr, None, nullptr},
+    {"TQRCompositeReport", KORVAX_CLASS(TQRCompositeReport), None, None, nullptr, None, nullptr},
     {"TDataModule", KORVAX_CLASS(TDataModule), None, None, nullptr, None, nullptr},
+    {"TCheckListBox", KORVAX_CLASS(TCheckListBox), None, None, nullptr, None, nullptr},
+    {"TTabSet", KORVAX_CLASS(TTabSet), None, None, nullptr, None, nullptr},
+    {"THeader", KORVAX_CLASS(THeader), None, None, nullptr, None, nullptr},
+    {"TTabbedNotebook", KORVAX_CLASS(TTabbedNotebook), None, None, nullptr, None, nullptr},
+    {"TOleContainer", KORVAX_CLASS(TOleContainer), None, None, nullptr, None, nullptr},
+    {"TDdeClientConv", KORVAX_CLASS(TDdeClientConv), None, None, nullptr, None, nullptr},
+    {"TDdeClientItem", KORVAX_CLASS(TDdeClientItem), None, None, nullptr, None, nullptr},
+    {"TDdeServerConv", KORVAX_CLASS(TDdeServerConv), None, None, nullptr, None, nullptr},
+    {"TDdeServerItem", KORVAX_CLASS(TDdeServerItem), None, None, nullptr, None, nullptr},
 };
 
 #undef KORVAX_CLASS

@@ -109,6 +109,13 @@ public:
   // component the form owns, grab handles and wrappers left out.
   std::vector<std::string> ComponentListEntries() const;
 
+  // Components read onto the form (a paste), owned by it from index `first` on: put
+  // into design state, the top-level ones moved by offset (a non-visual one gets
+  // its wrapper) and selected. One edit.
+  void AddPasted(int first, const std::vector<kcl::TComponent*>& topLevel, kcl::TPoint offset);
+  // The selected components go, with the controls inside them. One edit.
+  void DeleteSelection();
+
   // Edits made elsewhere that go through the designer as one operation each.
   void SelectionMoved();
   void ControlResized(kcl::TControl* control, const kcl::TRect& bounds);

@@ -12,6 +12,7 @@
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/wrappercontrol.h"
 #include "kcl/classes/classbuilder.h"
+#include "kcl/classes/keptproperties.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
 #include "kcl/rtl/exceptions.h"
@@ -33,11 +34,35 @@ bool IsFarEnough(TPoint a, TPoint b) { return std::abs(a.X - b.X) >= DragStep ||
 
 }  // namespace
 
-KCL_CLASS_INFO(TProxyForm) {}
+KCL_CLASS_INFO(TProxyForm) {
+  for (PPropInfo inherited : GetPropInfos(&TForm::StaticClass())) {
+    const std::string name = inherited->Name;
+    // The window is shown while it is designed: what is written is the form's own Visible.
+    auto stored = name == "Visible" ? [](const TObject* o) { return static_cast<const TProxyForm*>(o)->DesignedVisible; }
+                                    : inherited->Stored;
+    // A data module has none of a form's properties but those its file held.
+    cls.republish(name).Stored([stored, name](const TObject* o) {
+      const auto* form = static_cast<const TProxyForm*>(o);
+      if (form->DataModule && !form->HeldInFile(name)) return false;
+      return !stored || stored(o);
+    });
+  }
+}
 
-TProxyForm::TProxyForm(TComponent* owner, TPaletteChoice& palette) : TForm(owner), FPalette(palette) {
-  LoadFromLayout(LayoutText("ProxyForm"));
+TProxyForm::TProxyForm(TComponent* owner, TPaletteChoice& palette, TStart start) : TForm(owner), FPalette(palette) {
+  if (start == TStart::Layout) LoadFromLayout(LayoutText("ProxyForm"));
   FormCreate(this);
+}
+
+bool TProxyForm::HeldInFile(const std::string& name) const {
+  const std::vector<std::string>* read = ReadOrder(this);
+  return read && std::find(read->begin(), read->end(), name) != read->end();
+}
+
+void TProxyForm::DefineProperties(TFiler& filer) {
+  // A form's text metrics are no data module's.
+  if (DataModule) return TWinControl::DefineProperties(filer);
+  TForm::DefineProperties(filer);
 }
 
 void TProxyForm::BeforeDestruction() {
@@ -130,7 +155,7 @@ void TProxyForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 void TProxyForm::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
   TForm::ValidateRename(component, curName, newName);
   // The form's own name is taken too: the unit declares both.
-  if (component && component != this && SameText(newName, Name()))
+  if (component && component != this && !newName.empty() && SameText(newName, Name()))
     throw EComponentError(Format(msg::DuplicateName, {newName}));
   if (component && !curName.empty() && curName != newName && !IsLoading() && FDesigner &&
       !IsDesignerControl(component))
@@ -256,7 +281,7 @@ TPoint TProxyForm::ConfinedPoint(TPoint p) const {
 void MakeDesignClass(TProxyForm& form, const std::string& className) {
   static std::map<std::string, TClass> classes;
   TClass& cls = classes[UpperCase(className)];
-  if (!cls) cls = TClassInfo::CreateRuntimeClass(className, &TForm::StaticClass());
+  if (!cls) cls = TClassInfo::CreateRuntimeClass(className, &TProxyForm::StaticClass());
   form.SetClassType(cls);
 }
 

@@ -18,12 +18,19 @@ namespace korvax::designer {
 class TProxyDesigner;
 class TPaletteChoice;
 
+// How a design form's file holds it, to be written back the same way.
+enum class TFormFileKind { Resource, Binary, Text };
+
 class TProxyForm : public kcl::TForm {
   KCL_CLASS(TProxyForm, kcl::TForm)
 public:
-  // Builds the form from its layout "ProxyForm" with its designer; placements
-  // come from the palette's choice (which outlives the form).
-  TProxyForm(kcl::TComponent* owner, TPaletteChoice& palette);
+  // A new form takes its look from the layout "ProxyForm"; a form about to be read
+  // from its file starts as a bare form, so that what the file leaves out stays
+  // at the form's defaults.
+  enum class TStart { Layout, Bare };
+  // Builds the form with its designer; placements come from the palette's choice
+  // (which outlives the form).
+  TProxyForm(kcl::TComponent* owner, TPaletteChoice& palette, TStart start = TStart::Layout);
   void BeforeDestruction() override;
   ~TProxyForm() override;
 
@@ -42,6 +49,15 @@ public:
   std::unique_ptr<TDragRectList> DragRects;
   // The unit that belongs to the form ("Unit1.pas").
   std::string UnitFileName;
+  TFormFileKind FileKind = TFormFileKind::Resource;
+  // Whether the form itself is visible (its file says so), whatever its window is.
+  bool DesignedVisible = false;
+  // The file holds a data module (no form's properties), which the form stands in for.
+  bool DataModule = false;
+  // Whether the file the form was read from held the property.
+  bool HeldInFile(const std::string& name) const;
+  // Why the form's file could not be read whole; such a form is not written back.
+  std::string LoadError;
   // Runs when the form becomes the active window, for the window that keeps
   // track of the current design form.
   std::function<void(TProxyForm& form)> OnDesignActivate;
@@ -94,6 +110,8 @@ public:
 protected:
   void Activate() override;
   bool PaintsItself() const override { return true; }
+  bool PlacedByPosition() const override { return false; }
+  void DefineProperties(kcl::TFiler& filer) override;
   void Paint() override;
   void MouseDown(kcl::TMouseButton button, kcl::TShiftState shift, int x, int y) override;
   void MouseMove(kcl::TShiftState shift, int x, int y) override;
@@ -124,7 +142,8 @@ private:
 extern TProxyDesigner* CurrentDesigner;
 
 // Gives the design form the class it streams as: className, with the published
-// properties of TForm alone. One class is made for a name and kept.
+// properties of TForm alone (the form's own Visible among them). One class is
+// made for a name and kept.
 void MakeDesignClass(TProxyForm& form, const std::string& className);
 
 // Registers what form files may name: every class of the catalogue (so that a

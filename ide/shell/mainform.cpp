@@ -230,7 +230,7 @@ void TFMainForm::Edited(const designer::TDesignEdit& edit) {
   if (!EditorForm) return;
   if (edit.Kind == designer::TDesignEditKind::Rename) return EditorForm->RenameComponentField(edit.OldName, edit.NewName);
   for (TComponent* component : edit.Components) {
-    if (edit.Kind == designer::TDesignEditKind::Place)
+    if (edit.Kind == designer::TDesignEditKind::Place || edit.Kind == designer::TDesignEditKind::Paste)
       EditorForm->EditComponentField(component->Name(), component->ClassName(), 0);
     else if (edit.Kind == designer::TDesignEditKind::Delete)
       EditorForm->EditComponentField(component->Name(), component->ClassName(), 1);

@@ -37,6 +37,7 @@ KCL_CLASS_INFO(TCoolBands) {}
 KCL_CLASS_INFO(TCoolBar) {
   using T = TCoolBar;
   cls.property("Align", &T::Align, &T::SetAlign).Default(alTop);
+  cls.property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(false);
   cls.property("Bands", &T::Bands, &T::SetBands);
   cls.publish({"Color", "Ctl3D", "DragCursor", "DragMode"});
   cls.property("EdgeBorders", &T::EdgeBorders, &T::SetEdgeBorders)
@@ -107,6 +108,7 @@ TCoolBands::TCoolBands(TCoolBar* coolBar) : TCollection(&TCoolBand::StaticClass(
 TPersistent* TCoolBands::GetOwner() const { return FCoolBar; }
 
 void TCoolBands::Update(TCollectionItem*) {
+  FCoolBar->AdjustHeight();
   FCoolBar->LayoutBands();
   FCoolBar->OnChange(FCoolBar);
 }
@@ -130,6 +132,19 @@ void TCoolBar::SetImages(TCustomImageList* v) {
   FImages = v;
   if (v) v->FreeNotification(this);
   Invalidate();
+}
+
+void TCoolBar::SetAutoSize(bool v) {
+  FAutoSize = v;
+  AdjustHeight();
+}
+
+void TCoolBar::AdjustHeight() {
+  if (!FAutoSize || FVertical || IsLoading()) return;
+  int bottom = 0;
+  for (int i = 0; i < FBands->Count(); ++i) bottom = std::max(bottom, BandRect(i).Bottom);
+  const TRect edges = EdgeWidths();
+  SetBounds(Left(), Top(), Width(), bottom + edges.Top + edges.Bottom);
 }
 
 void TCoolBar::SetShowText(bool v) {

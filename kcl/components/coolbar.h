@@ -83,6 +83,9 @@ public:
   explicit TCoolBar(TComponent* owner);
   ~TCoolBar() override;
 
+  // The bar's height follows its rows of bands when they change.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool v);
   TCoolBands* Bands() const { return FBands.get(); }
   void SetBands(TCoolBands* v) { FBands->Assign(v); }
   bool FixedSize() const { return FFixedSize; }
@@ -111,10 +114,14 @@ protected:
   void Resize() override;
 
 private:
+  friend class TCoolBands;
+  // With AutoSize, the height that shows every row; a form keeps the one it gives.
+  void AdjustHeight();
   int BandHeight(const TCoolBand* band) const;
   int ControlOffset(const TCoolBand* band) const;
 
   std::unique_ptr<TCoolBands> FBands;
+  bool FAutoSize = false;
   bool FFixedSize = false, FFixedOrder = false, FShowText = true, FVertical = false;
   TCustomImageList* FImages = nullptr;
 };

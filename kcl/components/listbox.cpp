@@ -41,10 +41,11 @@ KCL_CLASS_INFO(TListBox) {
   cls.publish({"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"});
 }
 
-TCustomListBox::TCustomListBox(TComponent* owner)
-    : TWinControl(owner),
-      FItems(std::make_unique<TBoundStrings>([this] { ItemsChanged(); })),
-      FCanvas(std::make_unique<TCanvas>()) {
+TCustomListBox::TCustomListBox(TComponent* owner) : TCustomListBox(owner, std::make_unique<TBoundStrings>()) {}
+
+TCustomListBox::TCustomListBox(TComponent* owner, std::unique_ptr<TBoundStrings> items)
+    : TWinControl(owner), FItems(std::move(items)), FCanvas(std::make_unique<TCanvas>()) {
+  FItems->SetChangedHandler([this] { ItemsChanged(); });
   // OnClick follows the selection the user makes, not every mouse click.
   FControlStyle = {csCaptureMouse, csSetCaption, csDoubleClicks};
   SetBounds(0, 0, 121, 97);
@@ -248,6 +249,10 @@ void TCustomListBox::PaintItem(QPainter& painter, int index, const TRect& rect, 
 
 void TCustomListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
   if (OnDrawItem.Assigned()) return OnDrawItem(this, index, rect, state);
+  DrawItemText(index, rect);
+}
+
+void TCustomListBox::DrawItemText(int index, const TRect& rect) {
   FCanvas->FillRect(rect);
   if (index < FItems->Count()) FCanvas->TextOut(rect.Left + 2, rect.Top, FItems->Strings(index));
 }

@@ -64,14 +64,18 @@ public:
   void PaintItem(QPainter& painter, int index, const TRect& rect, TOwnerDrawState state) override;
 
 protected:
+  QListWidget* List() const;
+  // A list box whose items are a list of a class of its own (check marks kept beside them).
+  TCustomListBox(TComponent* owner, std::unique_ptr<TBoundStrings> items);
   // OnDrawItem when assigned; otherwise the item's text.
   virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+  // The item's text on the canvas, over the background.
+  void DrawItemText(int index, const TRect& rect);
   QWidget* CreateWidget(QWidget* parentWidget) override;
   void InitWidget() override;
   void FontChanged() override;
 
 private:
-  QListWidget* List() const;
   void CheckIndex(int index) const;
   void ItemsChanged();
   void UpdateWidgetItems();

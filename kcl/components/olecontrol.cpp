@@ -19,11 +19,7 @@ void TOleControl::DefineProperties(TFiler& filer) {
   TCustomControl::DefineProperties(filer);
   filer.DefineBinaryProperty(
       "ControlData",
-      [this](TStream& s) {
-        std::string data(static_cast<size_t>(s.Size() - s.Position()), '\0');
-        s.ReadBuffer(data.data(), static_cast<int64_t>(data.size()));
-        SetControlData(std::move(data));
-      },
+      [this](TStream& s) { SetControlData(s.ReadRest()); },
       [this](TStream& s) { s.WriteBuffer(FControlData.data(), static_cast<int64_t>(FControlData.size())); },
       !FControlData.empty());
 }
@@ -43,7 +39,7 @@ TVSSpell::TVSSpell(TComponent* owner) : TOleControl(owner) { SetBounds(Left(), T
 
 void RegisterOleControls() {
   static const bool registered = [] {
-    RegisterClasses({&TVtChart::StaticClass(), &TVSSpell::StaticClass()});
+    RegisterClasses({&TVtChart::StaticClass(), &TVSSpell::StaticClass(), &TOleContainer::StaticClass()});
     return true;
   }();
   (void)registered;

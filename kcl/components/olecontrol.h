@@ -4,6 +4,7 @@
 // comes back unchanged, and shows itself as a framed box with its class name.
 #include <string>
 
+#include "kcl/components/olecontainer.h"
 #include "kcl/controls/customcontrol.h"
 
 namespace kcl {
@@ -40,7 +41,7 @@ public:
   explicit TVSSpell(TComponent* owner);
 };
 
-// Registers TVtChart and TVSSpell for streaming; calling it again does nothing.
+// Registers TVtChart, TVSSpell and TOleContainer for streaming; calling it again does nothing.
 void RegisterOleControls();
 
 }  // namespace kcl

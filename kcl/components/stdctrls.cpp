@@ -11,7 +11,8 @@ void RegisterStandardControls() {
                      &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TGroupBox::StaticClass(),
                      &TListBox::StaticClass(), &TComboBox::StaticClass(), &TPanel::StaticClass(),
                      &TBevel::StaticClass(), &TRadioGroup::StaticClass(), &TSplitter::StaticClass(),
-                     &TImage::StaticClass(), &TSpeedButton::StaticClass(), &TBitBtn::StaticClass()});
+                     &TImage::StaticClass(), &TSpeedButton::StaticClass(), &TBitBtn::StaticClass(),
+                     &TCheckListBox::StaticClass()});
   });
 }
 

@@ -2,6 +2,7 @@
 // The standard controls of the palette's first pages, and their registration
 // for streaming.
 #include "kcl/components/buttons.h"
+#include "kcl/components/checklistbox.h"
 #include "kcl/components/combobox.h"
 #include "kcl/components/edit.h"
 #include "kcl/components/extctrls.h"

@@ -207,7 +207,7 @@ void TCustomForm::SetFormStyle(TFormStyle v) {
 bool TCustomForm::Showing() const { return FWindow && FWindow->isVisible(); }
 
 void TCustomForm::Show() {
-  if (FPosition == poScreenCenter) {
+  if (FPosition == poScreenCenter && PlacedByPosition()) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
       const QRect area = screen->geometry();
       SetBounds((area.width() - Width()) / 2, (area.height() - Height()) / 2, Width(), Height());

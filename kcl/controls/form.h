@@ -139,6 +139,9 @@ protected:
   // Paint draws the client area on Canvas when PaintsItself; otherwise the
   // window's peer paints it.
   virtual bool PaintsItself() const { return OnPaint.Assigned(); }
+  // Whether Show places the form as its Position says (a form under design
+  // stays where its file puts it).
+  virtual bool PlacedByPosition() const { return true; }
   virtual void Paint() { OnPaint(this); }
   // The frame's thickness and the caption's height, for the border style.
   void FrameMetrics(int& frameX, int& frameY, int& caption) const;

@@ -4,6 +4,8 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/filer.h"
+#include "kcl/classes/reader.h"
+#include "kcl/classes/writer.h"
 #include "kcl/classes/streams.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -51,8 +53,19 @@ TParam* TParams::FindParam(std::string_view name) {
 }
 
 TParam& TParams::Add(std::string name, TParamType paramType, TFieldType dataType) {
+  FLaterForm.clear();
   FItems.push_back({std::move(name), paramType, dataType});
   return FItems.back();
+}
+
+void TParams::Clear() {
+  FItems.clear();
+  FLaterForm.clear();
+}
+
+void TParams::KeepLaterForm(std::string value) {
+  FItems.clear();
+  FLaterForm = std::move(value);
 }
 
 void TParams::Assign(const TPersistent* source) {
@@ -60,6 +73,7 @@ void TParams::Assign(const TPersistent* source) {
   if (!params) return TPersistent::Assign(source);
   FItems = params->FItems;
   FVersion = params->FVersion;
+  FLaterForm = params->FLaterForm;
 }
 
 namespace {
@@ -94,6 +108,7 @@ void TParams::ParseSQL(std::string_view sql) {
     found.push_back(old ? *old : TParam{name});
   }
   FItems = std::move(found);
+  FLaterForm.clear();
 }
 
 // --- ParamData
@@ -157,6 +172,7 @@ void TParams::ReadBinaryData(TStream& stream) {
   }
   FItems = std::move(items);
   FVersion = version;
+  FLaterForm.clear();
 }
 
 void TParams::WriteBinaryData(TStream& stream) const {
@@ -180,10 +196,22 @@ void TParams::WriteBinaryData(TStream& stream) const {
 }
 
 void DefineParamData(TFiler& filer, TParams& params, const TParams* ancestorParams) {
+  // Read here in either form; each form writes itself.
+  filer.DefineProperty(
+      "ParamData",
+      [&params](TReader& reader) {
+        if (reader.NextValue() != vaBinary) return params.KeepLaterForm(reader.ReadRawValue());
+        reader.DefineBinaryProperty(
+            "ParamData", [&params](TStream& stream) { params.ReadBinaryData(stream); }, nullptr, true);
+      },
+      [&params](TWriter& writer) {
+        writer.Write(params.LaterForm().data(), static_cast<int64_t>(params.LaterForm().size()));
+      },
+      !params.LaterForm().empty() && !(ancestorParams && params == *ancestorParams));
   const bool hasData = ancestorParams ? !(params == *ancestorParams) : params.Count() > 0;
   filer.DefineBinaryProperty(
-      "ParamData", [&params](TStream& stream) { params.ReadBinaryData(stream); },
-      [&params](TStream& stream) { params.WriteBinaryData(stream); }, hasData);
+      "ParamData", nullptr, [&params](TStream& stream) { params.WriteBinaryData(stream); },
+      hasData && params.LaterForm().empty());
 }
 
 }  // namespace kcl

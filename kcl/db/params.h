@@ -2,6 +2,8 @@
 // TParams: the parameters of a query or stored procedure. Forms keep them in the
 // binary "ParamData" property: a version word, then per parameter its name, type,
 // data type, value in the engine's native layout, and null and bound flags.
+// Later versions write ParamData as a collection of items instead: that form is
+// kept as read and written back while the parameters are not changed.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,9 +42,13 @@ public:
   // By name without regard to case; nullptr when none.
   TParam* FindParam(std::string_view name);
   TParam& Add(std::string name, TParamType paramType = ptUnknown, TFieldType dataType = ftUnknown);
-  void Clear() { FItems.clear(); }
+  void Clear();
   void Assign(const TPersistent* source) override;
-  bool operator==(const TParams& other) const { return FItems == other.FItems; }
+  bool operator==(const TParams& other) const { return FItems == other.FItems && FLaterForm == other.FLaterForm; }
+
+  // A later version's ParamData value as read, value type first; empty for none.
+  const std::string& LaterForm() const { return FLaterForm; }
+  void KeepLaterForm(std::string value);
 
   // Makes the list the parameters ":name" of an SQL text names, in order and each
   // once, keeping what the parameters of the same name had.
@@ -55,6 +61,7 @@ public:
 private:
   std::vector<TParam> FItems;
   uint16_t FVersion = 1;  // as read; version 2 has 32-bit counts and lengths
+  std::string FLaterForm;
 };
 
 // Streams params as the binary property "ParamData": written when there are

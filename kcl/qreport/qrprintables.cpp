@@ -83,6 +83,12 @@ void TQRPrintable::Paint() {
   FFrame->Paint(canvas, box);
 }
 
+std::string LinesDisplayText(const TStrings& lines, const TComponent& shower) {
+  std::string text = lines.Text();
+  while (text.ends_with("\r\n")) text.resize(text.size() - 2);
+  return text.empty() && shower.IsDesigning() ? shower.Name() : text;
+}
+
 KCL_CLASS_INFO(TQRLabel) {
   cls.publish({"Alignment", "AlignToBand", "AutoSize", "AutoStretch", "Caption", "Color", "Font", "Frame",
                          "ParentFont", "Transparent", "WordWrap", "OnPrint"});
@@ -106,11 +112,7 @@ TQRMemo::TQRMemo(TComponent* owner) : TQRPrintable(owner), FLines(std::make_uniq
 
 TQRMemo::~TQRMemo() = default;
 
-std::string TQRMemo::DisplayText() const {
-  std::string text = FLines->Text();
-  while (text.ends_with("\r\n")) text.resize(text.size() - 2);
-  return text.empty() && IsDesigning() ? Name() : text;
-}
+std::string TQRMemo::DisplayText() const { return LinesDisplayText(*FLines, *this); }
 
 // --- TQRDBText
 

@@ -51,7 +51,8 @@ protected:
   void Paint() override;
   void TextChanged() override { AdjustBounds(); }
   void FontChanged() override;
-  void AdjustBounds();
+  // Fits the printable to what it shows when AutoSize, and repaints it.
+  virtual void AdjustBounds();
   template <class V>
   void Change(V& field, V value) {
     if (field == value) return;
@@ -68,6 +69,10 @@ private:
   bool FTransparent = false;
   bool FWordWrap = true;
 };
+
+// Lines as one text without the closing line break; at design time, while they
+// are empty, the name of the component that shows them.
+std::string LinesDisplayText(const TStrings& lines, const TComponent& shower);
 
 class TQRLabel : public TQRPrintable {
   KCL_CLASS(TQRLabel, TQRPrintable)

@@ -2,22 +2,19 @@
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/db/db.h"
-#include "kcl/graphics/muldiv.h"
+#include "kcl/qreport/qrchildband.h"
+#include "kcl/qreport/qrcompositereport.h"
+#include "kcl/qreport/qrexpr.h"
+#include "kcl/qreport/qrimage.h"
 #include "kcl/qreport/qrpreview.h"
 #include "kcl/qreport/qrprintables.h"
+#include "kcl/qreport/qrrichtext.h"
+#include "kcl/qreport/qrsubdetail.h"
+#include "kcl/qreport/quickrep.h"
 
 namespace kcl {
 
 namespace {
-
-const TTypeInfo* ReportEventType(const char* name, std::vector<TParamRecord> params) {
-  return MakeMethodType(name, mkProcedure, std::move(params));
-}
-
-const TTypeInfo* TQRNotifyOperationEventType() {
-  static const TTypeInfo* t = ReportEventType("TQRNotifyOperationEvent", {{0, "Sender", "TQuickRep"}});
-  return t;
-}
 
 // Millimetres of the paper sizes the page is drawn for; the others draw as A4.
 TSize PaperOf(TQRPaperSize size) {
@@ -40,50 +37,29 @@ TSize PaperOf(TQRPaperSize size) {
 KCL_CLASS_INFO(TQuickReport) {
   using T = TQuickReport;
   cls.property("Columns", &T::Columns, &T::SetColumns).Default(1);
-  cls.property("DataSet", &T::DataSet, &T::SetDataSet);
+  cls.publish({"DataSet"});
   cls.property("Description", &T::Description, &T::SetDescription);
   cls.property("DisplayPrintDialog", &T::DisplayPrintDialog, &T::SetDisplayPrintDialog).Default(false);
-  cls.publish({"Font"});
-  cls.property("Frame", &T::Frame, &T::SetFrame);
-  cls.property("Options", &T::Options, &T::SetOptions)
-      .Default(TQuickReportOptions{TQuickReportOption::FirstPageHeader, TQuickReportOption::LastPageFooter});
+  cls.publish({"Font", "Frame", "Options"});
   cls.property("Orientation", &T::Orientation, &T::SetOrientation).Default(poPortrait);
   cls.property("PaperSize", &T::PaperSize, &T::SetPaperSize).Default(TQRPaperSize::A4);
-  cls.property("PrintIfEmpty", &T::PrintIfEmpty, &T::SetPrintIfEmpty).Default(true);
-  cls.property("ReportTitle", &T::ReportTitle, &T::SetReportTitle);
+  cls.publish({"PrintIfEmpty", "ReportTitle"});
   cls.property("ShowProgress", &T::ShowProgress, &T::SetShowProgress).Default(true);
-  cls.property("SnapToGrid", &T::SnapToGrid, &T::SetSnapToGrid).Default(true);
-  cls.property("Units", &T::Units, &T::SetUnits).Default(TQRUnit::MM);
-  cls.property("Zoom", &T::Zoom, &T::SetZoom).Default(100);
+  cls.publish({"SnapToGrid", "Units", "Zoom"});
   cls.event("AfterPreview", &T::AfterPreview, TNotifyEventType());
   cls.event("AfterPrint", &T::AfterPrint, TNotifyEventType());
-  cls.event("BeforePrint", &T::BeforePrint,
-            ReportEventType("TQRReportBeforePrintEvent", {{0, "Sender", "TQuickRep"}, {pfVar, "PrintReport", "Boolean"}}));
-  cls.event("OnEndPage", &T::OnEndPage, TQRNotifyOperationEventType());
-  cls.event("OnNeedData", &T::OnNeedData,
-            ReportEventType("TQROnNeedDataEvent", {{0, "Sender", "TObject"}, {pfVar, "MoreData", "Boolean"}}));
+  cls.event("BeforePrint", &T::BeforePrint, ReportBeforePrintEventType("TQuickRep"));
+  cls.event("OnEndPage", &T::OnEndPage, ReportNotifyOperationEventType("TQuickRep"));
+  cls.event("OnNeedData", &T::OnNeedData, NeedDataEventType());
   cls.event("OnPreview", &T::OnPreview, TNotifyEventType());
-  cls.event("OnStartPage", &T::OnStartPage, TQRNotifyOperationEventType());
+  cls.event("OnStartPage", &T::OnStartPage, ReportNotifyOperationEventType("TQuickRep"));
 }
 
-TQuickReport::TQuickReport(TComponent* owner)
-    : TCustomPanel(owner),
-      FDescription(std::make_unique<TStringList>()),
-      FFrame(std::make_unique<TQRFrame>([this] { Invalidate(); })) {
-  FControlStyle.Exclude(csSetCaption);
-  SetBevelOuter(bvNone);
-  SetColor(clWhite);
+TQuickReport::TQuickReport(TComponent* owner) : TCustomQuickRep(owner), FDescription(std::make_unique<TStringList>()) {
   SizeToPage();
 }
 
 TQuickReport::~TQuickReport() = default;
-
-void TQuickReport::SetDataSet(TDataSet* v) { LinkReference(this, FDataSet, v); }
-
-void TQuickReport::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove) UnlinkReference(FDataSet, component);
-}
 
 void TQuickReport::SetOrientation(TPrinterOrientation v) {
   FOrientation = v;
@@ -95,10 +71,7 @@ void TQuickReport::SetPaperSize(TQRPaperSize v) {
   SizeToPage();
 }
 
-void TQuickReport::SetZoom(int v) {
-  FZoom = std::clamp(v, 10, 500);
-  SizeToPage();
-}
+void TQuickReport::ZoomChanged(int) { SizeToPage(); }
 
 TSize TQuickReport::PaperMillimetres() const {
   const TSize paper = PaperOf(FPaperSize);
@@ -106,57 +79,16 @@ TSize TQuickReport::PaperMillimetres() const {
 }
 
 void TQuickReport::SizeToPage() {
-  if (IsLoading()) return;
-  const TSize mm = PaperMillimetres();
-  const auto pixels = [this](int millimetres) { return MulDiv(millimetres * FZoom, 96, 2540); };
-  SetBounds(Left(), Top(), pixels(mm.cx), pixels(mm.cy));
-}
-
-void TQuickReport::Paint() {
-  TCanvas& canvas = *Canvas();
-  canvas.Brush()->SetStyle(bsSolid);
-  canvas.Brush()->SetColor(Color());
-  canvas.Pen()->SetColor(clBlack);
-  canvas.Pen()->SetStyle(psSolid);
-  canvas.Rectangle(ClientRect());
-  FFrame->Paint(canvas, ClientRect());
+  if (!IsLoading()) SizeToPaper(PaperMillimetres());
 }
 
 // --- TQRBand
 
 KCL_CLASS_INFO(TQRBand) {
   using T = TQRBand;
-  cls.property("AlignToBottom", &T::AlignToBottom, &T::SetAlignToBottom).Default(false);
-  cls.property("BandType", &T::BandType, &T::SetBandType).Default(rbTitle);
-  cls.property("Color", &T::Color, &T::SetColor, TColorType()).Default(clWhite);
-  cls.publish({"Enabled", "Font"});
-  cls.property("ForceNewColumn", &T::ForceNewColumn, &T::SetForceNewColumn).Default(false);
-  cls.property("ForceNewPage", &T::ForceNewPage, &T::SetForceNewPage).Default(false);
-  cls.property("Frame", &T::Frame, &T::SetFrame);
+  cls.publish({"AlignToBottom", "BandType", "Color", "Enabled", "Font", "ForceNewColumn", "ForceNewPage", "Frame"});
   cls.property("LinkBand", &T::LinkBand, &T::SetLinkBand);
-  cls.publish({"ParentFont"});
-  cls.event("AfterPrint", &T::AfterPrint,
-            ReportEventType("TQRBandAfterPrintEvent",
-                            {{0, "Sender", "TQRCustomBand"}, {0, "BandPrinted", "Boolean"}}));
-  cls.event("BeforePrint", &T::BeforePrint,
-            ReportEventType("TQRBandBeforePrintEvent",
-                            {{0, "Sender", "TQRCustomBand"}, {pfVar, "PrintBand", "Boolean"}}));
-}
-
-TQRBand::TQRBand(TComponent* owner) : TCustomPanel(owner), FFrame(std::make_unique<TQRFrame>([this] { Invalidate(); })) {
-  FControlStyle.Exclude(csSetCaption);
-  SetBevelOuter(bvNone);
-  SetColor(clWhite);
-  // Bands lie across the report, one below the other.
-  SetAlign(alTop);
-  SetBounds(Left(), Top(), Width(), 40);
-}
-
-TQRBand::~TQRBand() = default;
-
-void TQRBand::SetBandType(TQRBandType v) {
-  FBandType = v;
-  Invalidate();
+  cls.publish({"ParentFont", "AfterPrint", "BeforePrint"});
 }
 
 void TQRBand::SetLinkBand(TQRBand* v) {
@@ -164,33 +96,8 @@ void TQRBand::SetLinkBand(TQRBand* v) {
 }
 
 void TQRBand::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
+  TQRCustomBand::Notification(component, operation);
   if (operation == opRemove) UnlinkReference(FLinkBand, component);
-}
-
-std::string TQRBand::BandTitle() const {
-  static const char* const titles[] = {"Title",        "Page header",  "Detail",      "Page footer",
-                                       "Summary",      "Group header", "Group footer", "Sub detail",
-                                       "Column header", "Overlay",     "Child"};
-  return titles[FBandType];
-}
-
-void TQRBand::Paint() {
-  TCanvas& canvas = *Canvas();
-  canvas.Brush()->SetStyle(bsSolid);
-  canvas.Brush()->SetColor(Color());
-  canvas.FillRect(ClientRect());
-  if (IsDesigning()) {
-    // The designer marks the band's extent and type.
-    canvas.Pen()->SetColor(clGray);
-    canvas.Pen()->SetStyle(psDot);
-    canvas.Brush()->SetStyle(bsClear);
-    canvas.Rectangle(ClientRect());
-    canvas.Font()->SetColor(clGray);
-    const std::string title = BandTitle();
-    canvas.TextOut(2, Height() - canvas.TextHeight(title) - 1, title);
-  }
-  FFrame->Paint(canvas, ClientRect());
 }
 
 // --- TQRGroup
@@ -230,8 +137,7 @@ KCL_CLASS_INFO(TQRDetailLink) {
   cls.property("HeaderBand", &T::HeaderBand, &T::SetHeaderBand);
   cls.property("Master", &T::Master, &T::SetMaster);
   cls.property("PrintBefore", &T::PrintBefore, &T::SetPrintBefore).Default(false);
-  cls.event("OnNeedData", &T::OnNeedData,
-            ReportEventType("TQROnNeedDataEvent", {{0, "Sender", "TObject"}, {pfVar, "MoreData", "Boolean"}}));
+  cls.event("OnNeedData", &T::OnNeedData, NeedDataEventType());
 }
 
 void TQRDetailLink::SetDataSet(TDataSet* v) { LinkReference(this, FDataSet, v); }
@@ -258,7 +164,10 @@ void RegisterReportClasses() {
     RegisterClasses({&TQuickReport::StaticClass(), &TQRBand::StaticClass(), &TQRGroup::StaticClass(),
                      &TQRDetailLink::StaticClass(), &TQRLabel::StaticClass(), &TQRMemo::StaticClass(),
                      &TQRDBText::StaticClass(), &TQRDBCalc::StaticClass(), &TQRSysData::StaticClass(),
-                     &TQRShape::StaticClass(), &TQRPreview::StaticClass()});
+                     &TQRShape::StaticClass(), &TQRPreview::StaticClass(), &TQuickRep::StaticClass(),
+                     &TQRChildBand::StaticClass(), &TQRSubDetail::StaticClass(), &TQRExpr::StaticClass(),
+                     &TQRImage::StaticClass(), &TQRDBImage::StaticClass(), &TQRRichText::StaticClass(),
+                     &TQRDBRichText::StaticClass(), &TQRCompositeReport::StaticClass()});
     return true;
   }();
   (void)registered;

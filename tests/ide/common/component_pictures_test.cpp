@@ -33,7 +33,8 @@ const QStringList kClasses = {
     "TToolBar", "TToolButton", "TCoolBar", "TTabSheet", "TAnimate",
     "TOpenPictureDialog", "TSavePictureDialog", "TDateTimePicker", "TStaticText",
     "TSplitter", "TChart", "TDataModule", "TForm", "TDBLookupList", "TDBLookupCombo",
-    "TReport"};
+    "TReport", "TQuickRep", "TQRChildBand", "TQRSubDetail", "TQRExpr", "TQRImage",
+    "TQRDBImage", "TQRRichText", "TQRDBRichText", "TQRCompositeReport", "TCheckListBox", "TTabSet"};
 
 QDir picturesDir() { return QDir(QStringLiteral(KORVAX_COMPONENT_PICTURES)); }
 

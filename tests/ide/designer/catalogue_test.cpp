@@ -39,7 +39,9 @@ const char* const StreamClasses[] = {
     "TPrinterSetupDialog", "TColorDialog"};
 
 // Classes that forms may hold but the palette does not offer.
-const char* const OlderClasses[] = {"TDBLookupList", "TDBLookupCombo", "TReport"};
+const char* const OlderClasses[] = {"TDBLookupList", "TDBLookupCombo", "TReport", "TQuickRep", "TQRChildBand",
+                                    "TQRSubDetail", "TQRExpr", "TQRImage", "TQRDBImage", "TQRRichText",
+                                    "TQRDBRichText", "TQRCompositeReport"};
 
 using ComponentPtr = std::unique_ptr<TComponent, TObjectFree>;
 
@@ -134,8 +136,8 @@ TEST(Catalogue, RegistersTheClassesFormFilesMayName) {
   for (const char* name : OlderClasses) EXPECT_EQ(GetClass(name), nullptr) << name;
 }
 
-// The older lookup controls and the ReportSmith report are on no palette page and
-// not in the designer's list, yet the catalogue's readers know them.
+// The older lookup controls, the ReportSmith report and QuickReport 2's classes are
+// on no palette page and not in the designer's list, yet the catalogue's readers know them.
 TEST(Catalogue, OlderClassesAreReadButNotOffered) {
   RegisterCatalogueClasses();
   const std::span<const TCatalogueEntry> entries = Catalogue();
@@ -190,4 +192,33 @@ TEST(Catalogue, EveryClassCreatesAndStreamsUnchanged) {
     reader.ReadRootComponent(copy.get());
     EXPECT_EQ(ObjectBinaryToText(WriteBinary(copy.get())), text);
   }
+}
+
+// Delphi 3's classes that the palette's buttons do not place: forms that hold
+// them read them as the classes themselves, while their buttons stay without one.
+TEST(Catalogue, Delphi3ClassesAreReadButTheirButtonsStayEmpty) {
+  RegisterCatalogueClasses();
+  const std::span<const TCatalogueEntry> entries = Catalogue();
+  for (const char* name : {"TCheckListBox", "TTabSet", "THeader", "TTabbedNotebook", "TOleContainer", "TDdeClientConv",
+                           "TDdeClientItem", "TDdeServerConv", "TDdeServerItem"}) {
+    SCOPED_TRACE(name);
+    int read = 0;
+    for (const TCatalogueEntry& entry : entries) {
+      if (std::string(entry.ClassName) != name) continue;
+      if (entry.Page >= 0) {
+        EXPECT_EQ(entry.Class, nullptr);
+        continue;
+      }
+      ++read;
+      ASSERT_NE(entry.Class, nullptr);
+      EXPECT_EQ(entry.StreamOrder, -1);
+      EXPECT_EQ(GetClass(name), entry.Class());
+    }
+    EXPECT_EQ(read, 1);
+  }
+  ASSERT_NE(GetClass("TTabPage"), nullptr);
+  // They end the table, after the data module.
+  const auto dataModule = std::find_if(entries.begin(), entries.end(),
+                                       [](const TCatalogueEntry& e) { return std::string(e.ClassName) == "TDataModule"; });
+  EXPECT_EQ(entries.end() - dataModule, 10);
 }

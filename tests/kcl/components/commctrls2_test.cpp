@@ -63,7 +63,7 @@ const std::map<std::string, std::string> DeclaredOrder = {
     {"TToolButton", Control + "AllowAllUp Caption Down DragCursor DragMode DropdownMenu Enabled Grouped ImageIndex "
                               "Indeterminate Marked ParentShowHint PopupMenu Wrap ShowHint Style Visible OnClick "
                               "OnDragDrop OnDragOver OnEndDrag OnMouseDown OnMouseMove OnMouseUp OnStartDrag"},
-    {"TCoolBar", WinControl + "Align Bands Color Ctl3D DragCursor DragMode EdgeBorders EdgeInner EdgeOuter Enabled "
+    {"TCoolBar", WinControl + "Align AutoSize Bands Color Ctl3D DragCursor DragMode EdgeBorders EdgeInner EdgeOuter Enabled "
                            "FixedSize FixedOrder Font Images ParentColor ParentFont ParentShowHint PopupMenu "
                            "ShowHint ShowText Vertical Visible OnChange OnClick OnDragDrop OnDragOver OnEndDrag "
                            "OnMouseDown OnMouseMove OnMouseUp OnResize OnStartDrag"},

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "kcl/components/toolbar.h"
+#include "kcl/components/commctrls2.h"
+#include "support/formrecords.h"
+#include "support/recordroot.h"
 #include "support/testform.h"
 
 using namespace kcl;
@@ -35,4 +38,14 @@ TEST(Win32Input, ToolBarLaysOutButtonsAndGroupedButtonsGoDownInTurn) {
   buttons[2]->SetAllowAllUp(true);
   buttons[2]->Click();
   EXPECT_FALSE(buttons[2]->Down());
+}
+
+// Delphi 3's tool bar has no AllowAllUp (its buttons have one): a form that
+// gives it one keeps it in its place.
+TEST(Win32Streaming, ToolBarKeepsAnAllowAllUpInItsPlace) {
+  RegisterWin32Controls();
+  const std::string record =
+      "object ToolBar1: TToolBar\n  Left = 0\n  Top = 0\n  Width = 200\n  Height = 29\n  AllowAllUp = True\n"
+      "  Caption = 'ToolBar1'\n  TabOrder = 0\nend\n";
+  ExpectRecordRoundTrips(RecordRootText(Indented(record)), "ToolBar1", record);
 }

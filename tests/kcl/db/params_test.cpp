@@ -126,3 +126,39 @@ TEST(ParamData, EditedSQLKeepsTheValuesOfParametersItStillNames) {
   query->SQL()->SetText("select :X from T");
   EXPECT_EQ(query->Params()->Count(), 2);  // left as they were
 }
+
+// A later version writes ParamData as a collection of items: kept as read and
+// written back byte for byte until the parameters change. So is a Params.Data
+// that an older form may hold.
+TEST(ParamData, ALaterVersionsCollectionIsKeptAsRead) {
+  RegisterDataAccess();
+  const std::string text =
+      "object Host: TComponentHost\r\n"
+      "  object Query1: TQuery\r\n"
+      "    SQL.Strings = (\r\n      'select * from Orders where OrderNo = :OrderNo')\r\n"
+      "    Left = 8\r\n    Top = 8\r\n"
+      "    ParamData = <\r\n"
+      "      item\r\n        DataType = ftInteger\r\n        Name = 'OrderNo'\r\n        ParamType = ptInput\r\n"
+      "        Value = 1003\r\n      end>\r\n"
+      "  end\r\n"
+      "  object StoredProc1: TStoredProc\r\n"
+      "    StoredProcName = 'NEXT_ORDER'\r\n"
+      "    Params.Data = {010001000149000304000000000000}\r\n"
+      "    Left = 40\r\n    Top = 8\r\n"
+      "  end\r\n"
+      "end\r\n";
+  const std::string binary = ObjectTextToBinary(text);
+  ComponentHostPtr host = NewComponentHost();
+  ReadBinary(host.get(), binary);
+  auto* query = static_cast<TQuery*>(host->FindComponent("Query1"));
+  EXPECT_EQ(query->Params()->Count(), 0);
+  EXPECT_FALSE(query->Params()->LaterForm().empty());
+  EXPECT_EQ(WriteBinary(host.get()), binary);
+  EXPECT_EQ(WriteText(host.get()), text);
+
+  query->SQL()->SetText("select * from Orders where CustNo = :CustNo");
+  EXPECT_TRUE(query->Params()->LaterForm().empty());
+  const std::string edited = WriteText(host.get());
+  EXPECT_EQ(edited.find("ParamData = <"), std::string::npos);
+  EXPECT_NE(edited.find("    ParamData = {0100010006437573744E6F00000100}\r\n"), std::string::npos) << edited;
+}

@@ -1,0 +1,84 @@
+// The designer's edits that add or take away several components at once: a paste
+// and the deletion of the selection.
+#include <algorithm>
+
+#include "ide/designer/proxydesigner.h"
+#include "ide/designer/proxyform.h"
+#include "ide/designer/wrappercontrol.h"
+#include "kcl/controls/control.h"
+
+namespace korvax::designer {
+
+using namespace kcl;
+
+namespace {
+
+bool IsWithin(const TControl* control, const std::vector<TControl*>& containers) {
+  for (const TWinControl* parent = control->Parent(); parent; parent = parent->Parent())
+    if (std::find(containers.begin(), containers.end(), parent) != containers.end()) return true;
+  return false;
+}
+
+}  // namespace
+
+void TProxyDesigner::AddPasted(int first, const std::vector<TComponent*>& topLevel, TPoint offset) {
+  std::vector<TComponent*> added;
+  for (int i = first; i < Form->ComponentCount(); ++i) added.push_back(Form->Components(i));
+  for (TComponent* component : added) {
+    component->SetDesigning(true);
+    if (auto* control = dynamic_cast<TControl*>(component)) {
+      TControlStyle style = control->ControlStyle();
+      style.Include(csNoStdEvents);
+      control->SetControlStyle(style);
+    }
+  }
+  ClearSelection();
+  const bool multiSelect = MultiSelect;
+  MultiSelect = true;
+  for (TComponent* component : topLevel) {
+    TControl* designControl = dynamic_cast<TControl*>(component);
+    if (designControl) {
+      designControl->SetBounds(designControl->Left() + offset.X, designControl->Top() + offset.Y,
+                               designControl->Width(), designControl->Height());
+    } else {
+      auto* wrapper = new TWrapperControl(Form, component);
+      wrapper->SetName(TWrapperControl::WrapperName(component->Name()));
+      wrapper->SetParent(Form);
+      wrapper->SetBounds(wrapper->Left() + offset.X, wrapper->Top() + offset.Y, wrapper->Width(), wrapper->Height());
+      wrapper->SetDesigning(true);
+      designControl = wrapper;
+    }
+    Form->CurrentControl = designControl;
+    AddComponentName(component);
+    SelectComponent(designControl);
+  }
+  MultiSelect = multiSelect;
+  Notify({TDesignEditKind::Paste, added});
+}
+
+void TProxyDesigner::DeleteSelection() {
+  const std::vector<TControl*> selected = Selection;
+  if (selected.empty()) return;
+  // What goes: the selected components and every control inside a selected one.
+  std::vector<TComponent*> going;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    TComponent* component = Form->Components(i);
+    auto* control = dynamic_cast<TControl*>(component);
+    if (TProxyForm::IsDesignerControl(component) || !control) continue;
+    if (IsSelected(control) || IsWithin(control, selected)) going.push_back(component);
+  }
+  for (TControl* control : selected)
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component)
+      going.push_back(wrapper->Component);
+  ClearSelection();
+  Notify({TDesignEditKind::Delete, going});
+  for (TControl* control : selected) {
+    if (IsWithin(control, selected)) continue;  // it goes with its container
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component)
+      wrapper->Component->Free();
+    control->Free();
+  }
+  InspectComponent(nullptr, Form);
+}
+
+}  // namespace korvax::designer
