@@ -149,11 +149,13 @@ bool TFMainForm::ShowOpenUnit(const std::string& unitFile) {
 designer::TProxyForm* TFMainForm::LoadForm(const std::string& dfmFile) {
   std::string error;
   designer::TProxyForm* form = designer::LoadFormFile(DiskFileName(dfmFile), PaletteChoice, error);
-  if (!form) return nullptr;
-  form->UnitFileName = ExtractBaseName(dfmFile) + ".pas";
-  AttachDesignForm(*form);
-  // The unit beside the form file: what its page and its design form name.
-  CurrentUnitFile = ChangeFileExt(dfmFile, ".pas");
+  if (form) {
+    form->UnitFileName = ExtractBaseName(dfmFile) + ".pas";
+    AttachDesignForm(*form);
+    // The unit beside the form file: what its page and its design form name.
+    CurrentUnitFile = ChangeFileExt(dfmFile, ".pas");
+  }
+  // A file not read whole, or not at all.
   if (!error.empty()) Application()->ShowException(EReadError(error));
   return form;
 }

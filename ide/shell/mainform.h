@@ -108,7 +108,7 @@ public:
   bool SaveFileAs(const std::string& name);
   // Every unit with its form, then the project source; true when name is not empty.
   bool SaveProject(const std::string& name);
-  // Writes the form and loads the file again into a new design form; a form that
+  // Writes the form, which then belongs to the unit beside dfmFile; a form that
   // cannot be written is reported and stays as it is (false).
   bool SaveForm(designer::TProxyForm* form, const std::string& dfmFile);
 

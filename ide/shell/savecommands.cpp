@@ -4,6 +4,7 @@
 
 #include "ide/common/diskfiles.h"
 #include "ide/common/environment.h"
+#include "ide/common/textutils.h"
 #include "ide/designer/formfiles.h"
 #include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
@@ -98,8 +99,12 @@ bool TFMainForm::SaveForm(designer::TProxyForm* form, const std::string& dfmFile
     Application()->ShowException(e);
     return false;
   }
-  FreeDesignForm(form);
-  LoadForm(dfmFile);
+  // The form written is what the file holds now, and it stays: one read again
+  // would be a new instance, and the other forms' references to its components
+  // (a data module's data sources) would be lost at their next save.
+  form->UnitFileName = ExtractBaseName(dfmFile) + ".pas";
+  CurrentDesignForm = form;
+  CurrentUnitFile = ChangeFileExt(dfmFile, ".pas");
   return true;
 }
 

@@ -192,6 +192,40 @@ TEST_F(SaveCommands, TheProjectSourcePageSavesTheProject) {
   EXPECT_EQ(Project().ProjectDir(), Dir.File("sub/"));
 }
 
+// A damaged form shows what was read; Save All reports it and leaves its file.
+TEST_F(SaveCommands, AFormNotReadWholeIsNeverWrittenOverItsFile) {
+  const std::string dir = CopySampleProject("23/XCHART");
+  const std::string form = Read(dir + "XCHARTF.DFM");
+  const std::string damaged = form.substr(0, form.size() / 2);
+  test::WriteFileBytes(dir + "XCHARTF.DFM", damaged);
+  FMainForm->OpenProject(dir + "XCHART.DPR");
+  ASSERT_EQ(Messages.size(), 1u);
+  ASSERT_NE(FMainForm->CurrentDesignForm, nullptr);
+  AcceptProposedNames();
+  AnswerQuestions(mrYes);
+  MenuItem("FileSaveAllItem")->Click();
+  EXPECT_EQ(Messages.size(), 2u);
+  EXPECT_TRUE(Read(dir + "XCHARTF.DFM") == damaged);
+  EXPECT_EQ(Read(dir + "XCHARTF.PAS"), Read(test::SamplePath("23/XCHART/XCHARTF.PAS")));
+}
+
+// A data module's components are named by the other forms; saving it keeps them.
+TEST_F(SaveCommands, SavingAFormKeepsTheOtherFormsReferencesToIt) {
+  const std::string dir = CopySampleProject("17/TWOVIEWS");
+  FMainForm->OpenProject(dir + "TWOVIEWS.DPR");
+  FMainForm->OpenFile(dir + "DataM.pas");
+  FMainForm->OpenFile(dir + "FormView.pas");
+  designer::TProxyForm* module = FMainForm->DesignFormOfUnit("DataM");
+  ASSERT_NE(module, nullptr);
+  AcceptProposedNames();
+  AnswerQuestions(mrYes);
+  MenuItem("FileSaveAllItem")->Click();
+  EXPECT_EQ(FMainForm->DesignFormOfUnit("DataM"), module);
+  EXPECT_TRUE(Read(dir + "FORMVIEW.DFM") == Read(test::SamplePath("17/TWOVIEWS/FORMVIEW.DFM")));
+  EXPECT_TRUE(Read(dir + "DATAM.DFM") == Read(test::SamplePath("17/TWOVIEWS/DATAM.DFM")));
+  EXPECT_TRUE(Messages.empty());
+}
+
 TEST_F(SaveCommands, SaveProjectAsAsksForTheProjectFileOfANewProject) {
   AcceptProposedNames();
   MenuItem("FileSaveProjectAsItem")->Click();
