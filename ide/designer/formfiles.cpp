@@ -1,9 +1,12 @@
 #include "ide/designer/formfiles.h"
 
 #include <algorithm>
+#include <deque>
+#include <memory>
 #include <utility>
 
 #include "ide/common/textutils.h"
+#include "ide/designer/formancestry.h"
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
 #include "kcl/classes/objecttext.h"
@@ -11,6 +14,7 @@
 #include "kcl/classes/resheader.h"
 #include "kcl/classes/streams.h"
 #include "kcl/classes/writer.h"
+#include "kcl/controls/form.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -21,6 +25,8 @@ using namespace kcl;
 namespace {
 
 constexpr size_t ResourceNameLimit = 63;
+
+using TComponentPtr = std::unique_ptr<TComponent, TObjectFree>;
 
 TFormFileKind KindOf(std::string_view bytes) {
   if (!bytes.empty() && static_cast<unsigned char>(bytes[0]) == 0xFF) return TFormFileKind::Resource;
@@ -68,6 +74,26 @@ void TypeDesignerMethods(TProxyForm& form) {
   for (int i = 0; i < form.ComponentCount(); ++i) bind(form.Components(i));
 }
 
+// The form an inherited form is written against: its ancestors' files read in
+// turn into one form, their handlers known by name (the entries live in handlers).
+TComponentPtr AncestorForm(const std::vector<std::string>& files, std::deque<TMethodEntry>& handlers) {
+  TComponentPtr ancestor(new TForm(nullptr));
+  TClass cls = ancestor->ClassType();
+  for (const std::string& file : files) cls = TClassInfo::CreateRuntimeClass(RootClassName(file), cls);
+  ancestor->SetClassType(cls);
+  for (const std::string& file : files) {
+    TStringStream stream(StreamData(file));
+    TReader reader(stream);
+    reader.OnFindMethod = [&handlers](TReader&, const std::string& name) -> const TMethodEntry* {
+      for (const TMethodEntry& entry : handlers)
+        if (entry.Name == name) return &entry;
+      return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
+    };
+    reader.ReadRootComponent(ancestor.get());
+  }
+  return ancestor;
+}
+
 std::string ComponentStream(TProxyForm& form) {
   TMemoryStream stream;
   stream.WriteComponent(&form);
@@ -79,14 +105,23 @@ std::string ComponentStream(TProxyForm& form) {
 TProxyForm* LoadFormFile(const std::string& fileName, TPaletteChoice& palette, std::string& error) {
   error.clear();
   if (!FileExists(fileName)) return nullptr;
-  std::string binary;
+  std::vector<std::string> chain;  // the component streams to read, base form first
+  std::vector<std::string> ancestors;
   std::pair<std::string, std::string> root;
   TFormFileKind kind = TFormFileKind::Resource;
   try {
     const std::string bytes = LoadBytesFromFile(fileName);
     kind = KindOf(bytes);
-    binary = ComponentStreamOf(bytes, kind);
-    root = RootRecord(binary);
+    if (kind == TFormFileKind::Resource && IsInheritedForm(bytes)) {
+      const std::string directory = ExtractFilePath(fileName);
+      ancestors = Ancestry(bytes, [&directory](const std::string& form) {
+        return AncestorInDirectory(directory.empty() ? "." : directory, form);
+      });
+      ancestors.pop_back();
+      for (const std::string& ancestor : ancestors) chain.push_back(StreamData(ancestor));
+    }
+    chain.push_back(ComponentStreamOf(bytes, kind));
+    root = RootRecord(chain.back());
   } catch (const Exception& e) {
     error = e.Message();
     return nullptr;
@@ -94,19 +129,22 @@ TProxyForm* LoadFormFile(const std::string& fileName, TPaletteChoice& palette, s
   auto* form = new TProxyForm(nullptr, palette, TProxyForm::TStart::Bare);
   MakeDesignClass(*form, root.first);
   form->FileKind = kind;
+  form->AncestorFiles = std::move(ancestors);
   form->UnitFileName = ExtractBaseName(fileName) + ".pas";
   TProxyDesigner& designer = *form->ProxyDesigner();
   try {
-    TStringStream stream(binary);
-    TReader reader(stream);
-    reader.OnFindMethod = [&designer](TReader&, const std::string& name) {
-      return designer.CreateMethod(name, nullptr).Code;
-    };
     // Read as a form under design: it keeps its own name whatever other form has
     // it, and what it holds is in design state from the start.
     form->SetStateFlag(csDesigning, true);
     form->SetName(root.second);
-    reader.ReadRootComponent(form);
+    for (const std::string& binary : chain) {
+      TStringStream stream(binary);
+      TReader reader(stream);
+      reader.OnFindMethod = [&designer](TReader&, const std::string& name) {
+        return designer.CreateMethod(name, nullptr).Code;
+      };
+      reader.ReadRootComponent(form);
+    }
   } catch (const Exception& e) {
     error = e.Message();
     form->LoadError = error;
@@ -129,7 +167,9 @@ void WriteFormFile(TProxyForm& form, const std::string& fileName) {
     case TFormFileKind::Resource: {
       std::string name = UpperCase(form.ClassName());
       name.resize(std::min(name.size(), ResourceNameLimit));
-      stream.WriteDescendentRes(name, &form, nullptr);
+      std::deque<TMethodEntry> handlers;
+      const TComponentPtr ancestor = form.AncestorFiles.empty() ? nullptr : AncestorForm(form.AncestorFiles, handlers);
+      stream.WriteDescendentRes(name, &form, ancestor.get());
       break;
     }
     case TFormFileKind::Binary: stream.WriteComponent(&form); break;

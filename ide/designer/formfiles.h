@@ -11,7 +11,8 @@ class TPaletteChoice;
 
 // A new design form holding what the form file holds, shown, with a designer of
 // its own; the events the file names are bound to the designer's methods of those
-// names. nullptr when there is no such file. When the file cannot be read whole,
+// names. An inherited form is read on top of its ancestors' files, found in its
+// directory (formancestry.h). nullptr when there is no such file. When the file cannot be read whole,
 // error gets the framework's message and the form shows what was read before it;
 // such a form is never written over its file (WriteFormFile refuses it).
 TProxyForm* LoadFormFile(const std::string& fileName, TPaletteChoice& palette, std::string& error);

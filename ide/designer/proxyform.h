@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ide/designer/dragrects.h"
 #include "kcl/classes/stringlist.h"
@@ -52,6 +53,9 @@ public:
   TFormFileKind FileKind = TFormFileKind::Resource;
   // Whether the form itself is visible (its file says so), whatever its window is.
   bool DesignedVisible = false;
+  // The form files an inherited form's file builds on, its base form first: it is
+  // written as its differences from them.
+  std::vector<std::string> AncestorFiles;
   // The file holds a data module (no form's properties), which the form stands in for.
   bool DataModule = false;
   // Whether the file the form was read from held the property.

@@ -1,5 +1,7 @@
 #include "ide/designer/wrappercontrol.h"
 
+#include <map>
+
 #include "ide/common/layouts.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/graphics/brush.h"
@@ -69,6 +71,14 @@ void TWrapperControl::BuildPicture() {
     Bitmap = std::make_unique<TBitmap>();
     Bitmap->SetSize(PictureSize, PictureSize);
   }
+  // Every wrapper of a class shows the same picture: it is framed once.
+  static std::map<std::string, std::unique_ptr<TBitmap>> framed;
+  std::unique_ptr<TBitmap>& built = framed[Component ? Component->ClassName() : std::string()];
+  if (built) {
+    Bitmap->Assign(built.get());
+    Invalidate();
+    return;
+  }
   TBitmap picture;
   LoadClassPicture(Component, picture);
   TCanvas* canvas = Bitmap->Canvas();
@@ -92,6 +102,8 @@ void TWrapperControl::BuildPicture() {
   const int x = (w - picture.Width()) / 2, y = (h - picture.Height()) / 2;
   canvas->BrushCopy(Rect(x, y, x + picture.Width(), y + picture.Height()), &picture,
                     Rect(0, 0, picture.Width(), picture.Height()), picture.TransparentColor());
+  built = std::make_unique<TBitmap>();
+  built->Assign(Bitmap.get());
   Invalidate();
 }
 

@@ -23,16 +23,12 @@
 namespace korvax::formcheck {
 
 using namespace kcl;
+using designer::Ancestry;
+using designer::StreamData;
 
 namespace {
 
 using ComponentPtr = std::unique_ptr<TComponent, TObjectFree>;
-
-std::string StreamData(const std::string& fileBytes) {
-  TStringStream stream(fileBytes);
-  ReadResHeader(stream);
-  return stream.ReadRest();
-}
 
 // The names of the root's own properties, in the order the stream holds them.
 std::vector<std::string> RootPropertyNames(const std::string& text) {
@@ -66,28 +62,6 @@ const TMethodEntry* HandlerNamed(TReader&, const std::string& name) {
   return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
 }
 
-bool IsInheritedForm(const std::string& fileBytes) {
-  const std::string data = StreamData(fileBytes);
-  return data.size() > 4 && (static_cast<uint8_t>(data[4]) & 0xF0) == 0xF0 && (data[4] & ffInherited);
-}
-
-// The form files an inherited form is built from, its base form first and the
-// form itself last.
-std::vector<std::string> Ancestry(const std::string& fileBytes, const TAncestorFinder& findAncestor) {
-  constexpr size_t MaxDepth = 32;
-  std::vector<std::string> chain{fileBytes};
-  while (IsInheritedForm(chain.front())) {
-    std::string ancestor = findAncestor ? findAncestor(chain.front()) : std::string();
-    if (ancestor.empty() || std::ranges::find(chain, ancestor) != chain.end() || chain.size() == MaxDepth) {
-      const std::string text = ObjectBinaryToText(StreamData(chain.front()));
-      const size_t space = text.find(' ');
-      throw EReadError(Format(msg::AncestorNotFound, {text.substr(space + 1, text.find(':') - space - 1)}));
-    }
-    chain.insert(chain.begin(), std::move(ancestor));
-  }
-  return chain;
-}
-
 // The first count forms of the chain read, in order, into one root whose class
 // derives from each of theirs in turn.
 ComponentPtr LoadChain(const std::vector<std::string>& chain, size_t count) {
@@ -104,45 +78,6 @@ ComponentPtr LoadChain(const std::vector<std::string>& chain, size_t count) {
     reader.ReadRootComponent(root.get());
   }
   return root;
-}
-
-// The names of the components in a form's text; the root's is not among them.
-std::vector<std::string> ComponentNames(const std::string& text, bool inheritedOnly) {
-  std::vector<std::string> names;
-  std::istringstream lines(text);
-  std::string line;
-  std::getline(lines, line);
-  while (std::getline(lines, line)) {
-    const size_t indent = line.find_first_not_of(' ');
-    if (indent == std::string::npos) continue;
-    const std::string_view body = std::string_view(line).substr(indent);
-    if (!body.starts_with("inherited ") && (inheritedOnly || !body.starts_with("object "))) continue;
-    const size_t space = body.find(' '), colon = body.find(':');
-    if (colon != std::string_view::npos) names.emplace_back(body.substr(space + 1, colon - space - 1));
-  }
-  return names;
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool IsIdentifier(const std::string& s) {
-  return !s.empty() && std::ranges::all_of(s, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
-}
-
-// The base class that a unit among files declares for className.
-std::string BaseClassInUnits(const std::vector<std::filesystem::path>& files, const std::string& className) {
-  if (!IsIdentifier(className)) return "";
-  const std::regex declaration("\\b" + className + "\\s*=\\s*class\\s*\\(\\s*(\\w+)", std::regex::icase);
-  for (const auto& file : files) {
-    if (!SameText(file.extension().string(), ".pas")) continue;
-    const std::string unit = ReadBytes(file);
-    std::smatch match;
-    if (std::regex_search(unit, match, declaration)) return match[1];
-  }
-  return "";
 }
 
 // The dotted path of the first line where two form texts differ.
@@ -189,16 +124,6 @@ std::vector<std::string> KeptPaths(TComponent& root) {
 
 }  // namespace
 
-std::string RootClassName(const std::string& fileBytes) {
-  try {
-    const std::string text = ObjectBinaryToText(StreamData(fileBytes));
-    const size_t colon = text.find(": ");
-    return colon == std::string::npos ? "" : text.substr(colon + 2, text.find_first_of("\r\n") - colon - 2);
-  } catch (const Exception&) {
-    return "";
-  }
-}
-
 TFormCheckResult CheckForm(const std::string& fileBytes, const TAncestorFinder& findAncestor) {
   TFormCheckResult result;
   try {
@@ -219,44 +144,6 @@ TFormCheckResult CheckForm(const std::string& fileBytes, const TAncestorFinder& 
     result.Error = e.Message();
   }
   return result;
-}
-
-std::string AncestorInDirectory(const std::string& directory, const std::string& fileBytes) {
-  std::vector<std::filesystem::path> files;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(directory, error))
-    if (entry.is_regular_file(error)) files.push_back(entry.path());
-  std::ranges::sort(files);
-
-  const std::string base = BaseClassInUnits(files, RootClassName(fileBytes));
-  const std::vector<std::string> needed = ComponentNames(ObjectBinaryToText(StreamData(fileBytes)), true);
-  std::string best;
-  size_t bestRank = SIZE_MAX;
-  for (const auto& file : files) {
-    if (!SameText(file.extension().string(), ".dfm")) continue;
-    std::string bytes = ReadBytes(file);
-    if (bytes == fileBytes) continue;
-    if (!base.empty()) {
-      if (SameText(RootClassName(bytes), base)) return bytes;
-      continue;
-    }
-    try {
-      const std::vector<std::string> names = ComponentNames(ObjectBinaryToText(StreamData(bytes)), false);
-      const auto holds = [&names](const std::string& name) {
-        return std::ranges::any_of(names, [&name](const std::string& n) { return SameText(n, name); });
-      };
-      // Forms that inherit themselves list only their differences: a form of
-      // its own is preferred, then the one with the fewest components.
-      const size_t rank = names.size() + (IsInheritedForm(bytes) ? SIZE_MAX / 2 : 0);
-      if (rank < bestRank && std::ranges::all_of(needed, holds)) {
-        best = std::move(bytes);
-        bestRank = rank;
-      }
-    } catch (const Exception&) {
-      // Not a form file: not an ancestor.
-    }
-  }
-  return best;
 }
 
 std::string ResultLine(const std::string& path, const TFormCheckResult& result) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ide/designer/formancestry.h"
+
 namespace korvax::formcheck {
 
 struct TFormCheckResult {
@@ -18,23 +20,13 @@ struct TFormCheckResult {
   std::vector<std::string> Kept;
 };
 
-// The class name of a binary form file's root component ("" when the data is
-// not a form file).
-std::string RootClassName(const std::string& fileBytes);
-
-// Gives the bytes of the form file that an inherited form file inherits from, or
-// "" when there is none.
-using TAncestorFinder = std::function<std::string(const std::string& fileBytes)>;
+using designer::AncestorInDirectory;
+using designer::RootClassName;
+using designer::TAncestorFinder;
 
 // The classes a form may hold must be registered before checking. An inherited
 // form is read on top of its ancestors and written as its differences from them.
 TFormCheckResult CheckForm(const std::string& fileBytes, const TAncestorFinder& findAncestor = {});
-
-// Finds the ancestor of an inherited form file among the form files in directory:
-// the one whose root class a unit there names as the form's base class, or else
-// the smallest form that holds every component the form inherits, a form that is
-// not itself inherited first.
-std::string AncestorInDirectory(const std::string& directory, const std::string& fileBytes);
 
 // "OK  path", "DIFF path: at Form1.Button1.Caption" or "FAIL path: message"; a
 // loaded form notes the properties it kept (" (kept Form1.OldCreateOrder)").
