@@ -8,7 +8,6 @@
 #include "ide/designer/palette.h"
 #include "ide/designer/proxydesigner.h"
 #include "ide/editor/editorform.h"
-#include "ide/editor/sourcegen.h"
 #include "ide/inspector/objectinspector.h"
 #include "ide/project/projectsource.h"
 #include "ide/shell/about.h"
