@@ -115,7 +115,9 @@ void TFMainForm::OpenFile(const std::string& name) {
   if (!DiskFileExists(name) || !EditorForm) return;
   const std::string extension = ExtractFileExt(name);
   if (SameText(extension, ".dpr")) {
-    ProjectInfo->SetProjectFile(name);
+    // The open project's own file leaves its source's first line alone: it may
+    // say "library", or name the program in its own letter case.
+    if (!SameDiskFile(name, ProjectInfo->ProjectFile())) ProjectInfo->SetProjectFile(name);
     ProjectInfo->SetProjectDir(ExtractFilePath(name));
     if (ProjectInfo->State() != psNew) EditorForm->OpenInEditor(name);
   } else if (SameText(extension, ".dfm")) {

@@ -226,6 +226,18 @@ TEST_F(SaveCommands, SavingAFormKeepsTheOtherFormsReferencesToIt) {
   EXPECT_TRUE(Messages.empty());
 }
 
+// Viewing a library's source and saving it keeps it a library.
+TEST_F(SaveCommands, TheProjectSourceViewedAndSavedKeepsItsFirstLine) {
+  const std::string dir = CopySampleProject("23/XARROW");
+  FMainForm->OpenProject(dir + "XARROW.DPR");
+  MenuItem("ViewProjectSourceItem")->Click();
+  EXPECT_EQ(Project().Source()->Strings(0), "library XArrow;");
+  AcceptProposedNames();
+  AnswerQuestions(mrYes);
+  FMainForm->SaveProject(Project().ProjectFile());
+  EXPECT_EQ(Read(dir + "XARROW.DPR"), Read(test::SamplePath("23/XARROW/XARROW.DPR")));
+}
+
 TEST_F(SaveCommands, SaveProjectAsAsksForTheProjectFileOfANewProject) {
   AcceptProposedNames();
   MenuItem("FileSaveProjectAsItem")->Click();
