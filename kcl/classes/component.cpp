@@ -1,6 +1,7 @@
 #include "kcl/classes/component.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/reader.h"
@@ -11,6 +12,27 @@
 namespace kcl {
 
 namespace {
+
+// An owner of many components finds them by name (upper-cased) in an index
+// beside it, made when first asked for and kept in step as components come, go
+// and are renamed: a form read from a file asks for each new name.
+using TNameIndex = std::unordered_map<std::string, TComponent*>;
+constexpr size_t IndexedFrom = 64;
+
+std::unordered_map<const TComponent*, TNameIndex>& NameIndexes() {
+  static auto* indexes = new std::unordered_map<const TComponent*, TNameIndex>;
+  return *indexes;
+}
+
+TNameIndex* NameIndexOf(const TComponent* owner) {
+  if (NameIndexes().empty()) return nullptr;
+  const auto found = NameIndexes().find(owner);
+  return found == NameIndexes().end() ? nullptr : &found->second;
+}
+
+void DropNameIndex(const TComponent* owner) {
+  if (!NameIndexes().empty()) NameIndexes().erase(owner);
+}
 
 const TTypeInfo* ComponentNameType() {
   static const TTypeInfo* info = MakeStringType(tkLString, "TComponentName");
@@ -36,6 +58,7 @@ TComponent::TComponent(TComponent* owner) {
 TComponent::~TComponent() {
   // Objects deleted directly rather than through Free() still leave cleanly.
   if (!FDestructionStarted) TComponent::BeforeDestruction();
+  DropNameIndex(this);
 }
 
 void TComponent::BeforeDestruction() {
@@ -86,11 +109,22 @@ void TComponent::SetComponentIndex(int index) {
   list.insert(list.begin() + index, this);
 }
 
+
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  for (TComponent* c : FComponents)
-    if (SameText(c->FName, name)) return c;
-  return nullptr;
+  TNameIndex* index = NameIndexOf(this);
+  if (!index && FComponents.size() < IndexedFrom) {
+    for (TComponent* c : FComponents)
+      if (SameText(c->FName, name)) return c;
+    return nullptr;
+  }
+  if (!index) {
+    index = &NameIndexes()[this];
+    for (TComponent* c : FComponents)
+      if (!c->FName.empty()) index->emplace(UpperCase(c->FName), c);
+  }
+  const auto found = index->find(UpperCase(name));
+  return found == index->end() ? nullptr : found->second;
 }
 
 void TComponent::SetName(const std::string& newName) {
@@ -101,8 +135,13 @@ void TComponent::SetName(const std::string& newName) {
   else
     ValidateRename(nullptr, FName, newName);
   SetReference(false);
+  const std::string oldName = FName;
   ChangeName(newName);
   SetReference(true);
+  if (TNameIndex* index = FOwner ? NameIndexOf(FOwner) : nullptr) {
+    if (const auto old = index->find(UpperCase(oldName)); old != index->end() && old->second == this) index->erase(old);
+    if (!FName.empty()) index->emplace(UpperCase(FName), this);
+  }
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
@@ -129,12 +168,16 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
   FComponents.push_back(component);
   component->FOwner = this;
+  if (TNameIndex* index = NameIndexOf(this); index && !component->FName.empty())
+    index->emplace(UpperCase(component->FName), component);
 }
 
 void TComponent::Remove(TComponent* component) {
   auto it = std::find(FComponents.begin(), FComponents.end(), component);
   if (it != FComponents.end()) FComponents.erase(it);
   component->FOwner = nullptr;
+  // Another component may bear the same name: the index is made again when asked for.
+  DropNameIndex(this);
 }
 
 void TComponent::SetReference(bool enable) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "kcl/classes/testclasses.h"
 #include "kcl/rtl/exceptions.h"
 
@@ -46,6 +49,31 @@ TEST(Component, NamesAreValidatedAndUniqueWithinTheOwnerIgnoringCase) {
   TTestControl lone(nullptr);
   lone.SetName("Button2");
   EXPECT_EQ(lone.Name(), "Button2");
+}
+
+// An owner of many components finds them through an index that follows every
+// arrival, departure and new name.
+TEST(Component, AnOwnerOfManyFindsThemByNameAsTheyComeGoAndAreRenamed) {
+  TTestForm form(nullptr);
+  std::vector<TComponent*> owned;
+  for (int i = 1; i <= 200; ++i) {
+    owned.push_back(new TCounted(&form));
+    owned.back()->SetName("Thing" + std::to_string(i));
+  }
+  EXPECT_EQ(form.FindComponent("thing150"), owned[149]);
+  owned[149]->SetName("Renamed");
+  EXPECT_EQ(form.FindComponent("Thing150"), nullptr);
+  EXPECT_EQ(form.FindComponent("RENAMED"), owned[149]);
+  EXPECT_EQ(MessageOf([&] { owned[0]->SetName("renamed"); }), "A component named renamed already exists");
+  auto* late = new TCounted(&form);
+  late->SetName("Thing150");
+  EXPECT_EQ(form.FindComponent("Thing150"), late);
+  owned[9]->Free();
+  EXPECT_EQ(form.FindComponent("Thing10"), nullptr);
+  EXPECT_EQ(form.FindComponent("Thing11"), owned[10]);
+  form.RemoveComponent(owned[10]);
+  EXPECT_EQ(form.FindComponent("Thing11"), nullptr);
+  owned[10]->Free();
 }
 
 TEST(Component, OwnerKeepsOrderAndFreesWhatItOwns) {
