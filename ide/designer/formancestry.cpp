@@ -1,7 +1,6 @@
 #include "ide/designer/formancestry.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>

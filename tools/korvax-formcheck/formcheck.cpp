@@ -2,10 +2,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -13,7 +9,6 @@
 #include "kcl/classes/placeholder.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/reader.h"
-#include "kcl/classes/resheader.h"
 #include "kcl/classes/typinfo.h"
 #include "kcl/controls/datamodule.h"
 #include "kcl/controls/form.h"
