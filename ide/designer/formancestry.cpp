@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,8 +11,11 @@
 
 #include "kcl/classes/filer.h"
 #include "kcl/classes/objecttext.h"
+#include "kcl/classes/reader.h"
 #include "kcl/classes/resheader.h"
 #include "kcl/classes/streams.h"
+#include "kcl/controls/datamodule.h"
+#include "kcl/controls/form.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -58,6 +62,38 @@ std::string BaseClassInUnits(const std::vector<std::filesystem::path>& files, co
     if (std::regex_search(unit, match, declaration)) return match[1];
   }
   return "";
+}
+
+// The names of the root's own properties, in the order the stream holds them.
+std::vector<std::string> RootPropertyNames(const std::string& text) {
+  std::vector<std::string> names;
+  std::istringstream lines(text);
+  std::string line;
+  std::getline(lines, line);
+  while (std::getline(lines, line) && line.starts_with("  ") && !line.starts_with("  object ") &&
+         !line.starts_with("  inherited ") && line != "end\r") {
+    if (line.starts_with("   ")) continue;  // a continued value
+    names.push_back(line.substr(2, line.find(" = ") - 2));
+  }
+  return names;
+}
+
+// Data modules hold only their position and size and their two events; every
+// form has a caption or a text height of its own.
+bool IsDataModule(const std::string& text) {
+  for (const std::string& name : RootPropertyNames(text))
+    if (name != "Left" && name != "Top" && name != "Height" && name != "Width" && name != "OnCreate" &&
+        name != "OnDestroy")
+      return false;
+  return true;
+}
+
+// Event handlers exist only by name, as in a designed form.
+const TMethodEntry* HandlerNamed(TReader&, const std::string& name) {
+  static std::deque<TMethodEntry> handlers;
+  for (const TMethodEntry& entry : handlers)
+    if (entry.Name == name) return &entry;
+  return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
 }
 
 }  // namespace
@@ -134,6 +170,24 @@ std::string AncestorInDirectory(const std::string& directory, const std::string&
     }
   }
   return best;
+}
+
+// The first count forms of the chain read, in order, into one root whose class
+// derives from each of theirs in turn.
+TComponentPtr LoadChain(const std::vector<std::string>& chain, size_t count) {
+  const bool dataModule = IsDataModule(ObjectBinaryToText(StreamData(chain.front())));
+  TComponentPtr root(dataModule ? static_cast<TComponent*>(new TDataModule(nullptr))
+                               : static_cast<TComponent*>(new TForm(nullptr)));
+  TClass cls = root->ClassType();
+  for (size_t i = 0; i < count; ++i) cls = TClassInfo::CreateRuntimeClass(RootClassName(chain[i]), cls);
+  root->SetClassType(cls);
+  for (size_t i = 0; i < count; ++i) {
+    TStringStream stream(StreamData(chain[i]));
+    TReader reader(stream);
+    reader.OnFindMethod = HandlerNamed;
+    reader.ReadRootComponent(root.get());
+  }
+  return root;
 }
 
 }  // namespace korvax::designer

@@ -2,10 +2,15 @@
 // Inherited form files: the form file a form inherits from, found among the files
 // of its directory, and the chain of form files an inherited form is built from.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "kcl/classes/component.h"
+
 namespace korvax::designer {
+
+using TComponentPtr = std::unique_ptr<kcl::TComponent, kcl::TObjectFree>;
 
 // The component stream of a binary form file (its resource header skipped).
 std::string StreamData(const std::string& fileBytes);
@@ -28,5 +33,10 @@ std::vector<std::string> Ancestry(const std::string& fileBytes, const TAncestorF
 // the smallest form that holds every component the form inherits, a form that is
 // not itself inherited first.
 std::string AncestorInDirectory(const std::string& directory, const std::string& fileBytes);
+
+// The first count form files of an ancestry read, in order, into one form (a
+// data module when the base holds one) whose class derives from each of theirs
+// in turn; event handlers exist by name only, as in a designed form.
+TComponentPtr LoadChain(const std::vector<std::string>& chain, size_t count);
 
 }  // namespace korvax::designer

@@ -1,8 +1,6 @@
 #include "ide/designer/formfiles.h"
 
 #include <algorithm>
-#include <deque>
-#include <memory>
 #include <utility>
 
 #include "ide/common/textutils.h"
@@ -11,10 +9,8 @@
 #include "ide/designer/proxyform.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/reader.h"
-#include "kcl/classes/resheader.h"
 #include "kcl/classes/streams.h"
 #include "kcl/classes/writer.h"
-#include "kcl/controls/form.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -26,7 +22,6 @@ namespace {
 
 constexpr size_t ResourceNameLimit = 63;
 
-using TComponentPtr = std::unique_ptr<TComponent, TObjectFree>;
 
 TFormFileKind KindOf(std::string_view bytes) {
   if (!bytes.empty() && static_cast<unsigned char>(bytes[0]) == 0xFF) return TFormFileKind::Resource;
@@ -38,10 +33,7 @@ TFormFileKind KindOf(std::string_view bytes) {
 std::string ComponentStreamOf(const std::string& bytes, TFormFileKind kind) {
   if (kind == TFormFileKind::Text) return ObjectTextToBinary(bytes);
   if (kind == TFormFileKind::Binary) return bytes;
-  TStringStream stream(bytes);
-  ReadResHeader(stream);
-  std::string owned;
-  return std::string(ViewRest(stream, owned));
+  return StreamData(bytes);
 }
 
 // The class and the name of the stream's root record ("TForm1", "Form1").
@@ -72,26 +64,6 @@ void TypeDesignerMethods(TProxyForm& form) {
   };
   bind(&form);
   for (int i = 0; i < form.ComponentCount(); ++i) bind(form.Components(i));
-}
-
-// The form an inherited form is written against: its ancestors' files read in
-// turn into one form, their handlers known by name (the entries live in handlers).
-TComponentPtr AncestorForm(const std::vector<std::string>& files, std::deque<TMethodEntry>& handlers) {
-  TComponentPtr ancestor(new TForm(nullptr));
-  TClass cls = ancestor->ClassType();
-  for (const std::string& file : files) cls = TClassInfo::CreateRuntimeClass(RootClassName(file), cls);
-  ancestor->SetClassType(cls);
-  for (const std::string& file : files) {
-    TStringStream stream(StreamData(file));
-    TReader reader(stream);
-    reader.OnFindMethod = [&handlers](TReader&, const std::string& name) -> const TMethodEntry* {
-      for (const TMethodEntry& entry : handlers)
-        if (entry.Name == name) return &entry;
-      return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
-    };
-    reader.ReadRootComponent(ancestor.get());
-  }
-  return ancestor;
 }
 
 std::string ComponentStream(TProxyForm& form) {
@@ -167,8 +139,8 @@ void WriteFormFile(TProxyForm& form, const std::string& fileName) {
     case TFormFileKind::Resource: {
       std::string name = UpperCase(form.ClassName());
       name.resize(std::min(name.size(), ResourceNameLimit));
-      std::deque<TMethodEntry> handlers;
-      const TComponentPtr ancestor = form.AncestorFiles.empty() ? nullptr : AncestorForm(form.AncestorFiles, handlers);
+      const TComponentPtr ancestor =
+          form.AncestorFiles.empty() ? nullptr : LoadChain(form.AncestorFiles, form.AncestorFiles.size());
       stream.WriteDescendentRes(name, &form, ancestor.get());
       break;
     }

@@ -1,17 +1,13 @@
 #include "formcheck.h"
 
 #include <algorithm>
-#include <deque>
 #include <sstream>
 #include <vector>
 
 #include "kcl/classes/keptproperties.h"
 #include "kcl/classes/placeholder.h"
 #include "kcl/classes/objecttext.h"
-#include "kcl/classes/reader.h"
 #include "kcl/classes/typinfo.h"
-#include "kcl/controls/datamodule.h"
-#include "kcl/controls/form.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -19,61 +15,12 @@ namespace korvax::formcheck {
 
 using namespace kcl;
 using designer::Ancestry;
+using designer::LoadChain;
 using designer::StreamData;
 
 namespace {
 
-using ComponentPtr = std::unique_ptr<TComponent, TObjectFree>;
-
-// The names of the root's own properties, in the order the stream holds them.
-std::vector<std::string> RootPropertyNames(const std::string& text) {
-  std::vector<std::string> names;
-  std::istringstream lines(text);
-  std::string line;
-  std::getline(lines, line);
-  while (std::getline(lines, line) && line.starts_with("  ") && !line.starts_with("  object ") &&
-         !line.starts_with("  inherited ") && line != "end\r") {
-    if (line.starts_with("   ")) continue;  // a continued value
-    names.push_back(line.substr(2, line.find(" = ") - 2));
-  }
-  return names;
-}
-
-// Data modules hold only their position and size and their two events; every
-// form has a caption or a text height of its own.
-bool IsDataModule(const std::string& text) {
-  for (const std::string& name : RootPropertyNames(text))
-    if (name != "Left" && name != "Top" && name != "Height" && name != "Width" && name != "OnCreate" &&
-        name != "OnDestroy")
-      return false;
-  return true;
-}
-
-// Event handlers exist only by name, as in a designed form.
-const TMethodEntry* HandlerNamed(TReader&, const std::string& name) {
-  static std::deque<TMethodEntry> handlers;
-  for (const TMethodEntry& entry : handlers)
-    if (entry.Name == name) return &entry;
-  return &handlers.emplace_back(TMethodEntry{name, nullptr, nullptr});
-}
-
-// The first count forms of the chain read, in order, into one root whose class
-// derives from each of theirs in turn.
-ComponentPtr LoadChain(const std::vector<std::string>& chain, size_t count) {
-  const bool dataModule = IsDataModule(ObjectBinaryToText(StreamData(chain.front())));
-  ComponentPtr root(dataModule ? static_cast<TComponent*>(new TDataModule(nullptr))
-                               : static_cast<TComponent*>(new TForm(nullptr)));
-  TClass cls = root->ClassType();
-  for (size_t i = 0; i < count; ++i) cls = TClassInfo::CreateRuntimeClass(RootClassName(chain[i]), cls);
-  root->SetClassType(cls);
-  for (size_t i = 0; i < count; ++i) {
-    TStringStream stream(StreamData(chain[i]));
-    TReader reader(stream);
-    reader.OnFindMethod = HandlerNamed;
-    reader.ReadRootComponent(root.get());
-  }
-  return root;
-}
+using designer::TComponentPtr;
 
 // The dotted path of the first line where two form texts differ.
 std::string FirstDifference(const std::string& original, const std::string& written) {
@@ -123,10 +70,10 @@ TFormCheckResult CheckForm(const std::string& fileBytes, const TAncestorFinder& 
   TFormCheckResult result;
   try {
     const std::vector<std::string> chain = Ancestry(fileBytes, findAncestor);
-    ComponentPtr root = LoadChain(chain, chain.size());
+    TComponentPtr root = LoadChain(chain, chain.size());
     result.Loaded = true;
     result.Kept = KeptPaths(*root);
-    ComponentPtr ancestor = chain.size() > 1 ? LoadChain(chain, chain.size() - 1) : nullptr;
+    TComponentPtr ancestor = chain.size() > 1 ? LoadChain(chain, chain.size() - 1) : nullptr;
 
     TMemoryStream written;
     written.WriteDescendentRes(UpperCase(RootClassName(fileBytes)), root.get(), ancestor.get());
