@@ -303,8 +303,7 @@ QWidget* TControl::CreateWidget(QWidget* parentWidget) { return new QWidget(pare
 void TControl::InitWidget() {
   UpdateWidgetGeometry();
   FWidget->setEnabled(FEnabled);
-  ApplyFont(FWidget, *FFont);
-  ApplyColor(FWidget, FColor);
+  ApplyFontAndColor(FWidget, *FFont, FColor);
   ApplyCursor(FWidget, FCursor);
   TextChanged();
   UpdateWidgetVisibility();

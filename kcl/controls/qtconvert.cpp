@@ -9,21 +9,55 @@
 
 namespace kcl {
 
+namespace {
+
+// Setting a widget's palette or font costs an event to it and every widget
+// inside it; a value the widget already holds as its own is not set again.
+void SetOwnPalette(QWidget* widget, const QPalette& palette) {
+  if (!widget->testAttribute(Qt::WA_SetPalette) || widget->palette() != palette) widget->setPalette(palette);
+}
+
+void SetTextColors(QPalette& palette, TColor color) {
+  const QColor text = ColorToQColor(color);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::ButtonText, text);
+}
+
+void SetBackgroundColors(QPalette& palette, TColor color) {
+  const QColor background = ColorToQColor(color);
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::Base, background);
+}
+
+void SetOwnFont(QWidget* widget, const TFont& font) {
+  const QFont qfont = font.ToQFont();
+  if (!widget->testAttribute(Qt::WA_SetFont) || widget->font() != qfont) widget->setFont(qfont);
+}
+
+}  // namespace
+
 void ApplyColor(QWidget* widget, TColor color) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ColorToQColor(color));
-  palette.setColor(QPalette::Base, ColorToQColor(color));
-  widget->setPalette(palette);
+  SetBackgroundColors(palette, color);
+  SetOwnPalette(widget, palette);
   widget->setAutoFillBackground(true);
 }
 
 void ApplyFont(QWidget* widget, const TFont& font) {
-  widget->setFont(font.ToQFont());
+  SetOwnFont(widget, font);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, ColorToQColor(font.Color()));
-  palette.setColor(QPalette::Text, ColorToQColor(font.Color()));
-  palette.setColor(QPalette::ButtonText, ColorToQColor(font.Color()));
-  widget->setPalette(palette);
+  SetTextColors(palette, font.Color());
+  SetOwnPalette(widget, palette);
+}
+
+void ApplyFontAndColor(QWidget* widget, const TFont& font, TColor color) {
+  SetOwnFont(widget, font);
+  QPalette palette = widget->palette();
+  SetTextColors(palette, font.Color());
+  SetBackgroundColors(palette, color);
+  SetOwnPalette(widget, palette);
+  widget->setAutoFillBackground(true);
 }
 
 void ApplyCursor(QWidget* widget, TCursor cursor) {

@@ -10,6 +10,8 @@ class TFont;
 
 void ApplyColor(QWidget* widget, TColor color);
 void ApplyFont(QWidget* widget, const TFont& font);
+// Both at once: what a new peer needs.
+void ApplyFontAndColor(QWidget* widget, const TFont& font, TColor color);
 void ApplyCursor(QWidget* widget, TCursor cursor);
 
 }  // namespace kcl

@@ -74,6 +74,9 @@ void TWinControl::InsertControl(TControl* control) {
   ListOf(control).push_back(control);
   control->SetParentValue(this);
   if (auto* wc = dynamic_cast<TWinControl*>(control)) FTabList.push_back(wc);
+  // The parent's font and colour come first, so a peer made now starts with them.
+  control->ParentFontChanged();
+  control->ParentColorChanged();
   if (HandleAllocated()) {
     if (control->HandleAllocated())
       control->FWidget->setParent(ClientWidget());
@@ -83,8 +86,6 @@ void TWinControl::InsertControl(TControl* control) {
     control->UpdateWidgetVisibility();
     StackLast(control);
   }
-  control->ParentFontChanged();
-  control->ParentColorChanged();
   if (control->Align() != alNone) Realign();
 }
 

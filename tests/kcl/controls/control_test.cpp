@@ -115,6 +115,32 @@ TEST(Controls, AlignLaysOutTopBottomLeftRightThenClient) {
   EXPECT_EQ(client->Top(), 30);
 }
 
+TEST(Controls, PeersFollowTheParentsFontAndColourUnlessTheyHaveTheirOwn) {
+  FormPtr form(new TForm(nullptr));
+  form->SetBounds(0, 0, 208, 127);
+  form->HandleNeeded();
+  TPlainWin* panel = Child(form.get(), 0, 0, 100, 50);
+  TPlainWin* inherits = Child(panel, 0, 0, 10, 10);
+  TPlainWin* own = Child(panel, 20, 0, 10, 10);
+  // Its own font and colour start as the parent's: later changes of the parent's
+  // must still pass it by.
+  own->SetParentFont(false);
+  own->SetParentColor(false);
+  panel->Font()->SetName("Courier New");
+  panel->Font()->SetColor(clRed);
+  panel->SetColor(clYellow);
+  EXPECT_EQ(inherits->Widget()->font().family(), "Courier New");
+  EXPECT_EQ(inherits->Widget()->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(inherits->Widget()->palette().color(QPalette::Window), QColor(Qt::yellow));
+  EXPECT_NE(own->Widget()->font().family(), "Courier New");
+  EXPECT_NE(own->Widget()->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_NE(own->Widget()->palette().color(QPalette::Window), QColor(Qt::yellow));
+  // A control placed now starts with the parent's look.
+  TPlainWin* late = Child(panel, 40, 0, 10, 10);
+  EXPECT_EQ(late->Widget()->font().family(), "Courier New");
+  EXPECT_EQ(late->Widget()->palette().color(QPalette::Window), QColor(Qt::yellow));
+}
+
 TEST(Controls, ChildrenStreamWindowlessFirstThenWindowedInZOrder) {
   FormPtr form(new TForm(nullptr));
   TPlainWin* a = Child(form.get(), 0, 0, 10, 10);
