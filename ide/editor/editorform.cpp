@@ -366,6 +366,13 @@ void TEditorForm::RenameComponentField(const std::string& oldName, const std::st
   if (TRichEdit* edit = FindUnitEditor()) editor::RenameComponentField(*edit->Lines(), oldName, newName);
 }
 
+void TEditorForm::FormEdited() {
+  TRichEdit* edit = FindUnitEditor();
+  if (!edit) return;
+  edit->Perform(EM_SETMODIFY, 1, 0);
+  RichEdit1Change(edit);
+}
+
 void TEditorForm::AddHandler(const std::string& formName, const std::string& handlerText) {
   TRichEdit* edit = FindUnitEditor();
   if (!edit) return;

@@ -227,13 +227,14 @@ std::vector<designer::TProxyForm*> TFMainForm::DesignForms() const {
 
 void TFMainForm::Edited(const designer::TDesignEdit& edit) {
   if (!EditorForm) return;
-  if (edit.Kind == designer::TDesignEditKind::Rename) return EditorForm->RenameComponentField(edit.OldName, edit.NewName);
+  if (edit.Kind == designer::TDesignEditKind::Rename) EditorForm->RenameComponentField(edit.OldName, edit.NewName);
   for (TComponent* component : edit.Components) {
     if (edit.Kind == designer::TDesignEditKind::Place || edit.Kind == designer::TDesignEditKind::Paste)
       EditorForm->EditComponentField(component->Name(), component->ClassName(), 0);
     else if (edit.Kind == designer::TDesignEditKind::Delete)
       EditorForm->EditComponentField(component->Name(), component->ClassName(), 1);
   }
+  EditorForm->FormEdited();
 }
 
 void TFMainForm::SourceChanged() {

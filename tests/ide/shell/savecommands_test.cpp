@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ide/common/environment.h"
+#include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
 #include "ide/shell/mainform.h"
@@ -156,6 +157,31 @@ TEST_F(SaveCommands, TheCloseQuestionSavesOnYesAndKeepsTheWindowWhenASaveIsCance
   EXPECT_EQ(action, caFree);
   EXPECT_TRUE(Read(Dir.File("Unit1.pas")).ends_with("end.\r\n// typed\r\n"));
   EXPECT_EQ(Read(Dir.File("project1.dpr")), Project().Source()->Text());
+}
+
+// An edit of the form alone (a control resized) is unsaved work too: Close saves
+// the unit with its form, and closing the program asks first.
+TEST_F(SaveCommands, AnEditOfTheFormAloneIsSavedWithItsUnit) {
+  const std::string dir = CopySampleProject("03/SDITEMP");
+  FMainForm->OpenProject(dir + "SDIAPP.DPR");
+  designer::TProxyForm* form = FMainForm->CurrentDesignForm;
+  ASSERT_NE(form, nullptr);
+  auto* panel = dynamic_cast<TControl*>(form->FindComponent("SpeedPanel"));
+  ASSERT_NE(panel, nullptr);
+  ASSERT_EQ(Project().State(), psOpened);
+  form->ProxyDesigner()->ControlResized(panel, Bounds(0, 0, 427, 40));
+  EXPECT_EQ(Project().State(), psModified);
+  EXPECT_EQ(EditorForm->ActiveEditor()->Perform(EM_GETMODIFY, 0, 0), 1);
+
+  AnswerQuestions(mrYes);
+  AcceptProposedNames();
+  MenuItem("FileCloseItem")->Click();
+  EXPECT_EQ(FileDialogs.size(), 1u);
+  EXPECT_EQ(EditorForm->ActiveEditor()->Perform(EM_GETMODIFY, 0, 0), 0);
+  const std::string saved = Read(dir + "SDIMAIN.DFM");
+  const size_t height = saved.find("\x06Height", saved.find("SpeedPanel"));
+  ASSERT_NE(height, std::string::npos);
+  EXPECT_EQ(saved.substr(height + 7, 2), std::string("\x02\x28", 2));  // 40, a byte
 }
 
 TEST_F(SaveCommands, SaveAsWritesTheFileElsewhereAndThePageShowsIt) {
