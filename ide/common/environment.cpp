@@ -1,5 +1,10 @@
 #include "ide/common/environment.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
 #include "ide/common/routines.h"
 
 namespace korvax {
@@ -8,6 +13,7 @@ std::string ProgramDir;
 std::string StartDir;
 std::string DelphiBinDir;
 std::string DesktopDir;
+std::string SettingsDir;
 std::unique_ptr<kcl::TIniFile> IniFile;
 
 bool SettingBool(const std::string& section, const std::string& key, bool fallback) {
@@ -22,9 +28,21 @@ std::string SettingString(const std::string& section, const std::string& key, co
   return IniFile ? IniFile->ReadString(section, key, fallback) : fallback;
 }
 
-std::string FormTextFile() { return ProgramDir + "$$temp$$.~tm"; }
+std::string FormTextFile() { return SettingsDir + "$$temp$$.~tm"; }
 
 namespace {
+
+std::string UserSettingsDir() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  std::string dir = config && *config ? AddBackslash(config) : AddBackslash(home ? home : "") + ".config/";
+  dir += "korvax/";
+  std::error_code ignored;  // a folder that cannot be made shows as the settings' write error
+  std::filesystem::create_directories(dir, ignored);
+  return dir;
+}
+
+bool MayWriteIn(const std::string& dir) { return access(dir.empty() ? "." : dir.c_str(), W_OK) == 0; }
 
 // A settings file that cannot be read (too large, unreadable) gives the defaults
 // at start; the error shows when a command uses the file.
@@ -42,7 +60,8 @@ std::string ReadEnvironment(const std::string& programPath, const std::string& c
   StartDir = AddBackslash(currentDir);
   const size_t end = programPath.find_last_of("\\/:");
   ProgramDir = end == std::string::npos ? std::string() : programPath.substr(0, end + 1);
-  IniFile = std::make_unique<kcl::TIniFile>(ProgramDir + "Korvax.ini");
+  SettingsDir = MayWriteIn(ProgramDir) ? ProgramDir : UserSettingsDir();
+  IniFile = std::make_unique<kcl::TIniFile>(SettingsDir + "Korvax.ini");
   const std::string delphi = AddBackslash(StartSetting("DELPHI"));
   DelphiBinDir = delphi + "bin/";
   DesktopDir = StartSetting("DESKTOP");

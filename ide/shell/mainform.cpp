@@ -156,8 +156,8 @@ void TFMainForm::FormClose(TObject*, TCloseAction& action) {
 void TFMainForm::FormDestroy(TObject*) {
   // The design forms place from this window's palette: they go first.
   for (designer::TProxyForm* form : DesignForms()) FreeDesignForm(form);
-  DeleteFile(ProgramDir + "$$temp$$.~tm");
-  DeleteFile(ProgramDir + "$$temp$$.dfm");
+  DeleteFile(FormTextFile());
+  DeleteFile(SettingsDir + "$$temp$$.dfm");
 }
 
 void TFMainForm::ResetProject() {

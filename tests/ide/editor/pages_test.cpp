@@ -199,7 +199,7 @@ TEST_F(Pages, PagesAreFoundByTheirFileAndFollowItsNewName) {
 // A form's text is shown from where the main window put it, and no unit's
 // source edit goes to its page, whatever its caption.
 TEST_F(Pages, AFormsTextIsReadFromItsOnePlaceAndIsNoUnit) {
-  OnScopeExit restore([programDir = std::exchange(ProgramDir, Dir.Path() + "/")] { ProgramDir = programDir; });
+  OnScopeExit restore([settingsDir = std::exchange(SettingsDir, Dir.Path() + "/")] { SettingsDir = settingsDir; });
   Editor->RichEdit1->Lines()->Assign(NewUnitSource("Unit1", "Form1").get());
   test::WriteFileBytes(FormTextFile(), "object Form1: TForm1\r\nend\r\n");
   test::WriteFileBytes(Dir.File("Unit1.dfm"), std::string("\xff\x0a\x00TFORM1\x00", 11));

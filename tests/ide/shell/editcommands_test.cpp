@@ -108,7 +108,7 @@ TEST_F(EditCommands, ViewAsTextShowsTheFormsTextUnderItsUnitsName) {
   TRichEdit* page = EditorForm->ActiveEditor();
   EXPECT_EQ(page->Lines()->Text(), designer::FormText(*Form()));
   EXPECT_NE(page->Lines()->Text().find("Caption = 'Shown as text'"), std::string::npos);
-  EXPECT_EQ(test::ReadFileBytes(ProgramDir + "$$temp$$.~tm"), designer::FormText(*Form()));
+  EXPECT_EQ(test::ReadFileBytes(FormTextFile()), designer::FormText(*Form()));
   // The unit's source edits still go to the unit.
   Place(40, 40);
   EXPECT_NE(UnitText().find("    Button1:TButton;"), std::string::npos);

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 #include "ide/designer/catalogue.h"
 #include "ide/designer/palette.h"
@@ -21,6 +23,7 @@
 #include "kcl/controls/application.h"
 #include "kcl/controls/modal.h"
 #include "kcl/desktop/desktop.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 #include "support/formtext.h"
 #include "support/testfiles.h"
@@ -292,6 +295,42 @@ TEST(Environment, SettingsGiveTheCompilerDirectoryWithOrWithoutASeparator) {
   korvax::test::WriteFileBytes(dir.File("Korvax.ini"), std::string(40 << 20, 'x'));
   ReadEnvironment(program, "/");
   EXPECT_EQ(DelphiBinDir, "bin/");
+}
+
+// A program installed where it may not write keeps its settings in the user's
+// configuration folder; one beside its settings keeps them there.
+TEST(Environment, SettingsGoWhereTheProgramMayWrite) {
+  korvax::test::TempDir dir;
+  // The variables are the test's own while it runs.
+  const auto saved = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+  };
+  const auto restore = [](const char* name, const std::optional<std::string>& value) {
+    if (value) setenv(name, value->c_str(), 1); else unsetenv(name);
+  };
+  kcl::OnScopeExit restoreAll([config = saved("XDG_CONFIG_HOME"), home = saved("HOME"), restore] {
+    restore("XDG_CONFIG_HOME", config);
+    restore("HOME", home);
+  });
+
+  ReadEnvironment(dir.File("korvax"), "/");
+  EXPECT_EQ(SettingsDir, ProgramDir);
+
+  setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+  std::filesystem::create_directories(dir.File("config/korvax"));
+  korvax::test::WriteFileBytes(dir.File("config/korvax/Korvax.ini"), "[SYSTEM]\r\nDELPHI=/opt/d3\r\n");
+  ReadEnvironment(dir.File("missing/bin/korvax"), "/");
+  EXPECT_EQ(SettingsDir, dir.File("config/korvax/"));
+  EXPECT_EQ(DelphiBinDir, "/opt/d3/bin/");
+  EXPECT_EQ(FormTextFile(), dir.File("config/korvax/$$temp$$.~tm"));
+
+  unsetenv("XDG_CONFIG_HOME");
+  setenv("HOME", dir.File("home").c_str(), 1);
+  ReadEnvironment(dir.File("missing/bin/korvax"), "/");
+  EXPECT_EQ(SettingsDir, dir.File("home/.config/korvax/"));
+  EXPECT_TRUE(kcl::DirectoryExists(SettingsDir));
+  IniFile->WriteString("system", "LastPath", "/");  // the folder made is writable
 }
 
 #ifdef KORVAX_EXE

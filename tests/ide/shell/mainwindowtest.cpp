@@ -36,7 +36,8 @@ void MainWindowTest::SetUp() {
   });
   ProgramDir = AddBackslash(Dir.Path());
   StartDir = ProgramDir;
-  IniFile = std::make_unique<TIniFile>(ProgramDir + "Korvax.ini");
+  SettingsDir = ProgramDir;
+  IniFile = std::make_unique<TIniFile>(SettingsDir + "Korvax.ini");
   FMainForm->ResetProject();  // in this start directory
 }
 
