@@ -98,6 +98,9 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("ViewToggleItemClick", &T::ViewToggleItemClick);
   cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);
   cls.method("ViewFormsItemClick", &T::ViewFormsItemClick);
+  // The Tools menu's tools and the window list.
+  cls.method("ToolsConfigureItemClick", &T::ToolsConfigureItemClick);
+  cls.method("ViewWindowListItemClick", &T::ViewWindowListItemClick);
 }
 
 TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {
@@ -120,6 +123,7 @@ void TFMainForm::FormCreate(TObject*) {
   Application()->SetHelpFile(helpFile);
   LoadSpeedBarGlyphs();
   BuildReopenMenu();
+  BuildToolsMenu();
   designer::BuildPalette(*this, *PageControl1);
   // After a placement the palette's active page shows its arrow again.
   PaletteChoice.ShowArrow = [this] {

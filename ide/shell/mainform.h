@@ -117,6 +117,14 @@ public:
   void AddFileHistory(const std::string& path);
   void BuildReopenMenu();
 
+  // The configured tools in the Tools menu (toolsmenu.cpp) and the window list
+  // (windowlist.cpp). BuildToolsMenu puts one item per tool after the menu's own
+  // items, in place of those it put there before (ToolItems).
+  void BuildToolsMenu();
+  void ToolsConfigureItemClick(kcl::TObject* sender);
+  void ViewWindowListItemClick(kcl::TObject* sender);
+  std::vector<kcl::TMenuItem*> ToolItems;
+
   // The form's text as it stands, in an editor page captioned with its unit file.
   void ViewFormAsText(designer::TProxyForm& form);
 

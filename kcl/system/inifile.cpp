@@ -123,6 +123,7 @@ public:
   bool SetValue(std::string_view section, std::string_view ident, std::string_view value);
   bool DeleteKey(std::string_view section, std::string_view ident);
   bool EraseSection(std::string_view section);
+  bool SetKeys(std::string_view section, const TIniFile::TKeyValues& keys);
 
 private:
   using Range = std::pair<size_t, size_t>;
@@ -278,6 +279,43 @@ bool TIniText::EraseSection(std::string_view section) {
     sections.emplace_back(FEntries[i].Begin, SectionEnd(last));
   }
   return Remove(sections);
+}
+
+bool TIniText::SetKeys(std::string_view section, const TIniFile::TKeyValues& keys) {
+  section = TrimView(section);
+  std::unordered_set<std::string> seen;
+  for (const auto& [name, value] : keys) {
+    CheckWritable(section, TrimView(name), value);
+    if (!seen.insert(UpperCase(TrimView(name))).second) throw EIniFileException(Format("Duplicate key name '%s'", {name}));
+  }
+  const auto [first, last] = FindSection(section);
+  if (first == FEntries.size()) {
+    bool changed = false;
+    for (const auto& [name, value] : keys) changed = SetValue(section, name, value) || changed;
+    return changed;
+  }
+  const auto line = [&](const Entry& old, const std::pair<std::string, std::string>& key) {
+    const std::string_view name = TrimView(key.first);
+    if (KeyName(old) == name && Value(old) == key.second) return std::string(Text(old));
+    return std::string(name) + '=' + EncodedValue(key.second);
+  };
+  const size_t oldCount = last - first - 1;
+  const size_t insertAt = oldCount > 0 ? FEntries[last - 1].Next : FEntries[first].Next;
+  std::string bytes;
+  size_t kept = 0;
+  for (size_t k = 0; k < oldCount; ++k) {
+    const Entry& old = FEntries[first + 1 + k];
+    bytes.append(FBytes, kept, old.Begin - kept);
+    if (k < keys.size()) bytes.append(line(old, keys[k])).append(FBytes, old.End, old.Next - old.End);
+    kept = old.Next;
+  }
+  bytes.append(FBytes, kept, insertAt - kept);
+  for (size_t k = oldCount; k < keys.size(); ++k) {
+    if (!bytes.empty() && !EndsWithLineBreak(bytes)) bytes.append(LineBreak);
+    bytes.append(TrimView(keys[k].first)).append("=").append(EncodedValue(keys[k].second)).append(LineBreak);
+  }
+  bytes.append(FBytes, insertAt);
+  return Replace(0, FBytes.size(), bytes);
 }
 
 // --- TIniFile
@@ -454,6 +492,10 @@ void TIniFile::EraseSection(std::string_view section) {
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view ident) {
   Update([&](TIniText& text) { return text.DeleteKey(section, ident); });
+}
+
+void TIniFile::RewriteSection(std::string_view section, const TKeyValues& keys) {
+  Update([&](TIniText& text) { return text.SetKeys(section, keys); });
 }
 
 }  // namespace kcl

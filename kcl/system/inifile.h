@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "kcl/classes/object.h"
 #include "kcl/rtl/exceptions.h"
@@ -46,6 +48,12 @@ public:
   bool ValueExists(std::string_view section, std::string_view ident);
   void EraseSection(std::string_view section);
   void DeleteKey(std::string_view section, std::string_view ident);
+  // Makes the section's keys those of keys, in their order, in one write: the
+  // section's key lines become the new ones where they stand (a line that reads the
+  // same keeps its bytes), further keys follow the last of them, surplus lines go;
+  // comments and blank lines stay. Key names must differ from each other.
+  using TKeyValues = std::vector<std::pair<std::string, std::string>>;
+  void RewriteSection(std::string_view section, const TKeyValues& keys);
 
 private:
   struct TCache;

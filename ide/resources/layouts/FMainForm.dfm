@@ -557,6 +557,7 @@ object FMainForm: TFMainForm
       end
       object ViewWindowListItem: TMenuItem
         Caption = 'Window List...'
+        OnClick = ViewWindowListItemClick
       end
       object N8: TMenuItem
         Caption = '-'
@@ -730,6 +731,7 @@ object FMainForm: TFMainForm
       end
       object ToolsConfigureItem: TMenuItem
         Caption = 'Configure Tools...'
+        OnClick = ToolsConfigureItemClick
       end
       object N15: TMenuItem
         Caption = '-'

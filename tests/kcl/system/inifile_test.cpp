@@ -225,6 +225,42 @@ TEST_F(IniFileTest, DeleteKeyAndEraseSection) {
   EXPECT_EQ(ReadFileBytes(Name()), "[B]\r\nk=3\r\n[C]\r\n");
 }
 
+// The section's keys in a given order, as one write.
+TEST_F(IniFileTest, RewriteSectionRewritesTheKeysInPlace) {
+  TIniFile ini(WithFile("[Other]\r\nb=0\r\n[Tools]\r\n; mine\r\n  a = 1 \r\nb=2\r\n\r\nc=3\r\n\r\n[Last]\r\nz=9"));
+  ini.RewriteSection("tools", {{"a", "1"}, {"c", "3"}, {"b", "2"}});
+  // The first line reads the same and keeps its bytes; comments and blank lines stay.
+  EXPECT_EQ(ReadFileBytes(Name()), "[Other]\r\nb=0\r\n[Tools]\r\n; mine\r\n  a = 1 \r\nc=3\r\n\r\nb=2\r\n\r\n[Last]\r\nz=9");
+  TStringList keys;
+  ini.ReadSection("Tools", keys);
+  EXPECT_EQ(Lines(keys), (V{"a", "c", "b"}));
+  // A key renamed where it stands and one fewer, then more than there were.
+  ini.RewriteSection("Tools", {{"a", "1"}, {" Renamed ", "x y = z"}});
+  EXPECT_EQ(ReadFileBytes(Name()), "[Other]\r\nb=0\r\n[Tools]\r\n; mine\r\n  a = 1 \r\nRenamed=x y = z\r\n\r\n\r\n[Last]\r\nz=9");
+  ini.RewriteSection("Tools", {{"a", "1"}, {"Renamed", "x y = z"}, {"d", " padded "}, {"e", ""}});
+  ini.ReadSectionValues("Tools", keys);
+  EXPECT_EQ(Lines(keys), (V{"a=1", "Renamed=x y = z", "d= padded ", "e="}));
+  EXPECT_EQ(ini.ReadString("Other", "b", ""), "0");
+  EXPECT_EQ(ini.ReadString("Last", "z", ""), "9");
+  ini.RewriteSection("Tools", {});
+  EXPECT_EQ(ReadFileBytes(Name()), "[Other]\r\nb=0\r\n[Tools]\r\n; mine\r\n\r\n\r\n[Last]\r\nz=9");
+}
+
+TEST_F(IniFileTest, RewriteSectionMakesNewSectionsAndRefusesBadKeys) {
+  TIniFile ini(Name());
+  ini.RewriteSection("Tools", {});
+  EXPECT_FALSE(std::filesystem::exists(Name()));
+  ini.RewriteSection("Tools", {{"b", "2"}, {"a", "1"}});
+  EXPECT_EQ(ReadFileBytes(Name()), "[Tools]\r\nb=2\r\na=1\r\n");
+  WithFile("[Tools]");  // a header without a line end
+  ini.RewriteSection("Tools", {{"b", "2"}, {"a", "1"}});
+  EXPECT_EQ(ReadFileBytes(Name()), "[Tools]\r\nb=2\r\na=1\r\n");
+  const std::vector<TIniFile::TKeyValues> bad{
+      {{"a", "1"}, {"A ", "2"}}, {{"k=v", "1"}}, {{"", "1"}}, {{";a", "1"}}, {{"a", "two\nlines"}}};
+  for (const TIniFile::TKeyValues& keys : bad) EXPECT_THROW(ini.RewriteSection("Tools", keys), EIniFileException);
+  EXPECT_EQ(ReadFileBytes(Name()), "[Tools]\r\nb=2\r\na=1\r\n");
+}
+
 TEST_F(IniFileTest, SeesChangesMadeByOthers) {
   TIniFile first(WithFile("[S]\r\nK=1\r\n"));
   TIniFile second(Name());
