@@ -98,6 +98,12 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("ViewToggleItemClick", &T::ViewToggleItemClick);
   cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);
   cls.method("ViewFormsItemClick", &T::ViewFormsItemClick);
+  // Compiling and running.
+  cls.method("ProjectCompileItemClick", &T::ProjectCompileItemClick);
+  cls.method("ProjectBuildAllItemClick", &T::ProjectBuildAllItemClick);
+  cls.method("RunRunItemClick", &T::RunRunItemClick);
+  cls.method("ToolsImageEditorItemClick", &T::ToolsImageEditorItemClick);
+  cls.method("ToolsDatabaseDesktopItemClick", &T::ToolsDatabaseDesktopItemClick);
 }
 
 TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {
