@@ -101,6 +101,12 @@ KCL_CLASS_INFO(TFMainForm) {
   // The Tools menu's tools and the window list.
   cls.method("ToolsConfigureItemClick", &T::ToolsConfigureItemClick);
   cls.method("ViewWindowListItemClick", &T::ViewWindowListItemClick);
+  // Compiling and running.
+  cls.method("ProjectCompileItemClick", &T::ProjectCompileItemClick);
+  cls.method("ProjectBuildAllItemClick", &T::ProjectBuildAllItemClick);
+  cls.method("RunRunItemClick", &T::RunRunItemClick);
+  cls.method("ToolsImageEditorItemClick", &T::ToolsImageEditorItemClick);
+  cls.method("ToolsDatabaseDesktopItemClick", &T::ToolsDatabaseDesktopItemClick);
 }
 
 TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {

@@ -128,6 +128,16 @@ public:
   // The form's text as it stands, in an editor page captioned with its unit file.
   void ViewFormAsText(designer::TProxyForm& form);
 
+  // Compiling and running (compilecommands.cpp). Runs the compiler on the project
+  // with the switch ("/M" make, "/B" build all) and waits for it; false, running
+  // nothing, when the compiler is not installed.
+  bool Compile(const std::string& compileSwitch);
+  void ProjectCompileItemClick(kcl::TObject* sender);
+  void ProjectBuildAllItemClick(kcl::TObject* sender);
+  void RunRunItemClick(kcl::TObject* sender);
+  void ToolsImageEditorItemClick(kcl::TObject* sender);
+  void ToolsDatabaseDesktopItemClick(kcl::TObject* sender);
+
   // Handlers bound by name from the layout.
   void FormCreate(kcl::TObject* sender);
   void FormShow(kcl::TObject* sender);

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <algorithm>
 
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/keys.h"
@@ -282,6 +284,17 @@ void TCustomMemo::LinesChanged() {
   FSyncingLines = true;
   OnScopeExit done([this] { FSyncingLines = false; });
   SetText(text);
+}
+
+TPoint TCustomMemo::CaretPos() const {
+  if (QPlainTextEdit* edit = TextEdit()) {
+    const QTextCursor cursor = edit->textCursor();
+    return {cursor.positionInBlock(), cursor.blockNumber()};
+  }
+  const std::string text = Text().substr(0, static_cast<size_t>(std::max(SelStart(), 0)));
+  const size_t lineStart = text.rfind('\n');
+  const auto line = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  return {static_cast<int>(lineStart == std::string::npos ? text.size() : text.size() - lineStart - 1), line};
 }
 
 void TCustomMemo::SetAlignment(TAlignment v) {

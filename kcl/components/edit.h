@@ -114,6 +114,8 @@ public:
   void SetWantTabs(bool v);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool v);
+  // The caret's column (X) and line of Lines (Y), both from 0.
+  TPoint CaretPos() const;
 
   void WndProc(TMessage& message) override;
 

@@ -12,11 +12,27 @@
 #include "kcl/controls/qtconvert.h"
 #include "kcl/desktop/help.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace kcl {
 
 namespace {
+
+// Drops every event of the user's for as long as it is installed on the application.
+class TInputBlocker : public QObject {
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Close:
+      case QEvent::Shortcut:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop: return true;
+      default: return event->isInputEvent();
+    }
+  }
+};
 
 TApplication::TMessageBoxHandler& BoxHandler() {
   static TApplication::TMessageBoxHandler handler;
@@ -75,6 +91,13 @@ bool TApplication::HelpCommand(uint32_t command, uint32_t data) { return WinHelp
 bool TApplication::HelpKeyword(const std::string& keyword) { return WinHelp(FHelpFile, HELP_KEY, keyword); }
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TApplication::ProcessMessagesWithoutInput() {
+  TInputBlocker blocker;
+  QCoreApplication::instance()->installEventFilter(&blocker);
+  OnScopeExit remove([&blocker] { QCoreApplication::instance()->removeEventFilter(&blocker); });
+  QCoreApplication::processEvents();
+}
 
 void TApplication::HandleException(const std::exception& e) {
   if (dynamic_cast<const EAbort*>(&e)) return;

@@ -45,6 +45,9 @@ public:
   void Terminate();
   // Handles the events that are waiting, then returns.
   void ProcessMessages();
+  // The same for a program that is busy: windows paint, but what the user does
+  // (keys, the mouse, short-cuts, closing a window) is dropped, not acted upon later.
+  void ProcessMessagesWithoutInput();
   // Shows the exception's message (nothing for EAbort) and goes on.
   void HandleException(const std::exception& e);
   void ShowException(const std::exception& e);

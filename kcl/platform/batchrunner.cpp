@@ -71,9 +71,9 @@ bool Redirect(const std::vector<TRedirection>& redirections, TStdio& stdio, std:
   return true;
 }
 
-void Run(const TCommandLine& command, const TStdio& stdio, int depth);
+void Run(const TCommandLine& command, const TStdio& stdio, const TRunOptions& options, int depth);
 
-void RunBatchFile(const TCommandLine& command, const TStdio& stdio, int depth) {
+void RunBatchFile(const TCommandLine& command, const TStdio& stdio, const TRunOptions& options, int depth) {
   const std::optional<std::string> bytes = ReadBatchFile(command.Program.Path);
   if (!bytes) return;
   std::vector<std::string> params{command.Name};
@@ -85,22 +85,24 @@ void RunBatchFile(const TCommandLine& command, const TStdio& stdio, int depth) {
     std::vector<TOwnedFd> files;
     if (!Redirect(parsed->Redirections, lineStdio, files) || parsed->Words.empty()) continue;
     const std::string& name = parsed->Words.front();
-    Run({FindProgram(name), name, {parsed->Words.begin() + 1, parsed->Words.end()}}, lineStdio, depth + 1);
+    Run({FindProgram(name), name, {parsed->Words.begin() + 1, parsed->Words.end()}}, lineStdio, options, depth + 1);
   }
 }
 
-void Run(const TCommandLine& command, const TStdio& stdio, int depth) {
+void Run(const TCommandLine& command, const TStdio& stdio, const TRunOptions& options, int depth) {
   if (command.Program.Path.empty() || depth > MaxNesting) return;
   if (IsBatchFile(command.Program.Path)) {
-    RunBatchFile(command, stdio, depth);
+    RunBatchFile(command, stdio, options, depth);
     return;
   }
-  const TStartResult started = StartProgram(command.Program.Path, command.Arguments, stdio);
-  if (started.Pid > 0) WaitForChild(started.Pid);
+  const TStartResult started = StartProgram(command.Program.Path, command.Arguments, stdio, options.Directory);
+  if (started.Pid > 0) WaitForChild(started.Pid, options.WhileWaiting);
 }
 
 }  // namespace
 
-void RunAndWait(const TCommandLine& command, const TStdio& stdio) { Run(command, stdio, 0); }
+void RunAndWait(const TCommandLine& command, const TStdio& stdio, const TRunOptions& options) {
+  Run(command, stdio, options, 0);
+}
 
 }  // namespace kcl

@@ -69,7 +69,7 @@ int OpenPidFd(pid_t pid) {
 
 }  // namespace
 
-TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdio) {
+TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdio, const std::string& directory) {
   if (argv.empty()) return {-1, ERROR_FILE_NOT_FOUND};
   TSpawnSetup setup;
   // The child's descriptors are set one after the other: one that is to become
@@ -92,6 +92,7 @@ TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdi
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 34)
   posix_spawn_file_actions_addclosefrom_np(&setup.Actions, 3);
 #endif
+  if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&setup.Actions, directory.c_str());
   ResetSignals(setup.Attributes);
 
   std::vector<char*> args;
@@ -103,15 +104,20 @@ TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdi
   return {pid, 0};
 }
 
-void WaitForChild(pid_t pid) {
+void WaitForChild(pid_t pid, const std::function<void()>& whileWaiting) {
   const TOwnedFd pidFd(OpenPidFd(pid));
+  // A caller with windows to paint cannot leave them for a whole second.
+  const int interval = whileWaiting ? 40 : 1000;
+  const bool polling = pidFd.Valid() || whileWaiting;
   for (;;) {
     int status = 0;
-    const pid_t done = ::waitpid(pid, &status, pidFd.Valid() ? WNOHANG : 0);
+    const pid_t done = ::waitpid(pid, &status, polling ? WNOHANG : 0);
     if (done == pid || (done < 0 && errno != EINTR)) return;
     if (done == 0) {
+      // Without a pidfd (-1) the poll only sleeps.
       pollfd ended{pidFd.Get(), POLLIN, 0};
-      ::poll(&ended, 1, 1000);
+      ::poll(&ended, 1, interval);
+      if (whileWaiting) whileWaiting();
     }
   }
 }

@@ -24,13 +24,15 @@ struct TStartResult {
   uint32_t Error = 0;
 };
 
-// argv[0] is the program's path. The child has this process's environment and
-// current directory, default signal handling, and no other inherited descriptors.
-TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdio);
+// argv[0] is the program's path. The child has this process's environment,
+// default signal handling and no other inherited descriptors; it starts in
+// directory, or in this process's current directory when directory is "".
+TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdio, const std::string& directory = {});
 
 // Returns when the child has ended, looking at it once a second (sooner when it
-// ends); no events are processed meanwhile.
-void WaitForChild(pid_t pid);
+// ends); no events are processed meanwhile. With whileWaiting, it looks every few
+// hundredths of a second and calls whileWaiting each time the child still runs.
+void WaitForChild(pid_t pid, const std::function<void()>& whileWaiting = {});
 
 // Runs work on a thread of its own; false when no thread can be had.
 bool RunInBackground(std::function<void()> work);

@@ -16,15 +16,23 @@ constexpr uint32_t Started = 33;
 
 void ExecAndWait(const std::string& commandLine) { RunAndWait(ParseCommandLine(commandLine)); }
 
-uint32_t WinExec(const std::string& commandLine, int /*showCmd*/) {
+void ExecAndWait(const std::string& commandLine, const std::function<void()>& whileWaiting) {
+  RunAndWait(ParseCommandLine(commandLine), {}, {{}, whileWaiting});
+}
+
+uint32_t WinExec(const std::string& commandLine, int showCmd) { return WinExec(commandLine, showCmd, {}); }
+
+uint32_t WinExec(const std::string& commandLine, int /*showCmd*/, const std::string& currentDirectory) {
   TCommandLine command = ParseCommandLine(commandLine);
   if (command.Program.Path.empty()) return command.Program.Error;
   if (IsBatchFile(command.Program.Path)) {
     if (::access(command.Program.Path.c_str(), R_OK) != 0) return ERROR_FILE_NOT_FOUND;
-    return RunInBackground([command = std::move(command)] { RunAndWait(command); }) ? Started
-                                                                                     : ERROR_OUT_OF_RESOURCES;
+    const TRunOptions options{currentDirectory, {}};
+    return RunInBackground([command = std::move(command), options] { RunAndWait(command, {}, options); })
+               ? Started
+               : ERROR_OUT_OF_RESOURCES;
   }
-  const TStartResult started = StartProgram(command.Program.Path, command.Arguments, {});
+  const TStartResult started = StartProgram(command.Program.Path, command.Arguments, {}, currentDirectory);
   if (started.Pid < 0) return started.Error;
   ReapInBackground(started.Pid);
   return Started;

@@ -4,6 +4,7 @@
 // ParseCommandLine); program names as FindProgram finds them; a Windows executable
 // runs through wine when wine is on the PATH. Nothing is ever handed to a shell.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "kcl/platform/winerror.h"
@@ -32,6 +33,9 @@ inline constexpr int SW_SHOWDEFAULT = 10;
 // when every line has ended. When nothing can be started it returns quietly.
 // The child has the caller's environment and current directory, and reads no input.
 void ExecAndWait(const std::string& commandLine);
+// The same, calling whileWaiting every few hundredths of a second while the command
+// runs: a caller with windows keeps them painted meanwhile.
+void ExecAndWait(const std::string& commandLine, const std::function<void()>& whileWaiting);
 
 // Starts the command without waiting for it. Above 31 when it started; else
 // ERROR_FILE_NOT_FOUND (2) for a program that is missing or cannot be run here
@@ -39,6 +43,10 @@ void ExecAndWait(const std::string& commandLine);
 // when its directory does not exist, ERROR_BAD_FORMAT (11) for a file the system
 // cannot execute, ERROR_OUT_OF_RESOURCES (0). A batch file runs in the background.
 uint32_t WinExec(const std::string& commandLine, int showCmd);
+// The same with the program (a batch file's programs) starting in currentDirectory,
+// as CreateProcess's lpCurrentDirectory; a directory that does not exist gives
+// ERROR_FILE_NOT_FOUND.
+uint32_t WinExec(const std::string& commandLine, int showCmd, const std::string& currentDirectory);
 
 // This system has no short (8.3) names: the path itself, or the file's name on disk
 // when path names it with '\' or in another letter case; "" when no such file or

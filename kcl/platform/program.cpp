@@ -28,10 +28,13 @@ bool HasExtension(std::string_view path, std::initializer_list<std::string_view>
 }
 
 bool IsWindowsExecutable(const std::string& path) {
-  if (HasExtension(path, {".exe", ".com"})) return true;
-  char header[2] = {};
+  char bytes[4] = {};
   std::ifstream file(path, std::ios::binary);
-  return file.read(header, 2) && header[0] == 'M' && header[1] == 'Z';
+  file.read(bytes, sizeof bytes);
+  const std::string_view header(bytes, static_cast<size_t>(file.gcount()));
+  // A program of this system may carry a Windows name (a stand-in "DCC32.exe").
+  if (header.starts_with("#!") || header == "\x7f" "ELF") return false;
+  return HasExtension(path, {".exe", ".com"}) || header.starts_with("MZ");
 }
 
 // A program of this system on the PATH, as a shell would find it; "" when none.
@@ -65,7 +68,8 @@ TProgramFile FindProgram(std::string_view name) {
 
 bool IsBatchFile(std::string_view path) { return HasExtension(path, {".bat", ".cmd"}); }
 
-TStartResult StartProgram(const std::string& path, const std::vector<std::string>& arguments, const TStdio& stdio) {
+TStartResult StartProgram(const std::string& path, const std::vector<std::string>& arguments, const TStdio& stdio,
+                          const std::string& directory) {
   std::vector<std::string> argv;
   if (IsWindowsExecutable(path)) {
     const std::string wine = FindOnPath("wine");
@@ -74,7 +78,7 @@ TStartResult StartProgram(const std::string& path, const std::vector<std::string
   }
   argv.push_back(path);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  return StartChild(argv, stdio);
+  return StartChild(argv, stdio, directory);
 }
 
 }  // namespace kcl

@@ -22,9 +22,12 @@ TProgramFile FindProgram(std::string_view name);
 // A batch file: its name ends in ".bat" or ".cmd", in any case.
 bool IsBatchFile(std::string_view path);
 
-// Starts the program at path: directly, or through wine when it is a Windows
-// executable (".exe" or ".com", or a file that starts with "MZ"); without wine on
-// the PATH such a program cannot start (ERROR_FILE_NOT_FOUND).
-TStartResult StartProgram(const std::string& path, const std::vector<std::string>& arguments, const TStdio& stdio);
+// Starts the program at path, in directory ("" for the caller's): directly, or
+// through wine when it is a Windows executable (".exe" or ".com", or a file that
+// starts with "MZ") and not one of this system's (a script starting with "#!", an
+// ELF file), whatever its name; without wine on the PATH a Windows executable
+// cannot start (ERROR_FILE_NOT_FOUND).
+TStartResult StartProgram(const std::string& path, const std::vector<std::string>& arguments, const TStdio& stdio,
+                          const std::string& directory = {});
 
 }  // namespace kcl

@@ -103,6 +103,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = RunRunItemClick
       end
       object sbPause: TSpeedButton
         Left = 178
@@ -616,9 +617,11 @@ object FMainForm: TFMainForm
       object ProjectCompileItem: TMenuItem
         Caption = 'Compile'
         ShortCut = 16504
+        OnClick = ProjectCompileItemClick
       end
       object ProjectBuildAllItem: TMenuItem
         Caption = 'Build All'
+        OnClick = ProjectBuildAllItemClick
       end
       object ProjectSyntaxCheckItem: TMenuItem
         Caption = 'Syntax Check'
@@ -640,6 +643,7 @@ object FMainForm: TFMainForm
       object RunRunItem: TMenuItem
         Caption = 'Run'
         ShortCut = 120
+        OnClick = RunRunItemClick
       end
       object RunParametersItem: TMenuItem
         Caption = 'Parameters...'
@@ -738,9 +742,11 @@ object FMainForm: TFMainForm
       end
       object ToolsImageEditorItem: TMenuItem
         Caption = 'Image Editor'
+        OnClick = ToolsImageEditorItemClick
       end
       object ToolsDatabaseDesktopItem: TMenuItem
         Caption = 'Database Desktop'
+        OnClick = ToolsDatabaseDesktopItemClick
       end
     end
     object HelpMenu: TMenuItem

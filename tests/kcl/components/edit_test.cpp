@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <string>
 
 #include "kcl/components/edit.h"
@@ -64,6 +65,22 @@ TEST(StdCtrlsInput, MemoLinesAreBoundBothWays) {
   EXPECT_EQ(memo->Lines()->Count(), 3);
   memo->Lines()->Clear();
   EXPECT_EQ(peer->toPlainText(), "");
+}
+
+// A click puts the caret where it lands; CaretPos counts lines of Lines, however
+// they wrap, and characters from the line's start.
+TEST(StdCtrlsInput, MemoCaretPosFollowsTheCaret) {
+  FormPtr form = ShownForm();
+  auto* memo = Place<TMemo>(form.get(), 8, 8, 200, 120);
+  memo->Lines()->SetText("first\r\n" + std::string(80, 'w') + "\r\nthird line");
+  auto* peer = static_cast<QPlainTextEdit*>(memo->Widget());
+  EXPECT_EQ(memo->CaretPos(), Point(0, 0));
+  const QRect third = peer->cursorRect(QTextCursor(peer->document()->findBlockByNumber(2)));
+  QTest::mouseClick(peer->viewport(), Qt::LeftButton, {}, third.center() + QPoint(20, 0));
+  EXPECT_EQ(memo->CaretPos().Y, 2);
+  EXPECT_GT(memo->CaretPos().X, 0);
+  peer->moveCursor(QTextCursor::End);
+  EXPECT_EQ(memo->CaretPos(), Point(10, 2));
 }
 
 // Typed characters reach OnKeyPress after OnKeyDown; one set to #0 is not typed,

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
+#include "kcl/components/edit.h"
 #include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
 #include "kcl/desktop/desktop.h"
 #include "kcl/desktop/help.h"
 #include "support/testfiles.h"
+#include "support/testform.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -88,4 +93,48 @@ TEST(Screen, KnowsTheFormsTheCursorAndTheFonts) {
   EXPECT_EQ(Screen()->PixelsPerInch(), 96);
   TStrings* fonts = Screen()->Fonts();
   for (int i = 1; i < fonts->Count(); ++i) EXPECT_LE(CompareText(fonts->Strings(i - 1), fonts->Strings(i)), 0);
+}
+
+// While the program is busy its windows paint, and keys, clicks and a window's
+// closing are dropped; afterwards the same input is acted upon again.
+TEST(Application, ABusyProgramPaintsAndDropsTheUsersInput) {
+  korvax::test::FormPtr form = korvax::test::ShownForm();
+  auto* edit = korvax::test::Place<TEdit>(form.get(), 8, 8, 120, 21);
+  edit->SetText("");
+  edit->SetFocus();
+  int clicks = 0;
+  form->OnClick.SetHandler([&](TObject*) { ++clicks; });
+  int paints = 0;
+  struct TPaintCounter : QObject {
+    int& Count;
+    explicit TPaintCounter(int& count) : Count(count) {}
+    bool eventFilter(QObject*, QEvent* event) override { return Count += event->type() == QEvent::Paint, false; }
+  } counter(paints);
+  form->Widget()->installEventFilter(&counter);
+  QApplication::processEvents();
+  const auto userInput = [&] {
+    QCoreApplication::postEvent(edit->Widget(), new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+    const QPointF at(200, 200);
+    QCoreApplication::postEvent(form->Widget(), new QMouseEvent(QEvent::MouseButtonPress, at, at, at, Qt::LeftButton,
+                                                                Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(form->Widget(), new QMouseEvent(QEvent::MouseButtonRelease, at, at, at,
+                                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(form->Window(), new QCloseEvent);
+  };
+  paints = 0;
+  userInput();
+  form->Widget()->update();
+  Application()->ProcessMessagesWithoutInput();
+  EXPECT_GT(paints, 0);
+  EXPECT_EQ(edit->Text(), "");
+  EXPECT_EQ(clicks, 0);
+  EXPECT_TRUE(form->Showing());
+  Application()->ProcessMessages();
+  EXPECT_EQ(edit->Text(), "") << "dropped, not kept for later";
+
+  userInput();
+  Application()->ProcessMessages();
+  EXPECT_EQ(edit->Text(), "x");
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(form->Showing());
 }

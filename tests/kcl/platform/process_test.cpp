@@ -116,6 +116,57 @@ TEST_F(ProcessTest, WindowsExecutablesRunThroughWine) {
   EXPECT_EQ(WinExec(Dir("TOOL.EXE"), SW_SHOWNORMAL), ERROR_FILE_NOT_FOUND);
 }
 
+TEST_F(ProcessTest, ProgramsOfThisSystemWithWindowsNamesRunDirectly) {
+  // A wine that would show it was asked.
+  Script("bin/wine", "echo wine >" + Dir("wine.log") + "\n");
+  Script("Delphi/Bin/DCC32.exe", "printf '[%s]\\n' \"$@\"\n");
+  fs::copy_file("/bin/echo", Dir("echo.EXE"));
+  const TPathGuard path(Dir("bin"));
+  WriteFileBytes(Dir("execute.bat"), Dir("Delphi/Bin/DCC32.exe") + " %1 >" + Dir("out.txt") + "\r\n" +
+                                         Dir("echo.EXE") + " elf >>" + Dir("out.txt") + "\r\n");
+  ExecAndWait(Dir("execute.bat") + " /M");
+  EXPECT_EQ(ReadFileBytes(Dir("out.txt")), "[/M]\nelf\n");
+  EXPECT_FALSE(fs::exists(Dir("wine.log")));
+}
+
+TEST_F(ProcessTest, QuotedPathsWithBlanksInTheBatchLine) {
+  fs::create_directories(Dir("My Delphi/Bin"));
+  fs::create_directories(Dir("My Settings"));
+  Script("My Delphi/Bin/DCC32.exe", "printf '[%s]\\n' \"$@\"\n");
+  WriteFileBytes(Dir("My Settings/execute.bat"), "\"" + Dir("My Delphi/Bin/DCC32.exe") + "\" %1 %2 >\"" +
+                                                     Dir("My Settings/compile.~tx") + "\"\r\n");
+  ExecAndWait("\"" + Dir("My Settings/execute.bat") + "\" /B \"" + Dir("My Project/Demo.dpr") + "\"");
+  EXPECT_EQ(ReadFileBytes(Dir("My Settings/compile.~tx")), "[/B]\n[" + Dir("My Project/Demo.dpr") + "]\n");
+}
+
+TEST_F(ProcessTest, AWaitThatKeepsTheCallerBusyReturnsWhenTheCommandHasEnded) {
+  WriteFileBytes(Dir("execute.bat"), Dir("Delphi/Bin/dcc32") + " %1 >" + Dir("out.txt") + " 2>NUL\r\n");
+  int calls = 0;
+  std::string seenWhileRunning;
+  ExecAndWait(Dir("execute.bat") + " x", [&] {
+    if (calls++ == 0) seenWhileRunning = ReadFileBytes(Dir("out.txt"));
+  });
+  // The compiler takes a moment before its last line: the caller was called meanwhile.
+  EXPECT_GT(calls, 0);
+  EXPECT_EQ(seenWhileRunning.find("finished"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(Dir("out.txt")), "[x]\nfinished\n");
+  calls = 0;
+  ExecAndWait(Dir("missing") + " x", [&] { ++calls; });
+  EXPECT_EQ(calls, 0);
+}
+
+TEST_F(ProcessTest, WinExecInADirectory) {
+  fs::create_directories(Dir("My Project"));
+  Script("My Project/Demo.exe", "pwd >" + Dir("cwd.txt") + "\n");
+  EXPECT_GT(WinExec("\"" + Dir("My Project/Demo.exe") + "\"", SW_SHOWNORMAL, Dir("My Project")), 31u);
+  EXPECT_EQ(Eventually(Dir("cwd.txt")), fs::canonical(Dir("My Project")).string() + "\n");
+  WriteFileBytes(Dir("run.bat"), "\"" + Dir("My Project/Demo.exe") + "\"\r\n");
+  fs::remove(Dir("cwd.txt"));
+  EXPECT_GT(WinExec(Dir("run.bat"), SW_SHOWNORMAL, Dir("Delphi")), 31u);
+  EXPECT_EQ(Eventually(Dir("cwd.txt")), fs::canonical(Dir("Delphi")).string() + "\n");
+  EXPECT_EQ(WinExec(Dir("My Project/Demo.exe"), SW_SHOWNORMAL, Dir("gone")), ERROR_FILE_NOT_FOUND);
+}
+
 TEST_F(ProcessTest, WinExecResults) {
   Script("started", "echo \"$1\" >" + Dir("started.txt") + "\n");
   EXPECT_GT(WinExec(Dir("STARTED") + " yes", SW_SHOWNORMAL), 31u);
