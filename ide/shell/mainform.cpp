@@ -98,6 +98,11 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("ViewToggleItemClick", &T::ViewToggleItemClick);
   cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);
   cls.method("ViewFormsItemClick", &T::ViewFormsItemClick);
+  // The project dialogs.
+  cls.method("FileAddToProjectItemClick", &T::FileAddToProjectItemClick);
+  cls.method("FileRemoveFromProjectItemClick", &T::FileRemoveFromProjectItemClick);
+  cls.method("ViewProjectManagerItemClick", &T::ViewProjectManagerItemClick);
+  cls.method("ProjectOptionsItemClick", &T::ProjectOptionsItemClick);
 }
 
 TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {

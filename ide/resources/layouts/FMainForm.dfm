@@ -71,6 +71,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileAddToProjectItemClick
       end
       object sbSelectUnit: TSpeedButton
         Left = 91
@@ -146,6 +147,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileRemoveFromProjectItemClick
       end
       object sbToggle: TSpeedButton
         Left = 91
@@ -405,9 +407,11 @@ object FMainForm: TFMainForm
       end
       object FileAddToProjectItem: TMenuItem
         Caption = 'A&dd to Project...'
+        OnClick = FileAddToProjectItemClick
       end
       object FileRemoveFromProjectItem: TMenuItem
         Caption = 'Remove from Project...'
+        OnClick = FileRemoveFromProjectItemClick
       end
       object N2: TMenuItem
         Caption = '-'
@@ -533,6 +537,7 @@ object FMainForm: TFMainForm
       Caption = '&View'
       object ViewProjectManagerItem: TMenuItem
         Caption = 'Project Manager'
+        OnClick = ViewProjectManagerItemClick
       end
       object ViewProjectSourceItem: TMenuItem
         Caption = 'Project Source'
@@ -601,9 +606,11 @@ object FMainForm: TFMainForm
       Caption = '&Project'
       object ProjectAddItem: TMenuItem
         Caption = 'Add to Project...'
+        OnClick = FileAddToProjectItemClick
       end
       object ProjectRemoveItem: TMenuItem
         Caption = 'Remove from Project...'
+        OnClick = FileRemoveFromProjectItemClick
       end
       object ProjectAddToRepositoryItem: TMenuItem
         Caption = 'Add to Repository'
@@ -632,6 +639,7 @@ object FMainForm: TFMainForm
       end
       object ProjectOptionsItem: TMenuItem
         Caption = 'Options...'
+        OnClick = ProjectOptionsItemClick
       end
     end
     object RunMenu: TMenuItem
