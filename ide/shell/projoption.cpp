@@ -45,6 +45,16 @@ void DropEmptyEntries(TStrings& items) {
 
 std::string HexNumber(int32_t value) { return "$" + IntToHex(value, 8); }
 
+// The value the source assigns (the last assignment wins), "" without one: the
+// project model keeps a title from the project opened before.
+std::string AssignedValue(const TProjectInfo& project, std::string_view name) {
+  std::string value;
+  for (int i = 0; i < project.Source()->Count(); ++i)
+    if (const std::string line = project.Source()->Strings(i); line.find(name) != std::string::npos)
+      value = TProjectInfo::ExtractQuotedValue(line);
+  return value;
+}
+
 }  // namespace
 
 KCL_CLASS_INFO(TProjOption) {
@@ -108,8 +118,8 @@ void TProjOption::FormCreate(TObject*) {
   SplitAutoCreateForms(*project.Source(), *project.Forms(), *AutoCreateForms->Items(), *AvailableForms->Items());
   cbMainForm->SetItemIndex(
       AutoCreateForms->Items()->Count() > 0 ? cbMainForm->Items()->IndexOf(AutoCreateForms->Items()->Strings(0)) : -1);
-  AppTitle->SetText(project.Title());
-  AppHelpFile->SetText(project.HelpFile());
+  AppTitle->SetText(AssignedValue(project, "Application.Title"));
+  AppHelpFile->SetText(AssignedValue(project, "Application.HelpFile"));
   const std::string configFile = ConfigFileOf(project.ProjectFile());
   FReadConfig = FileExists(configFile) ? ParseProjectConfig(LoadBytesFromFile(configFile)) : TProjectConfig();
   ShowConfig(FReadConfig);
@@ -224,8 +234,9 @@ void TProjOption::OKButtonClick(TObject*) {
   // An unchanged title or help file is not written: an empty one would become an
   // empty assignment in the source.
   bool saved = false;
-  if (AppTitle->Text() != project.Title()) saved = project.SetTitle(AppTitle->Text());
-  if (AppHelpFile->Text() != project.HelpFile()) saved = project.SetHelpFile(AppHelpFile->Text()) || saved;
+  if (AppTitle->Text() != AssignedValue(project, "Application.Title")) saved = project.SetTitle(AppTitle->Text());
+  if (AppHelpFile->Text() != AssignedValue(project, "Application.HelpFile"))
+    saved = project.SetHelpFile(AppHelpFile->Text()) || saved;
   if (formsChanged && !saved) FMainForm->SourceChanged();
   SaveConfig(config);
   SetModalResult(mrOk);
