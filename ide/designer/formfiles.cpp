@@ -72,7 +72,23 @@ std::string ComponentStream(TProxyForm& form) {
   return std::string(stream.View());
 }
 
+// "object Form1: TForm1" (or "inherited" or "inline") at the start of a text form.
+std::string TextRootName(const std::string& text) {
+  const std::string first = Trim(text.substr(0, text.find('\n')));
+  const size_t blank = first.find(' ');
+  const size_t colon = first.find(':');
+  if (blank == std::string::npos || colon == std::string::npos || colon < blank) return {};
+  return Trim(std::string_view(first).substr(blank + 1, colon - blank - 1));
+}
+
 }  // namespace
+
+std::string FormFileFormName(const std::string& fileName) {
+  const std::string bytes = LoadBytesFromFile(fileName);
+  const TFormFileKind kind = KindOf(bytes);
+  if (kind == TFormFileKind::Text) return TextRootName(bytes);
+  return RootRecord(kind == TFormFileKind::Binary ? bytes : StreamData(bytes)).second;
+}
 
 TProxyForm* LoadFormFile(const std::string& fileName, TPaletteChoice& palette, std::string& error) {
   error.clear();

@@ -24,6 +24,11 @@ TProxyForm* LoadFormFile(const std::string& fileName, TPaletteChoice& palette, s
 // and EInvalidOperation for a form whose file could not be read whole.
 void WriteFormFile(TProxyForm& form, const std::string& fileName);
 
+// The name of the form a form file holds (its root object's, "Form1"), read from
+// the start of the file in any of its kinds; "" when a text file starts with no
+// object. Raises the framework's error when the file cannot be read.
+std::string FormFileFormName(const std::string& fileName);
+
 // The form's text form ("object Form1: TForm1" ... "end"), lines ending in CR LF.
 std::string FormText(TProxyForm& form);
 

@@ -198,9 +198,7 @@ void WriteLastPath(const std::string& chosenFile) {
 
 void TFMainForm::FileOpenItemClick(TObject*) {
   OpenDialog1->SetTitle("Open");
-  OpenDialog1->SetFilter(
-      "Delphi Files(*.pas;*.dpr)|*.pas;*.dpr|Delphi Project(*.dpr)|*.dpr|Delphi Unit(*.pas)|*.pas|"
-      "Delphi Form(*.dfm)|*.dfm|Text File(*.txt)|*.txt|All Files (*.*)|*.*");
+  OpenDialog1->SetFilter(DelphiFilesFilter);
   OpenDialog1->SetInitialDir(SettingString("system", "LastPath", ProgramDir));
   OpenDialog1->SetFilterIndex(1);
   if (!OpenDialog1->Execute()) return;

@@ -107,6 +107,11 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("RunRunItemClick", &T::RunRunItemClick);
   cls.method("ToolsImageEditorItemClick", &T::ToolsImageEditorItemClick);
   cls.method("ToolsDatabaseDesktopItemClick", &T::ToolsDatabaseDesktopItemClick);
+  // The project dialogs.
+  cls.method("FileAddToProjectItemClick", &T::FileAddToProjectItemClick);
+  cls.method("FileRemoveFromProjectItemClick", &T::FileRemoveFromProjectItemClick);
+  cls.method("ViewProjectManagerItemClick", &T::ViewProjectManagerItemClick);
+  cls.method("ProjectOptionsItemClick", &T::ProjectOptionsItemClick);
 }
 
 TFMainForm::TFMainForm(TComponent* owner) : TForm(owner) {

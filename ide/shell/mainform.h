@@ -125,6 +125,12 @@ public:
   void ViewWindowListItemClick(kcl::TObject* sender);
   std::vector<kcl::TMenuItem*> ToolItems;
 
+  // The project dialogs (projectcommands.cpp).
+  void FileAddToProjectItemClick(kcl::TObject* sender);
+  void FileRemoveFromProjectItemClick(kcl::TObject* sender);
+  void ViewProjectManagerItemClick(kcl::TObject* sender);
+  void ProjectOptionsItemClick(kcl::TObject* sender);
+
   // The form's text as it stands, in an editor page captioned with its unit file.
   void ViewFormAsText(designer::TProxyForm& form);
 
@@ -211,6 +217,11 @@ private:
   // How the project file ended its lines.
   TLineBreaks FProjectBreaks;
 };
+
+// The open dialog's filters of the file commands; the third is the units'.
+inline constexpr const char* DelphiFilesFilter =
+    "Delphi Files(*.pas;*.dpr)|*.pas;*.dpr|Delphi Project(*.dpr)|*.dpr|Delphi Unit(*.pas)|*.pas|"
+    "Delphi Form(*.dfm)|*.dfm|Text File(*.txt)|*.txt|All Files (*.*)|*.*";
 
 // The main window, once it exists.
 extern TFMainForm* FMainForm;

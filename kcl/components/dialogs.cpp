@@ -6,7 +6,9 @@
 #include "kcl/classes/classbuilder.h"
 #include "kcl/components/finddialogs.h"
 #include "kcl/components/printdialogs.h"
+#include "kcl/controls/control.h"
 #include "kcl/controls/modal.h"
+#include "kcl/desktop/charsettext.h"
 #include "kcl/desktop/cp1252.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -45,9 +47,9 @@ bool TCommonDialog::Execute() {
 
 // --- filters
 
-QStringList FilterToQtNameFilters(const std::string& filter) {
+QStringList FilterToQtNameFilters(const std::string& filter, uint8_t charset) {
   QStringList result;
-  const QStringList parts = cp1252::Decode(filter).split('|');
+  const QStringList parts = DecodeForCharset(filter, charset).split('|');
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString description = parts[i].trimmed();
     const QString patterns = parts[i + 1].trimmed();
@@ -79,10 +81,18 @@ void TOpenDialog::SetFilter(const std::string& v) {
   FFilterSet = true;
 }
 
+uint8_t TOpenDialog::OwnerCharset() const {
+  const auto* window = dynamic_cast<const TControl*>(Owner());
+  return window ? window->Font()->Charset() : DEFAULT_CHARSET;
+}
+
+QStringList TOpenDialog::NameFilters() const { return FilterToQtNameFilters(FFilter, OwnerCharset()); }
+
 bool TOpenDialog::Show() {
   QFileDialog dialog;
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setWindowTitle(cp1252::Decode(FTitle.empty() ? (IsSaveDialog() ? "Save As" : "Open") : FTitle));
+  dialog.setWindowTitle(
+      DecodeForCharset(FTitle.empty() ? (IsSaveDialog() ? "Save As" : "Open") : FTitle, OwnerCharset()));
   dialog.setAcceptMode(IsSaveDialog() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   if (IsSaveDialog())
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -93,7 +103,7 @@ bool TOpenDialog::Show() {
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !FOptions.Contains(ofOverwritePrompt));
   dialog.setOption(QFileDialog::DontResolveSymlinks, FOptions.Contains(ofNoDereferenceLinks));
   dialog.setDefaultSuffix(cp1252::Decode(FDefaultExt));
-  const QStringList filters = FilterToQtNameFilters(FFilter);
+  const QStringList filters = NameFilters();
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters[std::clamp(FFilterIndex, 1, static_cast<int>(filters.size())) - 1]);

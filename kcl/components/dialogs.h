@@ -9,6 +9,7 @@
 #include "kcl/classes/component.h"
 #include "kcl/classes/stringlist.h"
 #include "kcl/controls/controltypes.h"
+#include "kcl/graphics/font.h"
 #include "kcl/system/colors.h"
 
 #include <QStringList>
@@ -45,8 +46,8 @@ KCL_SET(TOpenOptions, TOpenOption)
 KCL_ENUM(TFileEditStyle, fsEdit, fsComboBox)
 
 // "Text (*.txt)|*.txt|Any|*.*": Qt's name filters, one for each description and
-// its patterns (";" between them).
-QStringList FilterToQtNameFilters(const std::string& filter);
+// its patterns (";" between them), read in the code page of the font character set.
+QStringList FilterToQtNameFilters(const std::string& filter, uint8_t charset = DEFAULT_CHARSET);
 
 class TOpenDialog : public TCommonDialog {
   KCL_CLASS(TOpenDialog, TCommonDialog)
@@ -75,12 +76,17 @@ public:
   void SetOptions(TOpenOptions v) { FOptions = v; }
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& v) { FTitle = v; }
+  // The filter as the dialog shows it. Its texts are read as the window that owns
+  // the dialog shows its own: in the code page of that window's font.
+  QStringList NameFilters() const;
 
 protected:
   bool Show() override;
   virtual bool IsSaveDialog() const { return false; }
 
 private:
+  uint8_t OwnerCharset() const;
+
   std::string FDefaultExt;
   TFileEditStyle FFileEditStyle = fsEdit;
   bool FFileEditStyleSet = false;

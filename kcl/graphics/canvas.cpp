@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "kcl/classes/classbuilder.h"
-#include "kcl/graphics/ansitext.h"
+#include "kcl/desktop/charsettext.h"
 #include "kcl/graphics/bitmap.h"
 #include "kcl/graphics/graphic.h"
 #include "kcl/graphics/qtcolor.h"
@@ -240,13 +240,15 @@ void TCanvas::PaintText(QPainter& painter, const QRect& background, int x, int y
   const QFont font = FFont->ToQFont();
   painter.setFont(font);
   painter.setPen(FFont->QtColor());
-  painter.drawText(x, y + QFontMetrics(font).ascent(), AnsiToQString(text));
+  painter.drawText(x, y + QFontMetrics(font).ascent(), DisplayText(text));
 }
 
 TSize TCanvas::TextExtent(const std::string& text) const {
   const QFontMetrics metrics(FFont->ToQFont());
-  return {metrics.horizontalAdvance(AnsiToQString(text)), metrics.height()};
+  return {metrics.horizontalAdvance(DisplayText(text)), metrics.height()};
 }
+
+QString TCanvas::DisplayText(const std::string& text) const { return DecodeForCharset(text, FFont->Charset()); }
 
 void TCanvas::Draw(int x, int y, TGraphic* graphic) {
   if (graphic && !graphic->Empty()) graphic->Draw(*this, Bounds(x, y, graphic->Width(), graphic->Height()));

@@ -84,6 +84,9 @@ public:
   int TextWidth(const std::string& text) const { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) const { return TextExtent(text).cy; }
   TSize TextExtent(const std::string& text) const;
+  // The characters text shows as in the font: its bytes read in the code page of
+  // the font's character set.
+  QString DisplayText(const std::string& text) const;
 
   void Draw(int x, int y, TGraphic* graphic);
   void StretchDraw(const TRect& rect, TGraphic* graphic);

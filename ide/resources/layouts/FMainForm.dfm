@@ -71,6 +71,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileAddToProjectItemClick
       end
       object sbSelectUnit: TSpeedButton
         Left = 91
@@ -147,6 +148,7 @@ object FMainForm: TFMainForm
         Flat = True
         ParentShowHint = False
         ShowHint = True
+        OnClick = FileRemoveFromProjectItemClick
       end
       object sbToggle: TSpeedButton
         Left = 91
@@ -406,9 +408,11 @@ object FMainForm: TFMainForm
       end
       object FileAddToProjectItem: TMenuItem
         Caption = 'A&dd to Project...'
+        OnClick = FileAddToProjectItemClick
       end
       object FileRemoveFromProjectItem: TMenuItem
         Caption = 'Remove from Project...'
+        OnClick = FileRemoveFromProjectItemClick
       end
       object N2: TMenuItem
         Caption = '-'
@@ -534,6 +538,7 @@ object FMainForm: TFMainForm
       Caption = '&View'
       object ViewProjectManagerItem: TMenuItem
         Caption = 'Project Manager'
+        OnClick = ViewProjectManagerItemClick
       end
       object ViewProjectSourceItem: TMenuItem
         Caption = 'Project Source'
@@ -603,9 +608,11 @@ object FMainForm: TFMainForm
       Caption = '&Project'
       object ProjectAddItem: TMenuItem
         Caption = 'Add to Project...'
+        OnClick = FileAddToProjectItemClick
       end
       object ProjectRemoveItem: TMenuItem
         Caption = 'Remove from Project...'
+        OnClick = FileRemoveFromProjectItemClick
       end
       object ProjectAddToRepositoryItem: TMenuItem
         Caption = 'Add to Repository'
@@ -636,6 +643,7 @@ object FMainForm: TFMainForm
       end
       object ProjectOptionsItem: TMenuItem
         Caption = 'Options...'
+        OnClick = ProjectOptionsItemClick
       end
     end
     object RunMenu: TMenuItem

@@ -92,3 +92,30 @@ TEST(DeleteProjectSourceLine, DeletesTheFirstMatchingLineAndLeavesItsNeighbours)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UsesEntries, AnEntryNamesItsPathAndItsFormOnlyWhenThereIsOne) {
+  EXPECT_EQ(UsesEntry("Tools", "sub/Tools.pas", "ToolForm"), "  Tools in 'sub/Tools.pas' {ToolForm};");
+  EXPECT_EQ(UsesEntry("Tools", "/lib/Tools.pas", ""), "  Tools in '/lib/Tools.pas';");
+  auto source = NewProjectSource();
+  ASSERT_TRUE(AddUsesEntry(*source, UsesEntry("Tools", "Tools.pas", "")));
+  EXPECT_EQ(LinesOf(*source), DefaultWithEntries({"  Forms,", "  Unit1 in 'Unit1.pas' {Form1},", "  Tools in 'Tools.pas';"}));
+}
+
+TEST(UsesEntries, AUnitIsFoundByItsNameAloneAndTheClauseStaysWhole) {
+  kcl::TStringList source;
+  Fill(source, DefaultWithEntries({"  Forms,", "  Unit10 in 'Unit10.pas' {Form10},", "  Unit1 in 'Unit1.pas' {Form1};"}));
+  EXPECT_EQ(FindUsesEntry(source, "unit1"), 6);
+  EXPECT_EQ(FindUsesEntry(source, "Forms"), 4);
+  EXPECT_EQ(FindUsesEntry(source, "Unit"), -1);
+  EXPECT_EQ(FindUsesEntry(source, "Project1"), -1);
+  // The last entry goes; the one before it now ends the clause.
+  ASSERT_TRUE(DeleteUsesEntry(source, "Unit1"));
+  EXPECT_EQ(LinesOf(source), DefaultWithEntries({"  Forms,", "  Unit10 in 'Unit10.pas' {Form10};"}));
+  EXPECT_FALSE(DeleteUsesEntry(source, "Unit1"));
+  ASSERT_TRUE(DeleteUsesEntry(source, "Forms"));
+  EXPECT_EQ(LinesOf(source), DefaultWithEntries({"  Unit10 in 'Unit10.pas' {Form10};"}));
+}
+
+}  // namespace

@@ -41,6 +41,14 @@ protected:
     MainWindowTest::SetUp();
     Compiler = InstallCompiler(Dir.File("Delphi"));
   }
+  // The directories are the program's own again for the tests that follow.
+  void TearDown() override {
+    DelphiBinDir = SavedBinDir;
+    DesktopDir = SavedDesktopDir;
+    MainWindowTest::TearDown();
+  }
+  const std::string SavedBinDir = DelphiBinDir;
+  const std::string SavedDesktopDir = DesktopDir;
 
   // DCC32.exe in delphiDir's "bin", which becomes the compiler's directory. It adds
   // its arguments to log, keeps the project file as it saw it in "seen.dpr", writes
