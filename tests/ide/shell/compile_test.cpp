@@ -112,10 +112,11 @@ protected:
     QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(6, 0));
   }
 
-  // What a program started in the background writes, once it has written it.
+  // What a program started in the background writes, once a whole line is in it
+  // (the shell makes the file before it writes the line).
   static std::string Eventually(const std::string& file) {
-    for (int i = 0; i < 200 && !fs::exists(file); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const auto written = [&file] { return fs::exists(file) && ReadFileBytes(file).ends_with('\n'); };
+    for (int i = 0; i < 200 && !written(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return fs::exists(file) ? ReadFileBytes(file) : "(not written)";
   }
 

@@ -51,8 +51,11 @@ protected:
     return Dir(name);
   }
   // What a program started in the background writes, once it has written it.
+  // The file's text once a whole line is in it: a child makes the file before it
+  // writes its line.
   std::string Eventually(const std::string& file) const {
-    for (int i = 0; i < 200 && !fs::exists(file); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const auto written = [&file] { return fs::exists(file) && ReadFileBytes(file).ends_with('\n'); };
+    for (int i = 0; i < 200 && !written(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return fs::exists(file) ? ReadFileBytes(file) : "(not written)";
   }
 
