@@ -13,7 +13,7 @@ class TControl;
 
 namespace korvax::designer {
 
-enum class TDesignEditKind { Place, Move, Resize, Delete, Rename, PropertyChange, Paste };
+enum class TDesignEditKind { Place, Move, Resize, Delete, Rename, PropertyChange, Paste, Align, Size, Scale, ZOrder };
 
 struct TDesignEdit {
   TDesignEditKind Kind;

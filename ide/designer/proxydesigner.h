@@ -21,6 +21,11 @@ namespace korvax::designer {
 class TProxyForm;
 class TGrabHandles;
 
+// How the layout commands move the selected controls along one axis: to the first
+// one's left or top side (Start), centre, right or bottom side (End).
+enum class TAlignMode { NoChange, Start, Centers, End, SpaceEqually, CenterInWindow };
+enum class TSizeMode { NoChange, Shrink, Grow, Absolute };
+
 class TProxyDesigner : public kcl::TFormDesigner {
 public:
   explicit TProxyDesigner(TProxyForm* form);
@@ -115,6 +120,17 @@ public:
   void AddPasted(int first, const std::vector<kcl::TComponent*>& topLevel, kcl::TPoint offset);
   // The selected components go, with the controls inside them. One edit.
   void DeleteSelection();
+
+  // The layout commands, one operation each. The first selected control is the
+  // reference that the others are aligned to and that stays in place; space
+  // equally and centre in window move the selection as a whole.
+  void AlignSelection(TAlignMode horizontal, TAlignMode vertical);
+  // Each size is a value for Absolute.
+  void SizeSelection(TSizeMode width, int widthValue, TSizeMode height, int heightValue);
+  // The form's components by percent: a wrapper's place scales, its size stays.
+  void ScaleComponents(int percent);
+  // The current control to the front or the back of its siblings.
+  void MoveCurrentInZOrder(bool toFront);
 
   // Edits made elsewhere that go through the designer as one operation each.
   void SelectionMoved();
