@@ -94,6 +94,11 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("EditCutItemClick", &T::EditCutItemClick);
   cls.method("EditCopyItemClick", &T::EditCopyItemClick);
   cls.method("EditPasteItemClick", &T::EditPasteItemClick);
+  cls.method("EditAlignItemClick", &T::EditAlignItemClick);
+  cls.method("EditSizeItemClick", &T::EditSizeItemClick);
+  cls.method("EditScaleItemClick", &T::EditScaleItemClick);
+  cls.method("EditFrontItemClick", &T::EditFrontItemClick);
+  cls.method("EditBackItemClick", &T::EditBackItemClick);
   cls.method("ViewProjectSourceItemClick", &T::ViewProjectSourceItemClick);
   cls.method("ViewToggleItemClick", &T::ViewToggleItemClick);
   cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);

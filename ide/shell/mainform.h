@@ -177,6 +177,12 @@ public:
   void EditCutItemClick(kcl::TObject* sender);
   void EditCopyItemClick(kcl::TObject* sender);
   void EditPasteItemClick(kcl::TObject* sender);
+  // The layout commands (layoutcommands.cpp).
+  void EditAlignItemClick(kcl::TObject* sender);
+  void EditSizeItemClick(kcl::TObject* sender);
+  void EditScaleItemClick(kcl::TObject* sender);
+  void EditFrontItemClick(kcl::TObject* sender);
+  void EditBackItemClick(kcl::TObject* sender);
   void ViewProjectSourceItemClick(kcl::TObject* sender);
   void ViewToggleItemClick(kcl::TObject* sender);
   void ViewUnitsItemClick(kcl::TObject* sender);

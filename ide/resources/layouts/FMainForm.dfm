@@ -476,18 +476,23 @@ object FMainForm: TFMainForm
       end
       object EditFrontItem: TMenuItem
         Caption = 'Bring to Front'
+        OnClick = EditFrontItemClick
       end
       object EditBackItem: TMenuItem
         Caption = 'Send to Back'
+        OnClick = EditBackItemClick
       end
       object EditAlignItem: TMenuItem
         Caption = 'Align...'
+        OnClick = EditAlignItemClick
       end
       object EditSizeItem: TMenuItem
         Caption = 'Size...'
+        OnClick = EditSizeItemClick
       end
       object EditScaleItem: TMenuItem
         Caption = 'Scale...'
+        OnClick = EditScaleItemClick
       end
       object EditTabOrderItem: TMenuItem
         Caption = 'Tab Order'
