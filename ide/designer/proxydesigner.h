@@ -95,6 +95,9 @@ public:
 
   // Selection.
   void ClearSelection();
+  // Every component the form owns, in the order it owns them: a non-visual one
+  // through its wrapper.
+  void SelectAll();
   bool IsSelected(const kcl::TControl* control) const;
   // Forgets a component that is being freed: out of the selection with its
   // handles; a wrapper that stood for it stands for nothing.

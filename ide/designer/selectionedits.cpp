@@ -21,6 +21,17 @@ bool IsWithin(const TControl* control, const std::vector<TControl*>& containers)
 
 }  // namespace
 
+void TProxyDesigner::SelectAll() {
+  ClearSelection();
+  std::vector<TComponent*> components;
+  for (int i = 0; i < Form->ComponentCount(); ++i)
+    if (!TProxyForm::IsDesignerControl(Form->Components(i))) components.push_back(Form->Components(i));
+  const bool multiSelect = MultiSelect;
+  MultiSelect = true;
+  for (TComponent* component : components) SelectComponent(component);
+  MultiSelect = multiSelect;
+}
+
 void TProxyDesigner::AddPasted(int first, const std::vector<TComponent*>& topLevel, TPoint offset) {
   std::vector<TComponent*> added;
   for (int i = first; i < Form->ComponentCount(); ++i) added.push_back(Form->Components(i));

@@ -272,8 +272,10 @@ void TFMainForm::EditUndoItemClick(TObject*) {
 }
 
 void TFMainForm::EditSelectAllItemClick(TObject*) {
-  // Selecting the components of a design form comes with the designer.
-  if (DesignFormActive) return;
+  if (DesignFormActive) {
+    if (CurrentDesignForm) CurrentDesignForm->ProxyDesigner()->SelectAll();
+    return;
+  }
   if (editor::CurrentEditor) editor::CurrentEditor->SelectAll();
   if (EditorForm) EditorForm->Show();
 }

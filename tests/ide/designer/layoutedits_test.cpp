@@ -125,4 +125,19 @@ TEST_F(LayoutEdits, TheCurrentControlGoesToTheFrontOrTheBack) {
   EXPECT_EQ(Form->Controls().back(), second);
 }
 
+TEST_F(LayoutEdits, SelectAllTakesEveryComponentANonVisualOneThroughItsWrapper) {
+  TControl* a = Place(10, 10, 40, 25);
+  TComponent* timer = Designer()->CreateComponent(&TTimer::StaticClass(), Form.get(), 100, 40, 0, 0);
+  TControl* b = Place(10, 50, 40, 25);
+  Designer()->SelectAll();
+  ASSERT_EQ(Designer()->Selection.size(), 3u);
+  EXPECT_EQ(Designer()->Selection[0], a);
+  EXPECT_EQ(TProxyDesigner::ComponentOf(Designer()->Selection[1]), timer);
+  EXPECT_EQ(Designer()->Selection[2], b);
+  EXPECT_FALSE(Designer()->MultiSelect);
+  // Then aligned as a whole, a first.
+  Designer()->AlignSelection(TAlignMode::NoChange, TAlignMode::Start);
+  EXPECT_EQ(b->Top(), 10);
+}
+
 }  // namespace

@@ -119,5 +119,14 @@ TEST_F(LayoutCommands, FrontAndBackMoveTheCurrentControl) {
   EXPECT_EQ(FMainForm->CurrentDesignForm->Controls().back(), second);
 }
 
+TEST_F(LayoutCommands, SelectAllSelectsTheDesignFormsComponentsWhileItIsActive) {
+  TControl* a = Place(10, 10, 40, 25);
+  TControl* b = Place(20, 20, 40, 25);
+  Select({a});
+  FMainForm->DesignFormActive = true;
+  MenuItem("EditSelectAllItem")->Click();
+  EXPECT_EQ(Designer()->Selection, (std::vector<TControl*>{a, b}));
+}
+
 }  // namespace
 }  // namespace korvax
