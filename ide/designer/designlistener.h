@@ -1,6 +1,6 @@
 #pragma once
 // Who follows a design form's edits: the object inspector, the editor (a placed
-// component's field in the unit), and later undo. Every edit reaches the
+// component's field in the unit), and undo. Every edit reaches the
 // listeners once, as one operation, from the form's designer.
 #include <string>
 #include <vector>
@@ -33,6 +33,11 @@ public:
   virtual void ComponentInspected(kcl::TControl* /*wrapper*/, kcl::TComponent* /*component*/) {}
   // A double click on a control: its first event's handler is wanted.
   virtual void EventHandlerWanted(kcl::TComponent* /*component*/) {}
+  // Undo keeps, with each state of the form, what the listener keeps in step
+  // with it (the unit's field lines), and gives it back once the form is that
+  // state again.
+  virtual std::string UndoMemento() { return {}; }
+  virtual void Restored(const std::string& /*memento*/) {}
 };
 
 }  // namespace korvax::designer

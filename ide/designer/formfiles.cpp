@@ -12,6 +12,7 @@
 #include "kcl/classes/streams.h"
 #include "kcl/classes/writer.h"
 #include "kcl/rtl/exceptions.h"
+#include "kcl/rtl/scopeguard.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace korvax::designer {
@@ -66,12 +67,6 @@ void TypeDesignerMethods(TProxyForm& form) {
   for (int i = 0; i < form.ComponentCount(); ++i) bind(form.Components(i));
 }
 
-std::string ComponentStream(TProxyForm& form) {
-  TMemoryStream stream;
-  stream.WriteComponent(&form);
-  return std::string(stream.View());
-}
-
 // "object Form1: TForm1" (or "inherited" or "inline") at the start of a text form.
 std::string TextRootName(const std::string& text) {
   const std::string first = Trim(text.substr(0, text.find('\n')));
@@ -119,32 +114,45 @@ TProxyForm* LoadFormFile(const std::string& fileName, TPaletteChoice& palette, s
   form->FileKind = kind;
   form->AncestorFiles = std::move(ancestors);
   form->UnitFileName = ExtractBaseName(fileName) + ".pas";
-  TProxyDesigner& designer = *form->ProxyDesigner();
   try {
-    // Read as a form under design: it keeps its own name whatever other form has
-    // it, and what it holds is in design state from the start.
+    // A form under design keeps its own name whatever other form has it.
     form->SetStateFlag(csDesigning, true);
     form->SetName(root.second);
-    for (const std::string& binary : chain) {
-      TStringStream stream(binary);
-      TReader reader(stream);
-      reader.OnFindMethod = [&designer](TReader&, const std::string& name) {
-        return designer.CreateMethod(name, nullptr).Code;
-      };
-      reader.ReadRootComponent(form);
-    }
+    for (const std::string& binary : chain) ReadComponentStream(*form, binary);
   } catch (const Exception& e) {
     error = e.Message();
     form->LoadError = error;
   }
-  form->SetStateFlag(csDesigning, false);
   // Every form file holds its form's text metrics; a data module's holds none.
   form->DataModule = !form->HeldInFile("PixelsPerInch") && !form->HeldInFile("TextHeight");
-  TypeDesignerMethods(*form);
-  PrepareLoadedForm(*form);
+  PrepareReadForm(*form);
   form->DesignedVisible = form->Visible();
   form->Show();
+  form->ProxyDesigner()->ResetHistory();
   return form;
+}
+
+void ReadComponentStream(TProxyForm& form, const std::string& binary) {
+  TProxyDesigner& designer = *form.ProxyDesigner();
+  form.SetStateFlag(csDesigning, true);
+  OnScopeExit designed([&form] { form.SetStateFlag(csDesigning, false); });
+  TStringStream stream(binary);
+  TReader reader(stream);
+  reader.OnFindMethod = [&designer](TReader&, const std::string& name) {
+    return designer.CreateMethod(name, nullptr).Code;
+  };
+  reader.ReadRootComponent(&form);
+}
+
+void PrepareReadForm(TProxyForm& form) {
+  TypeDesignerMethods(form);
+  PrepareLoadedForm(form);
+}
+
+std::string ComponentStream(TProxyForm& form) {
+  TMemoryStream stream;
+  stream.WriteComponent(&form);
+  return std::string(stream.View());
 }
 
 void WriteFormFile(TProxyForm& form, const std::string& fileName) {

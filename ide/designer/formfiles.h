@@ -29,6 +29,17 @@ void WriteFormFile(TProxyForm& form, const std::string& fileName);
 // object. Raises the framework's error when the file cannot be read.
 std::string FormFileFormName(const std::string& fileName);
 
+// Reads a component stream onto the form as a form under design (it keeps its
+// own name whatever other form has it, and what it holds is in design state from
+// the start); the events it names are bound to the designer's methods of those
+// names. Raises the framework's error when the stream cannot be read whole.
+void ReadComponentStream(TProxyForm& form, const std::string& binary);
+// After reading: the methods learn their events' types and non-visual components
+// get their wrappers.
+void PrepareReadForm(TProxyForm& form);
+// The form as the framework's writer writes it, whole.
+std::string ComponentStream(TProxyForm& form);
+
 // The form's text form ("object Form1: TForm1" ... "end"), lines ending in CR LF.
 std::string FormText(TProxyForm& form);
 

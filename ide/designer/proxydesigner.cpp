@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string_view>
 
 #include "ide/common/environment.h"
+#include "ide/designer/designhistory.h"
 #include "ide/designer/grabhandles.h"
 #include "ide/designer/palettechoice.h"
 #include "ide/designer/proxyform.h"
@@ -24,7 +26,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-TProxyDesigner::TProxyDesigner(TProxyForm* form) : Form(form) {}
+TProxyDesigner::TProxyDesigner(TProxyForm* form) : Form(form), FHistory(std::make_unique<TDesignHistory>(*this)) {}
 
 TProxyDesigner::~TProxyDesigner() = default;
 
@@ -162,12 +164,21 @@ TComponent* TProxyDesigner::CreateComponent(TClass componentClass, TComponent* p
     designControl = wrapper;
   }
   designControl->SetDesigning(true);
-  Notify({TDesignEditKind::Place, {instance}});
+  KeepWrappersLast();
   Form->CurrentControl = designControl;
   AddComponentName(instance);
   InspectComponent(wrapper, instance);
+  Notify({TDesignEditKind::Place, {instance}});
   Form->Palette().Placed();
   return instance;
+}
+
+void TProxyDesigner::KeepWrappersLast() {
+  std::vector<TWrapperControl*> wrappers;
+  for (TControl* control : Form->Controls())
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control)) wrappers.push_back(wrapper);
+  std::sort(wrappers.begin(), wrappers.end(), [](auto* a, auto* b) { return a->TabOrder() < b->TabOrder(); });
+  for (TWrapperControl* wrapper : wrappers) wrapper->SetTabOrder(std::numeric_limits<int>::max());
 }
 
 TComponent* TProxyDesigner::PlaceComponent(TClass componentClass, TControl* pressed, TPoint at) {
@@ -364,7 +375,25 @@ void TProxyDesigner::AddListener(TDesignListener* listener) { FListeners.push_ba
 void TProxyDesigner::RemoveListener(TDesignListener* listener) { std::erase(FListeners, listener); }
 
 void TProxyDesigner::Notify(const TDesignEdit& edit) {
+  FHistory->BeforeEdit();
   for (TDesignListener* listener : std::vector(FListeners)) listener->Edited(edit);
+  // A rename is told before it takes effect, and its property change follows;
+  // a deletion is told while its components still are, and records itself.
+  if (edit.Kind != TDesignEditKind::Rename && edit.Kind != TDesignEditKind::Delete) FHistory->Record();
 }
+
+// --- undo
+
+void TProxyDesigner::ResetHistory() { FHistory->Reset(); }
+
+void TProxyDesigner::Undo() { FHistory->Undo(); }
+
+void TProxyDesigner::Redo() { FHistory->Redo(); }
+
+bool TProxyDesigner::CanUndo() const { return FHistory->CanUndo(); }
+
+bool TProxyDesigner::CanRedo() const { return FHistory->CanRedo(); }
+
+void TProxyDesigner::RecordStep() { FHistory->Record(); }
 
 }  // namespace korvax::designer

@@ -20,6 +20,7 @@ namespace korvax::designer {
 
 class TProxyForm;
 class TGrabHandles;
+class TDesignHistory;
 
 // How the layout commands move the selected controls along one axis: to the first
 // one's left or top side (Start), centre, right or bottom side (End).
@@ -144,13 +145,27 @@ public:
 
   void AddListener(TDesignListener* listener);
   void RemoveListener(TDesignListener* listener);
+  const std::vector<TDesignListener*>& Listeners() const { return FListeners; }
+
+  // Undo and redo of the operations above, each one step.
+  void ResetHistory();
+  void Undo();
+  void Redo();
+  bool CanUndo() const;
+  bool CanRedo() const;
 
 private:
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
   void Notify(const TDesignEdit& edit);
+  // Wrappers are the designer's, not the form's: they come after the form's own
+  // windowed controls in its tab order, so that those are written without gaps.
+  void KeepWrappersLast();
+  // An operation that tells its listeners before it is done records its step after.
+  void RecordStep();
 
   std::vector<TDesignListener*> FListeners;
+  std::unique_ptr<TDesignHistory> FHistory;
 };
 
 // The design grid's dots within clip on canvas, one pixel at every multiple of

@@ -316,6 +316,7 @@ TProxyForm* CreateDesignForm(const std::string& formFile, const std::string& uni
   form->SetName(name);
   form->UnitFileName = unitFile;
   form->Show();
+  form->ProxyDesigner()->ResetHistory();
   return form;
 }
 

@@ -64,6 +64,7 @@ void TProxyDesigner::AddPasted(int first, const std::vector<TComponent*>& topLev
     SelectComponent(designControl);
   }
   MultiSelect = multiSelect;
+  KeepWrappersLast();
   Notify({TDesignEditKind::Paste, added});
 }
 
@@ -90,6 +91,7 @@ void TProxyDesigner::DeleteSelection() {
     control->Free();
   }
   InspectComponent(nullptr, Form);
+  RecordStep();
 }
 
 }  // namespace korvax::designer

@@ -366,6 +366,15 @@ void TEditorForm::RenameComponentField(const std::string& oldName, const std::st
   if (TRichEdit* edit = FindUnitEditor()) editor::RenameComponentField(*edit->Lines(), oldName, newName);
 }
 
+std::string TEditorForm::ComponentFieldLines() const {
+  const TRichEdit* edit = FindUnitEditor();
+  return edit ? editor::ComponentFieldLines(*edit->Lines()) : std::string();
+}
+
+void TEditorForm::RestoreComponentFieldLines(const std::string& fields) {
+  if (TRichEdit* edit = FindUnitEditor()) editor::RestoreComponentFieldLines(*edit->Lines(), fields);
+}
+
 void TEditorForm::FormEdited() {
   TRichEdit* edit = FindUnitEditor();
   if (!edit) return;

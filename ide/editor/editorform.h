@@ -88,6 +88,9 @@ public:
   // Mode 0 adds the component's field line, mode 1 removes it.
   void EditComponentField(const std::string& name, const std::string& className, int mode);
   void RenameComponentField(const std::string& oldName, const std::string& newName);
+  // The unit's field lines as undo keeps them with the form, and put back.
+  std::string ComponentFieldLines() const;
+  void RestoreComponentFieldLines(const std::string& fields);
   // The form of the host's unit was edited: its page holds something unsaved, as
   // the unit and its form are saved together.
   void FormEdited();

@@ -1,5 +1,7 @@
 #include "ide/editor/sourcegen.h"
 
+#include <algorithm>
+
 #include "ide/common/textutils.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -31,7 +33,49 @@ bool EndsPublishedPart(const std::string& line) {
   return word == "private" || word == "protected" || word == "public" || word == "published" || word == "end;";
 }
 
+// "Name: TClass;" with any blanks: a field, not a method.
+bool IsFieldLine(const std::string& line) {
+  const std::string text = Trim(line);
+  const size_t colon = text.find(':');
+  if (colon == std::string::npos || !text.ends_with(';')) return false;
+  return IsValidIdent(Trim(std::string_view(text).substr(0, colon))) &&
+         IsValidIdent(Trim(std::string_view(text).substr(colon + 1, text.size() - colon - 2)));
+}
+
+// The line after the form class's published part (its first line is header + 1).
+int PublishedPartEnd(const TStrings& lines, int header) {
+  int end = header + 1;
+  while (end < lines.Count() && !EndsPublishedPart(lines.Strings(end))) ++end;
+  return end;
+}
+
+constexpr std::string_view FieldLinesMark = "fields\n";
+
 }  // namespace
+
+std::string ComponentFieldLines(const TStrings& lines) {
+  const int header = ClassHeaderLine(lines);
+  if (header == 0) return {};
+  std::string fields(FieldLinesMark);
+  const int end = PublishedPartEnd(lines, header);
+  for (int i = header + 1; i < end; ++i)
+    if (IsFieldLine(lines.Strings(i))) fields += std::to_string(i - header - 1) + "\t" + lines.Strings(i) + "\n";
+  return fields;
+}
+
+void RestoreComponentFieldLines(TStrings& lines, const std::string& fields) {
+  const int header = ClassHeaderLine(lines);
+  if (header == 0 || !fields.starts_with(FieldLinesMark)) return;
+  for (int i = PublishedPartEnd(lines, header) - 1; i > header; --i)
+    if (IsFieldLine(lines.Strings(i))) lines.Delete(i);
+  size_t at = FieldLinesMark.size();
+  while (at < fields.size()) {
+    const size_t tab = fields.find('\t', at), end = fields.find('\n', at);
+    const int place = std::min(StrToInt(fields.substr(at, tab - at)), PublishedPartEnd(lines, header) - header - 1);
+    lines.Insert(header + 1 + place, fields.substr(tab + 1, end - tab - 1));
+    at = end + 1;
+  }
+}
 
 std::unique_ptr<TStringList> NewUnitSource(const std::string& unitName, const std::string& formName) {
   auto lines = std::make_unique<TStringList>();

@@ -22,6 +22,14 @@ void RemoveComponentField(kcl::TStrings& lines, const std::string& name);
 // Renames the field line of oldName.
 void RenameComponentField(kcl::TStrings& lines, const std::string& oldName, const std::string& newName);
 
+// The form class's component field lines, each with its place in the class's
+// published part, as one text (undo keeps it with the form); "" when the unit
+// declares no form class.
+std::string ComponentFieldLines(const kcl::TStrings& lines);
+// Puts back what ComponentFieldLines took: the published part's field lines are
+// replaced by those. Nothing for "".
+void RestoreComponentFieldLines(kcl::TStrings& lines, const std::string& fields);
+
 // Declares the handler in the form class (after the component fields) and puts
 // an empty body before the last two lines; the line inside the body.
 int AddHandlerText(kcl::TStrings& lines, const std::string& formName, const std::string& handlerText);

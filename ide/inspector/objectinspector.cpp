@@ -163,4 +163,10 @@ void TObjectInspector::Edited(const designer::TDesignEdit& edit) {
   if (FComponent) SelectEntryOf(FComponent);
 }
 
+void TObjectInspector::Restored(const std::string&) {
+  // The form was read again: every component is another.
+  RefreshComponentList();
+  if (FComponent) SelectEntryOf(FComponent);
+}
+
 }  // namespace korvax::inspector

@@ -112,6 +112,7 @@ public:
   void Notification(kcl::TComponent* component, kcl::TOperation operation) override;
   // Components placed, deleted, renamed or pasted change the component list.
   void Edited(const designer::TDesignEdit& edit) override;
+  void Restored(const std::string& memento) override;
   void ComponentInspected(kcl::TControl* wrapper, kcl::TComponent* component) override;
   // A component double-clicked on the design form: its first event's handler.
   void EventHandlerWanted(kcl::TComponent* component) override;

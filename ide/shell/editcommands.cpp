@@ -1,12 +1,14 @@
-// The Edit menu's clipboard commands, which serve the editor or the design form,
-// and a design form's text shown in the editor.
+// The Edit menu's undo and clipboard commands, which serve the editor or the
+// design form, and a design form's text shown in the editor.
 #include "ide/common/environment.h"
 #include "ide/designer/componentclipboard.h"
 #include "ide/designer/formfiles.h"
+#include "ide/designer/proxydesigner.h"
 #include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
 #include "ide/shell/mainform.h"
 #include "kcl/classes/streams.h"
+#include "kcl/components/editmessages.h"
 
 namespace korvax {
 
@@ -21,6 +23,20 @@ designer::TProxyDesigner* DesignerOf(designer::TProxyForm* form) { return form ?
 bool EditorHasSelection() { return CurrentEditor && CurrentEditor->SelLength() > 0; }
 
 }  // namespace
+
+void TFMainForm::EditUndoItemClick(TObject*) {
+  if (DesignFormActive) {
+    if (designer::TProxyDesigner* designer = DesignerOf(CurrentDesignForm)) designer->Undo();
+    return;
+  }
+  if (editor::CurrentEditor && editor::CurrentEditor->HandleAllocated()) editor::CurrentEditor->Perform(EM_UNDO, 0, 0);
+  if (EditorForm) EditorForm->Show();
+}
+
+void TFMainForm::EditRedoItemClick(TObject*) {
+  if (!DesignFormActive) return;
+  if (designer::TProxyDesigner* designer = DesignerOf(CurrentDesignForm)) designer->Redo();
+}
 
 void TFMainForm::EditCutItemClick(TObject*) {
   if (EditorHasSelection())

@@ -71,6 +71,7 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("PageControl1Change", &T::PageControl1Change);
   cls.method("FileExitItemClick", &T::FileExitItemClick);
   cls.method("EditUndoItemClick", &T::EditUndoItemClick);
+  cls.method("EditRedoItemClick", &T::EditRedoItemClick);
   cls.method("EditSelectAllItemClick", &T::EditSelectAllItemClick);
   cls.method("ViewObjectInspectorItemClick", &T::ViewObjectInspectorItemClick);
   cls.method("ViewComponentListItemClick", &T::ViewComponentListItemClick);
@@ -257,6 +258,14 @@ void TFMainForm::Edited(const designer::TDesignEdit& edit) {
   EditorForm->FormEdited();
 }
 
+std::string TFMainForm::UndoMemento() { return EditorForm ? EditorForm->ComponentFieldLines() : std::string(); }
+
+void TFMainForm::Restored(const std::string& memento) {
+  if (!EditorForm) return;
+  EditorForm->RestoreComponentFieldLines(memento);
+  EditorForm->FormEdited();
+}
+
 void TFMainForm::SourceChanged() {
   ProjectInfo->SetState(psModified);
   sbSaveAll->SetEnabled(true);
@@ -265,11 +274,6 @@ void TFMainForm::SourceChanged() {
 // --- menu commands
 
 void TFMainForm::FileExitItemClick(TObject*) { Close(); }
-
-void TFMainForm::EditUndoItemClick(TObject*) {
-  if (editor::CurrentEditor && editor::CurrentEditor->HandleAllocated()) editor::CurrentEditor->Perform(EM_UNDO, 0, 0);
-  if (EditorForm) EditorForm->Show();
-}
 
 void TFMainForm::EditSelectAllItemClick(TObject*) {
   if (DesignFormActive) {

@@ -154,6 +154,7 @@ public:
   void PageControl1Change(kcl::TObject* sender);
   void FileExitItemClick(kcl::TObject* sender);
   void EditUndoItemClick(kcl::TObject* sender);
+  void EditRedoItemClick(kcl::TObject* sender);
   void EditSelectAllItemClick(kcl::TObject* sender);
   void ViewObjectInspectorItemClick(kcl::TObject* sender);
   void ViewComponentListItemClick(kcl::TObject* sender);
@@ -199,6 +200,8 @@ public:
   bool SaveFile(const std::string& fileName) override;
   // Components placed, deleted or renamed: their field lines in the unit.
   void Edited(const designer::TDesignEdit& edit) override;
+  std::string UndoMemento() override;
+  void Restored(const std::string& memento) override;
 
 private:
   void LoadSpeedBarGlyphs();

@@ -438,7 +438,8 @@ object FMainForm: TFMainForm
       end
       object EditRedoItem: TMenuItem
         Caption = '&Redo'
-        Enabled = False
+        ShortCut = 24666
+        OnClick = EditRedoItemClick
       end
       object N4: TMenuItem
         Caption = '-'

@@ -74,7 +74,9 @@ TEST_F(Clipboards, WhatIsPastedLandsOnTheFormWithItsHandlers) {
   timer->OnTimer.SetMethod(Designer()->CreateMethod("Gone", nullptr));
   Select({inner, timerWrapper});
   CopySelection(*Designer());
-  Designer()->Methods.erase(Designer()->Methods.begin() + 1);  // "Gone" is no longer the form's
+  // "Gone" is no longer the form's.
+  timer->OnTimer.SetMethod({});
+  Designer()->Methods.erase(Designer()->Methods.begin() + 1);
   PasteComponents(*Designer());
   auto* button = dynamic_cast<TButton*>(Form->FindComponent("Button2"));
   ASSERT_NE(button, nullptr);

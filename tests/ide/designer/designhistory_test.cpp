@@ -1,0 +1,127 @@
+// Undo and redo on a design form: each designer operation one step, the form
+// read back exactly as it stood, its own values and the selection included.
+#include <gtest/gtest.h>
+
+#include "ide/designer/formfiles.h"
+#include "ide/designer/proxydesigner.h"
+#include "ide/designer/wrappercontrol.h"
+#include "kcl/components/stdctrls.h"
+#include "kcl/components/timer.h"
+#include "support/designform.h"
+
+using namespace kcl;
+using namespace korvax::designer;
+using korvax::test::DesignFormTest;
+
+namespace {
+
+class DesignHistory : public DesignFormTest {
+protected:
+  TControl* PlaceButton(int x, int y) {
+    return static_cast<TControl*>(Designer()->PlaceComponent(&TButton::StaticClass(), nullptr, TPoint{x, y}));
+  }
+  TControl* Control(const std::string& name) const { return dynamic_cast<TControl*>(Form->FindComponent(name)); }
+  std::string Text() const { return FormText(*Form); }
+};
+
+TEST_F(DesignHistory, EachOperationIsAStepThatUndoAndRedoReadBack) {
+  const std::string empty = Text();
+  PlaceButton(16, 16);
+  Designer()->PlaceComponent(&TTimer::StaticClass(), nullptr, TPoint{100, 40});
+  const std::string placed = Text();
+  Control("Button1")->SetBounds(24, 32, 75, 25);
+  Designer()->ControlResized(Control("Button1"), TRect{40, 48, 140, 80});
+  const std::string resized = Text();
+
+  Designer()->Undo();
+  EXPECT_EQ(Text(), placed);
+  EXPECT_EQ(Control("Button1")->Left(), 16);
+  Designer()->Undo();
+  EXPECT_EQ(Form->FindComponent("Timer1"), nullptr);
+  EXPECT_EQ(Form->FindComponent(TWrapperControl::WrapperName("Timer1")), nullptr);
+  Designer()->Undo();
+  EXPECT_EQ(Text(), empty);
+  EXPECT_EQ(Form->ComponentCount(), 0);
+  EXPECT_FALSE(Designer()->CanUndo());
+  Designer()->Undo();
+  EXPECT_EQ(Text(), empty);
+
+  Designer()->Redo();
+  Designer()->Redo();
+  EXPECT_EQ(Text(), placed);
+  // A non-visual component comes back with its wrapper, at its place.
+  auto* wrapper = dynamic_cast<TWrapperControl*>(Form->FindComponent(TWrapperControl::WrapperName("Timer1")));
+  ASSERT_NE(wrapper, nullptr);
+  EXPECT_EQ(wrapper->Component, Form->FindComponent("Timer1"));
+  Designer()->Redo();
+  EXPECT_EQ(Text(), resized);
+  EXPECT_FALSE(Designer()->CanRedo());
+
+  // A new operation after an undo drops what could have been redone.
+  Designer()->Undo();
+  PlaceButton(8, 120);
+  EXPECT_FALSE(Designer()->CanRedo());
+  Designer()->Undo();
+  EXPECT_EQ(Text(), placed);
+}
+
+TEST_F(DesignHistory, TheFormsOwnValuesGoBackToTheirDefaults) {
+  const std::string before = Text();
+  const TColor color = Form->Color();
+  const int size = Form->Font()->Size();
+  Designer()->InspectComponent(nullptr, Form.get());
+  Form->SetColor(clRed);
+  Form->Font()->SetSize(14);
+  Form->SetCaption("Changed");
+  Designer()->Modified();
+  ASSERT_NE(Text(), before);
+  Designer()->Undo();
+  EXPECT_EQ(Form->Color(), color);
+  EXPECT_EQ(Form->Font()->Size(), size);
+  EXPECT_EQ(Form->Caption(), "Form1");
+  EXPECT_EQ(Text(), before);
+  Designer()->Redo();
+  EXPECT_EQ(Form->Color(), clRed);
+  EXPECT_EQ(Form->Font()->Size(), 14);
+}
+
+TEST_F(DesignHistory, ARenameIsOneStepAndTheSelectionComesBack) {
+  TControl* button = PlaceButton(16, 16);
+  PlaceButton(16, 64);
+  Designer()->InspectComponent(nullptr, button);
+  button->SetName("OK");
+  Designer()->Modified();
+  EXPECT_NE(Text().find("object OK: TButton"), std::string::npos);
+  Designer()->Undo();
+  ASSERT_NE(Control("Button1"), nullptr);
+  EXPECT_EQ(Control("OK"), nullptr);
+  ASSERT_EQ(Designer()->Selection.size(), 1u);
+  EXPECT_EQ(Designer()->Selection.front(), Control("Button1"));
+  Designer()->Redo();
+  ASSERT_EQ(Designer()->Selection.size(), 1u);
+  EXPECT_EQ(Designer()->Selection.front(), Control("OK"));
+  EXPECT_EQ(Log.Inspected.back().second, Control("OK"));
+}
+
+TEST_F(DesignHistory, EventBindingsComeBackToTheSameMethods) {
+  TControl* button = PlaceButton(16, 16);
+  Designer()->InspectComponent(nullptr, button);
+  PPropInfo onClick = GetPropInfo(button, "OnClick");
+  SetMethodProp(button, onClick, Designer()->CreateMethod("Button1Click", GetTypeData(onClick->PropType)));
+  Designer()->Modified();
+  const TMethodEntry* method = GetMethodProp(button, onClick).Code;
+  Designer()->Undo();
+  EXPECT_EQ(GetMethodProp(Control("Button1"), onClick).Code, nullptr);
+  Designer()->Redo();
+  EXPECT_EQ(GetMethodProp(Control("Button1"), onClick).Code, method);
+  EXPECT_EQ(Designer()->Methods.size(), 1u);
+}
+
+TEST_F(DesignHistory, AnOperationThatChangesNothingIsNoStep) {
+  TControl* button = PlaceButton(16, 16);
+  Designer()->ControlResized(button, button->BoundsRect());
+  Designer()->Undo();
+  EXPECT_EQ(Form->ComponentCount(), 0);
+}
+
+}  // namespace
