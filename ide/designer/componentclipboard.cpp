@@ -21,12 +21,14 @@ namespace {
 constexpr TPoint PasteOffset{10, 10};
 
 // The components the selection stands for, without those inside another
-// selected control (they travel with it).
+// selected control (they travel with it); the form is no component of its own.
 std::vector<TComponent*> CopiedComponents(const TProxyDesigner& designer) {
   std::vector<TComponent*> components;
   for (TControl* control : designer.Selection) {
+    if (control == designer.Form) continue;
     bool inside = false;
-    for (const TWinControl* parent = control->Parent(); parent && !inside; parent = parent->Parent())
+    for (const TWinControl* parent = control->Parent(); parent && parent != designer.Form && !inside;
+         parent = parent->Parent())
       inside = designer.IsSelected(parent);
     if (!inside) components.push_back(TProxyDesigner::ComponentOf(control));
   }

@@ -69,7 +69,9 @@ void TProxyDesigner::AddPasted(int first, const std::vector<TComponent*>& topLev
 }
 
 void TProxyDesigner::DeleteSelection() {
-  const std::vector<TControl*> selected = Selection;
+  // The form itself may be selected beside its controls: it stays.
+  std::vector<TControl*> selected = Selection;
+  std::erase(selected, Form);
   if (selected.empty()) return;
   // What goes: the selected components and every control inside a selected one.
   std::vector<TComponent*> going;
@@ -84,11 +86,18 @@ void TProxyDesigner::DeleteSelection() {
       going.push_back(wrapper->Component);
   ClearSelection();
   Notify({TDesignEditKind::Delete, going});
+  // A component may free others as it goes (a menu its items): each is freed
+  // only while the form still owns it.
+  const auto owned = [this](const TComponent* component) {
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+      if (Form->Components(i) == component) return true;
+    return false;
+  };
   for (TControl* control : selected) {
-    if (IsWithin(control, selected)) continue;  // it goes with its container
-    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component)
+    if (!owned(control) || IsWithin(control, selected)) continue;  // it went with its container
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component && owned(wrapper->Component))
       wrapper->Component->Free();
-    control->Free();
+    if (owned(control)) control->Free();
   }
   InspectComponent(nullptr, Form);
   RecordStep();

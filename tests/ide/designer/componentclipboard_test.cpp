@@ -124,3 +124,16 @@ TEST_F(Clipboards, PasteWithoutComponentDataDoesNothing) {
   PasteComponents(*Designer());
   EXPECT_EQ(Form->ComponentCount(), count);
 }
+
+// The form may be in the selection beside its controls: it is neither copied into
+// itself nor deleted.
+TEST_F(Clipboards, TheFormInTheSelectionIsNeitherCopiedNorDeleted) {
+  TControl* button = Place(&TButton::StaticClass(), Form.get(), 10, 10);
+  Select({Form.get(), button});
+  CopySelection(*Designer());
+  Designer()->DeleteSelection();
+  EXPECT_EQ(Form->FindComponent("Button1"), nullptr);
+  PasteComponents(*Designer());
+  EXPECT_EQ(SelectedNames(), std::vector<std::string>{"Button1"});
+  EXPECT_EQ(Form->ComponentCount(), 1);
+}

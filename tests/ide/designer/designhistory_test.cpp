@@ -2,12 +2,14 @@
 // read back exactly as it stood, its own values and the selection included.
 #include <gtest/gtest.h>
 
+#include "ide/designer/componentclipboard.h"
 #include "ide/designer/formfiles.h"
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/wrappercontrol.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/components/timer.h"
 #include "support/designform.h"
+#include "support/samplefiles.h"
 
 using namespace kcl;
 using namespace korvax::designer;
@@ -117,11 +119,53 @@ TEST_F(DesignHistory, EventBindingsComeBackToTheSameMethods) {
   EXPECT_EQ(Designer()->Methods.size(), 1u);
 }
 
+TEST_F(DesignHistory, APasteOverWhatWasCutComesAndGoes) {
+  PlaceButton(16, 16);
+  Designer()->PlaceComponent(&TTimer::StaticClass(), nullptr, TPoint{100, 40});
+  const std::string placed = Text();
+  Designer()->SelectAll();
+  CopySelection(*Designer());
+  Designer()->DeleteSelection();
+  PasteComponents(*Designer());
+  const std::string pasted = Text();
+  Designer()->Undo();
+  EXPECT_EQ(Form->ComponentCount(), 0);
+  Designer()->Redo();
+  EXPECT_EQ(Text(), pasted);
+  Designer()->Undo();
+  Designer()->Undo();
+  EXPECT_EQ(Text(), placed);
+}
+
 TEST_F(DesignHistory, AnOperationThatChangesNothingIsNoStep) {
   TControl* button = PlaceButton(16, 16);
   Designer()->ControlResized(button, button->BoundsRect());
   Designer()->Undo();
   EXPECT_EQ(Form->ComponentCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Every sample form, its components all deleted and the deletion undone, and a
+// button placed and undone, is written as it was read.
+TEST_F(DesignHistory, EverySampleFormComesBackWhole) {
+  for (const std::string& file : korvax::test::SampleFiles()) {
+    std::string error;
+    TProxyForm* form = LoadFormFile(korvax::test::SamplePath(file), Palette, error);
+    ASSERT_NE(form, nullptr) << file;
+    TProxyDesigner& designer = *form->ProxyDesigner();
+    const std::string original = FormText(*form);
+    designer.SelectAll();
+    designer.DeleteSelection();
+    designer.Undo();
+    EXPECT_EQ(FormText(*form), original) << file;
+    designer.PlaceComponent(&TButton::StaticClass(), nullptr, TPoint{4, 4});
+    designer.Undo();
+    EXPECT_EQ(FormText(*form), original) << file;
+    form->Free();
+  }
 }
 
 }  // namespace
