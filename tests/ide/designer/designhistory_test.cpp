@@ -7,9 +7,12 @@
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/wrappercontrol.h"
 #include "kcl/components/stdctrls.h"
+#include "kcl/classes/objecttext.h"
+#include "kcl/classes/streams.h"
 #include "kcl/components/timer.h"
 #include "support/designform.h"
 #include "support/samplefiles.h"
+#include "support/testfiles.h"
 
 using namespace kcl;
 using namespace korvax::designer;
@@ -149,8 +152,10 @@ TEST_F(DesignHistory, AnOperationThatChangesNothingIsNoStep) {
 namespace {
 
 // Every sample form, its components all deleted and the deletion undone, and a
-// button placed and undone, is written as it was read.
+// button placed and undone, is written as it was read: an inherited one as its
+// differences from its ancestors, as its file holds it.
 TEST_F(DesignHistory, EverySampleFormComesBackWhole) {
+  korvax::test::TempDir dir;
   for (const std::string& file : korvax::test::SampleFiles()) {
     std::string error;
     TProxyForm* form = LoadFormFile(korvax::test::SamplePath(file), Palette, error);
@@ -164,8 +169,45 @@ TEST_F(DesignHistory, EverySampleFormComesBackWhole) {
     designer.PlaceComponent(&TButton::StaticClass(), nullptr, TPoint{4, 4});
     designer.Undo();
     EXPECT_EQ(FormText(*form), original) << file;
+    WriteFormFile(*form, dir.File("written.dfm"));
+    EXPECT_EQ(korvax::test::ReadFileBytes(dir.File("written.dfm")),
+              korvax::test::ReadFileBytes(korvax::test::SamplePath(file)))
+        << file;
     form->Free();
   }
+}
+
+}  // namespace
+
+namespace {
+
+std::string ResourceForm(const std::string& text) {
+  TStringStream in(text);
+  TMemoryStream out;
+  ObjectTextToResource(in, out);
+  return std::string(out.View());
+}
+
+// An inherited form is read on its ancestor's file: after an undo it is still
+// written as its differences from it.
+TEST_F(DesignHistory, AnInheritedFormIsWrittenAsItsDifferencesAfterAnUndo) {
+  korvax::test::TempDir dir;
+  const std::string tail = "  PixelsPerInch = 96\r\n  TextHeight = 13\r\n";
+  korvax::test::WriteFileBytes(dir.File("Base.dfm"),
+                               ResourceForm("object BaseForm: TBaseForm\r\n  Caption = 'Base'\r\n" + tail +
+                                            "  object Button1: TButton\r\n    Left = 8\r\n    Top = 8\r\n"
+                                            "    Width = 75\r\n    Height = 25\r\n    TabOrder = 0\r\n  end\r\nend\r\n"));
+  const std::string child = ResourceForm("inherited ChildForm: TChildForm\r\n  Caption = 'Child'\r\n" + tail +
+                                         "  inherited Button1: TButton\r\n    Caption = 'Changed'\r\n  end\r\nend\r\n");
+  korvax::test::WriteFileBytes(dir.File("Child.dfm"), child);
+  std::string error;
+  TProxyForm* form = LoadFormFile(dir.File("Child.dfm"), Palette, error);
+  ASSERT_NE(form, nullptr);
+  form->ProxyDesigner()->PlaceComponent(&TButton::StaticClass(), nullptr, TPoint{40, 40});
+  form->ProxyDesigner()->Undo();
+  WriteFormFile(*form, dir.File("Child.dfm"));
+  EXPECT_EQ(korvax::test::ReadFileBytes(dir.File("Child.dfm")), child);
+  form->Free();
 }
 
 }  // namespace
