@@ -55,7 +55,8 @@ KCL_CLASS_INFO(TMenuDesigner) {
 
 std::vector<std::string> MenuShortCutTexts() {
   std::vector<TShortCut> keys;
-  for (Word key = 'A'; key <= 'Z'; ++key) keys.push_back(scCtrl | key);
+  for (const TShortCut modifiers : {scCtrl, TShortCut(scShift | scCtrl)})
+    for (Word key = 'A'; key <= 'Z'; ++key) keys.push_back(modifiers | key);
   for (const TShortCut modifiers : {TShortCut(0), scCtrl, scShift, TShortCut(scShift | scCtrl)})
     for (Word key = VK_F1; key <= VK_F12; ++key) keys.push_back(modifiers | key);
   for (const Word key : {VK_INSERT, VK_DELETE})

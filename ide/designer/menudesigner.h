@@ -72,7 +72,7 @@ private:
   kcl::TMenu* FMenu = nullptr;
 };
 
-// The shortcuts offered for menu items, as texts: "Ctrl+A" to "Ctrl+Z", the
+// The shortcuts offered for menu items, as texts: Ctrl and Shift+Ctrl with "A" to "Z", the
 // function keys alone and with Ctrl, Shift and Shift+Ctrl, and the editing keys.
 std::vector<std::string> MenuShortCutTexts();
 

@@ -347,6 +347,8 @@ void TMainMenu::AttachTo(TCustomForm* form) {
   FMenuBar->setNativeMenuBar(false);
   new TMenuBarFit(FMenuBar);
   RebuildBar();
+  // A bar added to a window already shown is shown by itself.
+  FMenuBar->show();
 }
 
 void TMainMenu::Notification(TComponent* component, TOperation operation) {
