@@ -38,7 +38,8 @@ std::vector<TComponent*> TProxyDesigner::MenuItemTree(TMenuItem* item) {
 
 TMenuItem* TProxyDesigner::AddMenuItem(TMenuItem* parent, int index, const std::string& caption) {
   auto* item = new TMenuItem(Form);
-  item->SetName(NumberedName(MenuItemStem(caption)));
+  // The unit declares the form too: an item's name is not the form's.
+  item->SetName(NumberedName(MenuItemStem(caption), Form->Name()));
   item->SetCaption(caption);
   item->SetDesigning(true);
   parent->Insert(std::clamp(index, 0, parent->Count()), item);

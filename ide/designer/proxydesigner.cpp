@@ -118,9 +118,9 @@ std::string TProxyDesigner::UniqueName(const std::string& baseName) {
   return NumberedName(stem);
 }
 
-std::string TProxyDesigner::NumberedName(const std::string& stem) const {
+std::string TProxyDesigner::NumberedName(const std::string& stem, const std::string& alsoTaken) const {
   // The numbers taken: one pass over the form's components, not one a candidate.
-  // The first free number is at most one past the number of components and the form.
+  // The first free number is at most one past the number of names.
   std::vector<bool> taken(static_cast<size_t>(Form->ComponentCount()) + 3);
   const auto take = [&](const std::string& name) {
     if (name.size() <= stem.size() || !SameText(std::string_view(name).substr(0, stem.size()), stem)) return;
@@ -130,7 +130,7 @@ std::string TProxyDesigner::NumberedName(const std::string& stem) const {
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (error == std::errc() && number < taken.size()) taken[number] = true;
   };
-  take(Form->Name());
+  take(alsoTaken);
   for (int i = 0; i < Form->ComponentCount(); ++i) take(Form->Components(i)->Name());
   size_t n = 1;
   while (taken[n]) ++n;

@@ -162,8 +162,8 @@ public:
   void RemoveListener(TDesignListener* listener);
 
 private:
-  // stem with the first number no component of the form (nor the form) has after it.
-  std::string NumberedName(const std::string& stem) const;
+  // stem with the first number that no component of the form, nor alsoTaken, has after it.
+  std::string NumberedName(const std::string& stem, const std::string& alsoTaken = {}) const;
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
   void Notify(const TDesignEdit& edit);
