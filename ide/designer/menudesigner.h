@@ -4,6 +4,7 @@
 // sets the selected item's caption, name and shortcut, each through the form's
 // designer as one edit.
 #include <string>
+#include <vector>
 
 #include "ide/designer/proxydesigner.h"
 #include "kcl/components/stdbuttons.h"
