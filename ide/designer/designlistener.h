@@ -13,7 +13,21 @@ class TControl;
 
 namespace korvax::designer {
 
-enum class TDesignEditKind { Place, Move, Resize, Delete, Rename, PropertyChange, Paste, Align, Size, Scale, ZOrder };
+// MenuOrder: a menu item moved among its siblings.
+enum class TDesignEditKind {
+  Place,
+  Move,
+  Resize,
+  Delete,
+  Rename,
+  PropertyChange,
+  Paste,
+  Align,
+  Size,
+  Scale,
+  ZOrder,
+  MenuOrder
+};
 
 struct TDesignEdit {
   TDesignEditKind Kind;

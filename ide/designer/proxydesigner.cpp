@@ -8,10 +8,12 @@
 #include "ide/common/environment.h"
 #include "ide/designer/designhistory.h"
 #include "ide/designer/grabhandles.h"
+#include "ide/designer/menudesigner.h"
 #include "ide/designer/palettechoice.h"
 #include "ide/designer/proxyform.h"
 #include "ide/designer/wrappercontrol.h"
 #include "kcl/controls/keys.h"
+#include "kcl/controls/menus.h"
 #include "kcl/graphics/canvas.h"
 #include "kcl/graphics/pen.h"
 #include "kcl/rtl/sysutils.h"
@@ -115,18 +117,23 @@ void TProxyDesigner::RenameMethod(const std::string& curName, const std::string&
 std::string TProxyDesigner::UniqueName(const std::string& baseName) {
   std::string stem = baseName;
   if (!stem.empty() && (stem[0] == 'T' || stem[0] == 't')) stem = stem.substr(1, 255);
+  return NumberedName(stem);
+}
+
+std::string TProxyDesigner::NumberedName(const std::string& stem, const std::string& alsoTaken) const {
   // The numbers taken: one pass over the form's components, not one a candidate.
-  // The first free number is at most one past the number of components.
-  std::vector<bool> taken(static_cast<size_t>(Form->ComponentCount()) + 2);
-  for (int i = 0; i < Form->ComponentCount(); ++i) {
-    const std::string& name = Form->Components(i)->Name();
-    if (name.size() <= stem.size() || !SameText(std::string_view(name).substr(0, stem.size()), stem)) continue;
+  // The first free number is at most one past the number of names.
+  std::vector<bool> taken(static_cast<size_t>(Form->ComponentCount()) + 3);
+  const auto take = [&](const std::string& name) {
+    if (name.size() <= stem.size() || !SameText(std::string_view(name).substr(0, stem.size()), stem)) return;
     const std::string_view digits = std::string_view(name).substr(stem.size());
-    if (digits[0] == '0' || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
+    if (digits[0] == '0' || !std::all_of(digits.begin(), digits.end(), IsDigit)) return;
     size_t number = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (error == std::errc() && number < taken.size()) taken[number] = true;
-  }
+  };
+  take(alsoTaken);
+  for (int i = 0; i < Form->ComponentCount(); ++i) take(Form->Components(i)->Name());
   size_t n = 1;
   while (taken[n]) ++n;
   return stem + std::to_string(n);
@@ -162,6 +169,8 @@ TComponent* TProxyDesigner::CreateComponent(TClass componentClass, TComponent* p
     wrapper->SetName(TWrapperControl::WrapperName(instance->Name()));
     place(wrapper);
     designControl = wrapper;
+    // The first main menu placed becomes the form's menu bar.
+    if (auto* menu = dynamic_cast<TMainMenu*>(instance); menu && !Form->Menu()) Form->SetMenu(menu);
   }
   designControl->SetDesigning(true);
   KeepWrappersLast();
@@ -318,6 +327,8 @@ void TProxyDesigner::ComponentRenamed(TComponent* component, const std::string& 
 }
 
 void TProxyDesigner::EventHandlerWanted(TComponent* component) {
+  // A menu's double click opens its menu designer rather than an event handler.
+  if (auto* menu = dynamic_cast<TMenu*>(component)) return EditMenu(*this, *menu);
   for (TDesignListener* listener : std::vector(FListeners)) listener->EventHandlerWanted(component);
 }
 

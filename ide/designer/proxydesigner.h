@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "ide/designer/designlistener.h"
+#include "kcl/controls/shortcuts.h"
 #include "kcl/design/formdesigner.h"
 #include "kcl/rtl/types.h"
 
 namespace kcl {
 class TCanvas;
 class TControl;
+class TMenuItem;
 }
 
 namespace korvax::designer {
@@ -53,7 +55,8 @@ public:
   bool IsDesignMsg(kcl::TControl* sender, kcl::TMessage& message) override;
   // A component about to take a new name: its wrapper and its entry follow.
   void ComponentRenamed(kcl::TComponent* component, const std::string& oldName, const std::string& newName);
-  // The user asked for the code of a component's first event.
+  // The user asked for the code of a component's first event; for a menu, the
+  // menu designer opens instead.
   void EventHandlerWanted(kcl::TComponent* component);
   // A property editor changed the selection's components.
   void Modified() override;
@@ -136,6 +139,19 @@ public:
   // The current control to the front or the back of its siblings.
   void MoveCurrentInZOrder(bool toFront);
 
+  // The menu items of the form's menus (menuedits.cpp), one operation each. An
+  // item belongs to the form, hangs from its parent item (a menu's Items for a
+  // top-level one) and is named after its caption: "&Open..." gives Open1, "-" N1.
+  kcl::TMenuItem* AddMenuItem(kcl::TMenuItem* parent, int index, const std::string& caption);
+  // The item goes with its sub-items; the edit names them all while they live.
+  void DeleteMenuItem(kcl::TMenuItem* item);
+  // To index among its siblings; nothing happens when it is there already.
+  void MoveMenuItem(kcl::TMenuItem* item, int index);
+  void SetMenuItemCaption(kcl::TMenuItem* item, const std::string& caption);
+  void SetMenuItemShortCut(kcl::TMenuItem* item, kcl::TShortCut shortCut);
+  // The item and every item under it, each before its sub-items.
+  static std::vector<kcl::TComponent*> MenuItemTree(kcl::TMenuItem* item);
+
   // Edits made elsewhere that go through the designer as one operation each.
   void SelectionMoved();
   void ControlResized(kcl::TControl* control, const kcl::TRect& bounds);
@@ -155,6 +171,8 @@ public:
   bool CanRedo() const;
 
 private:
+  // stem with the first number that no component of the form, nor alsoTaken, has after it.
+  std::string NumberedName(const std::string& stem, const std::string& alsoTaken = {}) const;
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
   void Notify(const TDesignEdit& edit);

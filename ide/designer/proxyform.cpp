@@ -13,6 +13,7 @@
 #include "ide/designer/wrappercontrol.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/keptproperties.h"
+#include "kcl/controls/menus.h"
 #include "kcl/graphics/brush.h"
 #include "kcl/graphics/pen.h"
 #include "kcl/rtl/exceptions.h"
@@ -299,7 +300,7 @@ void PrepareLoadedForm(TProxyForm& form) {
       older->SetDesigning(true);
     } else if (auto* control = dynamic_cast<TControl*>(component)) {
       if (!TProxyForm::IsDesignerControl(control)) control->SetDesigning(true);
-    } else if (!form.FindComponent(TWrapperControl::WrapperName(component->Name()))) {
+    } else if (!dynamic_cast<TMenuItem*>(component) && !form.FindComponent(TWrapperControl::WrapperName(component->Name()))) {
       auto* wrapper = new TWrapperControl(&form, component);
       wrapper->SetName(TWrapperControl::WrapperName(component->Name()));
       wrapper->SetDesigning(true);

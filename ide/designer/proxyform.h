@@ -155,8 +155,9 @@ void MakeDesignClass(TProxyForm& form, const std::string& className);
 void RegisterDesignerClasses();
 
 // After a form was read into a design form: its controls and wrappers go into
-// design state; every non-visual component gets its wrapper at the component's
-// recorded position; wrappers read from older files find their components.
+// design state; every non-visual component but a menu item (shown in its menu)
+// gets its wrapper at the component's recorded position; wrappers read from
+// older files find their components.
 void PrepareLoadedForm(TProxyForm& form);
 
 // A new design form for unit unitFile: named after the form file's base name,

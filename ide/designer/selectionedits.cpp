@@ -6,6 +6,7 @@
 #include "ide/designer/proxyform.h"
 #include "ide/designer/wrappercontrol.h"
 #include "kcl/controls/control.h"
+#include "kcl/controls/menus.h"
 
 namespace korvax::designer {
 
@@ -82,8 +83,13 @@ void TProxyDesigner::DeleteSelection() {
     if (IsSelected(control) || IsWithin(control, selected)) going.push_back(component);
   }
   for (TControl* control : selected)
-    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component)
+    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component) {
       going.push_back(wrapper->Component);
+      // A menu's items go with it.
+      if (auto* menu = dynamic_cast<TMenu*>(wrapper->Component))
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+          for (TComponent* item : MenuItemTree(menu->Items()->Items(i))) going.push_back(item);
+    }
   ClearSelection();
   Notify({TDesignEditKind::Delete, going});
   // A component may free others as it goes (a menu its items): each is freed

@@ -49,11 +49,4 @@ void TPictureEdit::btnLoadClick(TObject*) {
   if (OpenDialog1->Execute() && !OpenDialog1->FileName().empty()) Image1->Picture()->LoadFromFile(OpenDialog1->FileName());
 }
 
-KCL_CLASS_INFO(TMenuItemForm) {
-  using T = TMenuItemForm;
-  cls.field("MainMenu1", &T::MainMenu1);
-}
-
-TMenuItemForm::TMenuItemForm(TComponent* owner) : TForm(owner) { LoadFromLayout(LayoutText("MenuItemForm")); }
-
 }  // namespace korvax::inspector

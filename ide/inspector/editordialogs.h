@@ -1,6 +1,6 @@
 #pragma once
-// The dialogs of the inspector's own property editors: a string list in a memo,
-// a picture loaded from a file, and a menu.
+// The dialogs of the inspector's own property editors: a string list in a memo
+// and a picture loaded from a file.
 #include "kcl/components/buttons.h"
 #include "kcl/components/edit.h"
 #include "kcl/components/extctrls.h"
@@ -9,7 +9,6 @@
 #include "kcl/components/picturedialogs.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/controls/form.h"
-#include "kcl/controls/menus.h"
 
 namespace korvax::inspector {
 
@@ -48,14 +47,6 @@ public:
 
   // The chosen file's picture; the framework picks the graphic by extension.
   void btnLoadClick(kcl::TObject* sender);
-};
-
-class TMenuItemForm : public kcl::TForm {
-  KCL_CLASS(TMenuItemForm, kcl::TForm)
-public:
-  explicit TMenuItemForm(kcl::TComponent* owner);
-
-  kcl::TMainMenu* MainMenu1 = nullptr;
 };
 
 }  // namespace korvax::inspector

@@ -160,6 +160,11 @@ void TObjectInspector::Edited(const designer::TDesignEdit& edit) {
   }
   if (edit.Kind != Place && edit.Kind != Delete && edit.Kind != Paste) return;
   RefreshComponentList();
+  // Told while the deleted components still live: their entries go now.
+  if (edit.Kind == Delete)
+    for (TComponent* component : edit.Components)
+      if (const int entry = ComponentList->Items()->IndexOf(designer::TProxyDesigner::NameEntry(component)); entry >= 0)
+        ComponentList->Items()->Delete(entry);
   if (FComponent) SelectEntryOf(FComponent);
 }
 

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "ide/designer/menudesigner.h"
+#include "ide/designer/proxyform.h"
 #include "ide/inspector/editordialogs.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/application.h"
@@ -48,11 +50,10 @@ TPropertyAttributes TKV_PictureProperty::GetAttributes() {
 }
 
 void TKV_MenuItemProperty::Edit() {
-  auto dialog = NewDialog<TMenuItemForm>();
-  auto* item = new TMenuItem(dialog->MainMenu1);
-  item->SetCaption("test");
-  dialog->MainMenu1->Items()->Add(item);
-  dialog->ShowModal();
+  // The items of a menu on a design form, edited through that form's designer.
+  auto* menu = dynamic_cast<TMenu*>(GetComponent(0));
+  if (auto* form = menu ? dynamic_cast<designer::TProxyForm*>(menu->Owner()) : nullptr)
+    designer::EditMenu(*form->ProxyDesigner(), *menu);
 }
 
 TPropertyAttributes TKV_MenuItemProperty::GetAttributes() {

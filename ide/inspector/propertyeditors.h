@@ -1,7 +1,7 @@
 #pragma once
 // The property editors the inspector registers when it is made: the framework's
 // for fonts, colours and cursors, and its own dialog editors for string lists,
-// pictures and menu items.
+// pictures, and the menu designer for menu items.
 #include "kcl/design/propertyeditor.h"
 
 namespace korvax::inspector {
@@ -24,7 +24,7 @@ public:
   kcl::TPropertyAttributes GetAttributes() override;
 };
 
-// A menu with a single item "test"; the property stays as it is.
+// A menu's items, in the menu designer of the design form that owns the menu.
 class TKV_MenuItemProperty : public kcl::TClassProperty {
   KCL_CLASS(TKV_MenuItemProperty, kcl::TClassProperty)
 public:

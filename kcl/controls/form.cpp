@@ -24,12 +24,16 @@ class TFormWindow : public QWidget {
 public:
   explicit TFormWindow(TCustomForm* form) : FForm(form) {}
 
-protected:
-  void resizeEvent(QResizeEvent*) override {
-    // The menu bar, when there is one, sits above the client area.
+  // The menu bar, when there is one, sits above the client area.
+  void PlaceClient() {
     const int bar = FForm->Menu() ? MenuBarHeight : 0;
     if (QWidget* client = FForm->ClientWidget()) client->setGeometry(0, bar, width(), std::max(0, height() - bar));
-    FForm->WindowResized(width(), height() - bar);
+  }
+
+protected:
+  void resizeEvent(QResizeEvent*) override {
+    PlaceClient();
+    FForm->WindowResized(width(), height() - (FForm->Menu() ? MenuBarHeight : 0));
   }
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
@@ -164,6 +168,8 @@ void TCustomForm::UpdateWidgetGeometry() {
   const TPoint origin = ClientOrigin();
   const TRect client = ClientRect();
   FWindow->setGeometry(origin.X, origin.Y - bar, client.Width(), client.Height() + bar);
+  // A menu set or taken away leaves the window its size: the client area moves all the same.
+  FWindow->PlaceClient();
 }
 
 void TCustomForm::WindowResized(int clientWidth, int clientHeight) {

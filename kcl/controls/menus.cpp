@@ -232,7 +232,7 @@ QMenu* TMenuItem::SubMenu() {
     // Opening an item's sub-menu is a click on the item, as on Windows: handlers
     // update their sub-items there.
     QObject::connect(FSubMenu.get(), &QMenu::aboutToShow, [this] {
-      if (!FMenu) Application()->Guard([this] { Click(); });
+      if (!FMenu && !IsDesigning()) Application()->Guard([this] { Click(); });
     });
     RebuildSubMenu();
   }
@@ -257,6 +257,8 @@ void TMenuItem::UpdateAction() {
   FAction->setEnabled(FEnabled);
   FAction->setVisible(FVisible);
   FAction->setShortcut(ShortCutToKeySequence(FShortCut));
+  // Under design the shortcut is shown but leaves the keys to the environment.
+  FAction->setShortcutContext(IsDesigning() ? Qt::WidgetShortcut : Qt::WindowShortcut);
   FAction->setStatusTip(cp1252::Decode(FHint));
   QFont font = FAction->font();
   font.setBold(FDefault);
@@ -264,6 +266,8 @@ void TMenuItem::UpdateAction() {
 }
 
 void TMenuItem::Triggered() {
+  // A menu under design runs none of the program's handlers.
+  if (IsDesigning()) return UpdateAction();
   QPointer<QAction> alive(FAction.get());
   Application()->Guard([this] { Click(); });
   // The handler decides the check mark, not Qt's toggling; it may also have freed the item.
@@ -343,6 +347,8 @@ void TMainMenu::AttachTo(TCustomForm* form) {
   FMenuBar->setNativeMenuBar(false);
   new TMenuBarFit(FMenuBar);
   RebuildBar();
+  // A bar added to a window already shown is shown by itself.
+  FMenuBar->show();
 }
 
 void TMainMenu::Notification(TComponent* component, TOperation operation) {
