@@ -121,9 +121,10 @@ public:
   // cancelled, keeps the window open.
   void FormClose(kcl::TObject* sender, kcl::TCloseAction& action);
 
-private:
   // The rich edit of a page: its first control.
   static kcl::TRichEdit* EditorOf(const kcl::TTabSheet* page);
+
+private:
   void FocusForTyping(kcl::TRichEdit* edit);
   void FillPage(kcl::TRichEdit* edit, const std::string& fileName);
   // Loads the file's lines into the page and notes how they end.

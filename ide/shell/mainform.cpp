@@ -72,6 +72,11 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("FileExitItemClick", &T::FileExitItemClick);
   cls.method("EditUndoItemClick", &T::EditUndoItemClick);
   cls.method("EditRedoItemClick", &T::EditRedoItemClick);
+  cls.method("SearchFindItemClick", &T::SearchFindItemClick);
+  cls.method("SearchReplaceItemClick", &T::SearchReplaceItemClick);
+  cls.method("FindDialog1Find", &T::FindDialog1Find);
+  cls.method("SearchFindInFilesItemClick", &T::SearchFindInFilesItemClick);
+  cls.method("SearchGotoItemClick", &T::SearchGotoItemClick);
   cls.method("EditSelectAllItemClick", &T::EditSelectAllItemClick);
   cls.method("ViewObjectInspectorItemClick", &T::ViewObjectInspectorItemClick);
   cls.method("ViewComponentListItemClick", &T::ViewComponentListItemClick);

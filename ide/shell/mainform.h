@@ -155,6 +155,13 @@ public:
   void FileExitItemClick(kcl::TObject* sender);
   void EditUndoItemClick(kcl::TObject* sender);
   void EditRedoItemClick(kcl::TObject* sender);
+  // The Search menu (searchcommands.cpp) on the current editor page.
+  void SearchFindItemClick(kcl::TObject* sender);
+  void SearchReplaceItemClick(kcl::TObject* sender);
+  // Search Again.
+  void FindDialog1Find(kcl::TObject* sender);
+  void SearchFindInFilesItemClick(kcl::TObject* sender);
+  void SearchGotoItemClick(kcl::TObject* sender);
   void EditSelectAllItemClick(kcl::TObject* sender);
   void ViewObjectInspectorItemClick(kcl::TObject* sender);
   void ViewComponentListItemClick(kcl::TObject* sender);

@@ -509,17 +509,21 @@ object FMainForm: TFMainForm
       object SearchFindItem: TMenuItem
         Caption = 'Find...'
         ShortCut = 16454
+        OnClick = SearchFindItemClick
       end
       object SearchFindInFilesItem: TMenuItem
         Caption = 'Find in Files...'
+        OnClick = SearchFindInFilesItemClick
       end
       object SearchReplaceItem: TMenuItem
         Caption = 'Replace...'
         ShortCut = 16466
+        OnClick = SearchReplaceItemClick
       end
       object SearchAgainItem: TMenuItem
         Caption = 'Search Again'
         ShortCut = 114
+        OnClick = FindDialog1Find
       end
       object SearchIncrementalItem: TMenuItem
         Caption = 'Incremental Search'
@@ -531,6 +535,7 @@ object FMainForm: TFMainForm
       end
       object SearchGotoItem: TMenuItem
         Caption = 'Go to Line Number'
+        OnClick = SearchGotoItemClick
       end
       object N7: TMenuItem
         Caption = '-'
