@@ -13,7 +13,16 @@ class TControl;
 
 namespace korvax::designer {
 
-enum class TDesignEditKind { Place, Move, Resize, Delete, Rename, PropertyChange, Paste, Align, Size, Scale, ZOrder };
+class TProxyDesigner;
+
+enum class TDesignEditKind {
+  Place, Move, Resize, Delete, Rename, PropertyChange, Paste, Align, Size, Scale, ZOrder, TabOrder
+};
+
+// What a design form's keys and context menu ask of the windows above the
+// designer: the main window's layout dialogs, its form/unit toggle and the form's
+// text in the editor; the inspector's focus.
+enum class TDesignCommand { Align, Size, Scale, ViewAsText, ToggleFormUnit, FocusInspector };
 
 struct TDesignEdit {
   TDesignEditKind Kind;
@@ -33,6 +42,8 @@ public:
   virtual void ComponentInspected(kcl::TControl* /*wrapper*/, kcl::TComponent* /*component*/) {}
   // A double click on a control: its first event's handler is wanted.
   virtual void EventHandlerWanted(kcl::TComponent* /*component*/) {}
+  // The user asked for a command on the designer's form.
+  virtual void CommandWanted(TDesignCommand /*command*/, TProxyDesigner& /*designer*/) {}
 };
 
 }  // namespace korvax::designer

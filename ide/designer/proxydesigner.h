@@ -14,6 +14,8 @@
 namespace kcl {
 class TCanvas;
 class TControl;
+class TPopupMenu;
+class TWinControl;
 }
 
 namespace korvax::designer {
@@ -104,6 +106,8 @@ public:
   void ComponentRemoved(kcl::TComponent* component);
   // Repositions and recolours the handles of every visible set.
   void RefreshHandles();
+  // The outlines of a move start from the selected controls' bounds as they are.
+  void ResetDragRects();
   // Selects what the inspector is to show and tells the listeners: the wrapper
   // of a non-visual component, else the component (the form itself included).
   void InspectComponent(kcl::TControl* wrapper, kcl::TComponent* component);
@@ -121,8 +125,17 @@ public:
   // into design state, the top-level ones moved by offset (a non-visual one gets
   // its wrapper) and selected. One edit.
   void AddPasted(int first, const std::vector<kcl::TComponent*>& topLevel, kcl::TPoint offset);
-  // The selected components go, with the controls inside them. One edit.
+  // The selected components go, with the controls inside them (the form itself
+  // stays), as one edit; then ReselectLast.
   void DeleteSelection();
+  // A component goes with its design control: a non-visual one with its wrapper,
+  // a container with the controls inside it; its name entry goes from
+  // ComponentNames. One edit. Nothing for nil or the form.
+  void DeleteComponent(kcl::TComponent* component, bool reselect);
+  // Selects the component added last that is still there, else the form.
+  void ReselectLast();
+  // Ctrl with an arrow key: every selected control one pixel that way, one edit.
+  void NudgeSelection(uint16_t key);
 
   // The layout commands, one operation each. The first selected control is the
   // reference that the others are aligned to and that stays in place; space
@@ -134,6 +147,18 @@ public:
   void ScaleComponents(int percent);
   // The current control to the front or the back of its siblings.
   void MoveCurrentInZOrder(bool toFront);
+  // The windowed children of one parent take the tab order of their place in
+  // order (the first 0). One edit.
+  void SetTabOrders(const std::vector<kcl::TWinControl*>& order);
+
+  // The context menu of a right press on a design control ("ProxyPopupMenu1",
+  // owned by the form and built anew each time), shown at a screen point.
+  kcl::TPopupMenu* ContextMenu() const { return FContextMenu; }
+  void ShowContextMenu(kcl::TPoint at);
+  // Its items' handler, which acts on the clicked item's name.
+  void ContextMenuClick(kcl::TObject* sender);
+  // Asks the listeners for a command of the windows above the designer.
+  void WantCommand(TDesignCommand command);
 
   // Edits made elsewhere that go through the designer as one operation each.
   void SelectionMoved();
@@ -146,11 +171,16 @@ public:
   void RemoveListener(TDesignListener* listener);
 
 private:
+  // A key pressed or released on the form or one of its design controls.
+  void DesignKey(const kcl::TMessage& message);
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
+  // Takes the design controls away with what is inside them, as one edit.
+  void DeleteControls(const std::vector<kcl::TControl*>& controls);
   void Notify(const TDesignEdit& edit);
 
   std::vector<TDesignListener*> FListeners;
+  kcl::TPopupMenu* FContextMenu = nullptr;
 };
 
 // The design grid's dots within clip on canvas, one pixel at every multiple of
