@@ -46,7 +46,7 @@ void TProxyDesigner::DesignKey(const TMessage& message) {
       break;
     case VK_F11: WantCommand(TDesignCommand::FocusInspector); break;
     case VK_F12: WantCommand(TDesignCommand::ToggleFormUnit); break;
-    case KeyZ: break;  // Ctrl+Z and Shift+Ctrl+Z: undo and redo of the form's edits
+    case KeyZ: break;  // Ctrl+Z and Shift+Ctrl+Z are to undo and redo the form's edits
     default: break;
   }
 }

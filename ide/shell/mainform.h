@@ -183,6 +183,7 @@ public:
   void EditScaleItemClick(kcl::TObject* sender);
   void EditFrontItemClick(kcl::TObject* sender);
   void EditBackItemClick(kcl::TObject* sender);
+  void EditTabOrderItemClick(kcl::TObject* sender);
   void ViewProjectSourceItemClick(kcl::TObject* sender);
   void ViewToggleItemClick(kcl::TObject* sender);
   void ViewUnitsItemClick(kcl::TObject* sender);
@@ -199,6 +200,9 @@ public:
   bool SaveFile(const std::string& fileName) override;
   // Components placed, deleted or renamed: their field lines in the unit.
   void Edited(const designer::TDesignEdit& edit) override;
+  // A design form's keys and context menu: the layout dialogs on that form, its
+  // text, the form/unit toggle.
+  void CommandWanted(designer::TDesignCommand command, designer::TProxyDesigner& designer) override;
 
 private:
   void LoadSpeedBarGlyphs();

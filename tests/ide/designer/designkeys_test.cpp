@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-#include <QUrl>
 
 #include "ide/designer/proxydesigner.h"
 #include "ide/designer/wrappercontrol.h"
@@ -11,11 +10,9 @@
 #include "kcl/components/label.h"
 #include "kcl/components/stdctrls.h"
 #include "kcl/components/timer.h"
-#include "kcl/controls/application.h"
 #include "kcl/controls/widgetbridge.h"
-#include "kcl/desktop/desktop.h"
 #include "support/designform.h"
-#include "support/testfiles.h"
+#include "support/helprequests.h"
 
 using namespace kcl;
 using namespace korvax::designer;
@@ -185,33 +182,26 @@ TEST_F(DesignKeys, CtrlArrowsNudgeTheSelection) {
 // above; every other key, and Ctrl+Z, is the designer's and does nothing: a
 // design edit box types nothing.
 TEST_F(DesignKeys, FunctionKeysAskForHelpAndTheOtherWindows) {
-  korvax::test::TempDir dir;
-  korvax::test::WriteFileBytes(dir.File("help.html"), "<html></html>");
-  std::vector<QUrl> opened;
-  SetDesktopOpener([&](const QUrl& url) {
-    opened.push_back(url);
-    return true;
-  });
-  const std::string helpFile = Application()->HelpFile();
-  Application()->SetHelpFile(dir.File("help.html"));
-  Click(Form.get());
-  Key(Qt::Key_F1);  // no control pressed
-  TControl* wrapper = Place(&TTimer::StaticClass(), 250, 10);
-  auto* edit = static_cast<TEdit*>(Place(&TEdit::StaticClass(), 10, 10));
-  Click(edit);
-  Key(Qt::Key_F1);
-  Click(wrapper);
-  Key(Qt::Key_F1);
-  Application()->SetHelpFile(helpFile);
-  SetDesktopOpener({});
-  ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0].fragment(), "TEdit");
-  EXPECT_EQ(opened[1].fragment(), "TTimer");
+  std::vector<std::string> keywords;
+  {
+    korvax::test::HelpRequests help;
+    Click(Form.get());
+    Key(Qt::Key_F1);  // no control pressed
+    TControl* wrapper = Place(&TTimer::StaticClass(), 250, 10);
+    Click(Place(&TEdit::StaticClass(), 10, 10));
+    Key(Qt::Key_F1);
+    Click(wrapper);
+    Key(Qt::Key_F1);
+    keywords = help.Keywords;
+  }
+  EXPECT_EQ(keywords, (std::vector<std::string>{"TEdit", "TTimer"}));
 
   Key(Qt::Key_F11);
   Key(Qt::Key_F12);
   EXPECT_EQ(Log.Commands, (std::vector<TDesignCommand>{TDesignCommand::FocusInspector, TDesignCommand::ToggleFormUnit}));
   // Keys reach a design control that has the keyboard itself.
+  auto* edit = dynamic_cast<TEdit*>(Form->FindComponent("Edit1"));
+  ASSERT_NE(edit, nullptr);
   edit->SetFocus();
   Log.Edits.clear();
   QTest::keyClicks(QApplication::focusWidget(), "abc");
