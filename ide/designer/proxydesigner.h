@@ -151,12 +151,9 @@ public:
   // order (the first 0). One edit.
   void SetTabOrders(const std::vector<kcl::TWinControl*>& order);
 
-  // The context menu of a right press on a design control ("ProxyPopupMenu1",
-  // owned by the form and built anew each time), shown at a screen point.
+  // The context menu of the last right press on a design control
+  // ("ProxyPopupMenu1", owned by the form and built anew for each press).
   kcl::TPopupMenu* ContextMenu() const { return FContextMenu; }
-  void ShowContextMenu(kcl::TPoint at);
-  // Its items' handler, which acts on the clicked item's name.
-  void ContextMenuClick(kcl::TObject* sender);
   // Asks the listeners for a command of the windows above the designer.
   void WantCommand(TDesignCommand command);
 
@@ -173,6 +170,10 @@ public:
 private:
   // A key pressed or released on the form or one of its design controls.
   void DesignKey(const kcl::TMessage& message);
+  // Builds the context menu and shows it at a screen point.
+  void ShowContextMenu(kcl::TPoint at);
+  // The menu items' handler, which acts on the clicked item's name.
+  void ContextMenuClick(kcl::TObject* sender);
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
   // Takes the design controls away with what is inside them, as one edit.
