@@ -13,21 +13,17 @@ class TControl;
 
 namespace korvax::designer {
 
+class TProxyDesigner;
+
 // MenuOrder: a menu item moved among its siblings.
 enum class TDesignEditKind {
-  Place,
-  Move,
-  Resize,
-  Delete,
-  Rename,
-  PropertyChange,
-  Paste,
-  Align,
-  Size,
-  Scale,
-  ZOrder,
-  MenuOrder
+  Place, Move, Resize, Delete, Rename, PropertyChange, Paste, Align, Size, Scale, ZOrder, TabOrder, MenuOrder
 };
+
+// What a design form's keys and context menu ask of the windows above the
+// designer: the main window's layout dialogs, its form/unit toggle and the form's
+// text in the editor; the inspector's focus.
+enum class TDesignCommand { Align, Size, Scale, ViewAsText, ToggleFormUnit, FocusInspector };
 
 struct TDesignEdit {
   TDesignEditKind Kind;
@@ -52,6 +48,8 @@ public:
   // state again.
   virtual std::string UndoMemento() { return {}; }
   virtual void Restored(const std::string& /*memento*/) {}
+  // The user asked for a command on the designer's form.
+  virtual void CommandWanted(TDesignCommand /*command*/, TProxyDesigner& /*designer*/) {}
 };
 
 }  // namespace korvax::designer

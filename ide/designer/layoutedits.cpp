@@ -1,4 +1,4 @@
-// The designer's layout commands: align, size, scale and z-order.
+// The designer's layout commands: align, size, scale, z-order and tab order.
 #include <algorithm>
 #include <climits>
 
@@ -154,6 +154,18 @@ void TProxyDesigner::MoveCurrentInZOrder(bool toFront) {
     current->SendToBack();
   RefreshHandles();  // the handles stay over the controls
   Notify({TDesignEditKind::ZOrder, {ComponentOf(current)}});
+}
+
+void TProxyDesigner::SetTabOrders(const std::vector<TWinControl*>& order) {
+  TDesignEdit edit{TDesignEditKind::TabOrder, {}};
+  bool changed = false;
+  for (size_t i = 0; i < order.size(); ++i) {
+    const int place = static_cast<int>(i);
+    changed = changed || order[i]->TabOrder() != place;
+    order[i]->SetTabOrder(place);
+    edit.Components.push_back(order[i]);
+  }
+  if (changed) Notify(edit);
 }
 
 }  // namespace korvax::designer

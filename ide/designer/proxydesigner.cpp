@@ -37,12 +37,9 @@ TProxyDesigner::~TProxyDesigner() = default;
 bool TProxyDesigner::IsDesignMsg(TControl* sender, TMessage& message) {
   switch (message.Msg) {
     case WM_KEYDOWN:
-    case WM_KEYUP: {
-      const bool down = message.Msg == WM_KEYDOWN;
-      if (CharCode(message) == VK_SHIFT) MultiSelect = down;
-      if (CharCode(message) == VK_CONTROL) CtrlDown = down;
+    case WM_KEYUP:
+      DesignKey(message);
       return true;
-    }
     case WM_MOUSEMOVE:
       if (!MultiSelect) DispatchToForm(sender, message);
       return true;
@@ -55,7 +52,10 @@ bool TProxyDesigner::IsDesignMsg(TControl* sender, TMessage& message) {
     case WM_LBUTTONDBLCLK:
       EventHandlerWanted(ComponentOf(sender));
       return true;
-    case WM_RBUTTONDOWN: return true;
+    case WM_RBUTTONDOWN:
+      Form->TakeKeyboard();
+      ShowContextMenu(sender->ClientToScreen({MouseX(message), MouseY(message)}));
+      return true;
     default: return false;
   }
 }
@@ -252,6 +252,7 @@ void TProxyDesigner::ClearSelection() {
 }
 
 void TProxyDesigner::ComponentRemoved(TComponent* component) {
+  if (component == FContextMenu) FContextMenu = nullptr;
   // Only non-visual components have wrappers; a form closing frees many controls.
   if (!dynamic_cast<TControl*>(component))
     for (int i = 0; i < Form->ComponentCount(); ++i)
@@ -263,10 +264,13 @@ void TProxyDesigner::ComponentRemoved(TComponent* component) {
   if (Handles == HandleSets[static_cast<size_t>(index)].get()) Handles = nullptr;
   HandleSets.erase(HandleSets.begin() + index);
   Selection.erase(found);
-  // The outlines follow the selection's order.
+  ResetDragRects();  // the outlines follow the selection's order
+  if (!Handles && !HandleSets.empty()) Handles = HandleSets.back().get();
+}
+
+void TProxyDesigner::ResetDragRects() {
   Form->DragRects->Clear();
   for (TControl* control : Selection) Form->DragRects->Add(control->BoundsRect());
-  if (!Handles && !HandleSets.empty()) Handles = HandleSets.back().get();
 }
 
 void TProxyDesigner::RefreshHandles() {

@@ -16,6 +16,8 @@ namespace kcl {
 class TCanvas;
 class TControl;
 class TMenuItem;
+class TPopupMenu;
+class TWinControl;
 }
 
 namespace korvax::designer {
@@ -108,6 +110,8 @@ public:
   void ComponentRemoved(kcl::TComponent* component);
   // Repositions and recolours the handles of every visible set.
   void RefreshHandles();
+  // The outlines of a move start from the selected controls' bounds as they are.
+  void ResetDragRects();
   // Selects what the inspector is to show and tells the listeners: the wrapper
   // of a non-visual component, else the component (the form itself included).
   void InspectComponent(kcl::TControl* wrapper, kcl::TComponent* component);
@@ -125,8 +129,17 @@ public:
   // into design state, the top-level ones moved by offset (a non-visual one gets
   // its wrapper) and selected. One edit.
   void AddPasted(int first, const std::vector<kcl::TComponent*>& topLevel, kcl::TPoint offset);
-  // The selected components go, with the controls inside them. One edit.
+  // The selected components go, with the controls inside them (the form itself
+  // stays), as one edit; then ReselectLast.
   void DeleteSelection();
+  // A component goes with its design control: a non-visual one with its wrapper,
+  // a container with the controls inside it; its name entry goes from
+  // ComponentNames. One edit. Nothing for nil or the form.
+  void DeleteComponent(kcl::TComponent* component, bool reselect);
+  // Selects the component added last that is still there, else the form.
+  void ReselectLast();
+  // Ctrl with an arrow key: every selected control one pixel that way, one edit.
+  void NudgeSelection(uint16_t key);
 
   // The layout commands, one operation each. The first selected control is the
   // reference that the others are aligned to and that stays in place; space
@@ -138,6 +151,15 @@ public:
   void ScaleComponents(int percent);
   // The current control to the front or the back of its siblings.
   void MoveCurrentInZOrder(bool toFront);
+  // The windowed children of one parent take the tab order of their place in
+  // order (the first 0). One edit.
+  void SetTabOrders(const std::vector<kcl::TWinControl*>& order);
+
+  // The context menu of the last right press on a design control
+  // ("ProxyPopupMenu1", owned by the form and built anew for each press).
+  kcl::TPopupMenu* ContextMenu() const { return FContextMenu; }
+  // Asks the listeners for a command of the windows above the designer.
+  void WantCommand(TDesignCommand command);
 
   // The menu items of the form's menus (menuedits.cpp), one operation each. An
   // item belongs to the form, hangs from its parent item (a menu's Items for a
@@ -173,8 +195,16 @@ public:
 private:
   // stem with the first number that no component of the form, nor alsoTaken, has after it.
   std::string NumberedName(const std::string& stem, const std::string& alsoTaken = {}) const;
+  // A key pressed or released on the form or one of its design controls.
+  void DesignKey(const kcl::TMessage& message);
+  // Builds the context menu and shows it at a screen point.
+  void ShowContextMenu(kcl::TPoint at);
+  // The menu items' handler, which acts on the clicked item's name.
+  void ContextMenuClick(kcl::TObject* sender);
   void PressRouting(kcl::TControl* sender, kcl::TMessage& message);
   void DispatchToForm(kcl::TControl* sender, kcl::TMessage& message);
+  // Takes the design controls away with what is inside them, as one edit.
+  void DeleteControls(const std::vector<kcl::TControl*>& controls);
   void Notify(const TDesignEdit& edit);
   // Wrappers are the designer's, not the form's: they come after the form's own
   // windowed controls in its tab order, so that those are written without gaps.
@@ -184,6 +214,7 @@ private:
 
   std::vector<TDesignListener*> FListeners;
   std::unique_ptr<TDesignHistory> FHistory;
+  kcl::TPopupMenu* FContextMenu = nullptr;
 };
 
 // The design grid's dots within clip on canvas, one pixel at every multiple of

@@ -123,7 +123,9 @@ void TProxyForm::Notification(TComponent* component, TOperation operation) {
 }
 
 bool TProxyForm::IsDesignerControl(const TComponent* component) {
-  return dynamic_cast<const TWrapperControl*>(component) != nullptr;
+  if (dynamic_cast<const TWrapperControl*>(component)) return true;
+  const auto* form = dynamic_cast<const TProxyForm*>(component->Owner());
+  return form && form->FDesigner && component == form->FDesigner->ContextMenu();
 }
 
 // --- mouse
@@ -138,7 +140,20 @@ TPoint TProxyForm::FormPoint(TControl* sender, TPoint p) const {
   return sender && sender != this ? ScreenToClient(sender->ClientToScreen(p)) : p;
 }
 
+void TProxyForm::TakeKeyboard() {
+  if (CanFocus() && !Focused()) SetFocus();
+}
+
+void TProxyForm::WndProc(TMessage& message) {
+  if ((message.Msg == WM_KEYDOWN || message.Msg == WM_KEYUP) && FDesigner && FDesigner->IsDesignMsg(this, message)) {
+    message.Handled = true;
+    return;
+  }
+  TForm::WndProc(message);
+}
+
 void TProxyForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TakeKeyboard();
   TForm::MouseDown(button, shift, x, y);
   if (button == mbLeft) FormMouseDown(this, button, shift, x, y);
 }
@@ -209,6 +224,7 @@ TRect TProxyForm::FormRect(const TControl* control) const {
 
 void TProxyForm::BeginDrag(TPoint p) {
   if (FDesigner->MultiSelect) return;
+  FDesigner->ResetDragRects();  // the selection may have moved by keys or layout commands since it was made
   Moving = true;
   DownPoint = p;
   SetClipChildren(false);

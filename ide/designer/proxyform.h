@@ -91,6 +91,12 @@ public:
   bool CursorConfined() const { return FCursorConfined; }
   kcl::TPoint ConfinedPoint(kcl::TPoint p) const;
 
+  // The form has the keyboard after a press on it or on one of its controls, so
+  // that its designer gets the keys: a windowless control cannot have it.
+  void TakeKeyboard();
+  // Keys on the form itself go to the designer as its controls' keys do.
+  void WndProc(kcl::TMessage& message) override;
+
   // A press the designer hands on from a control, in that control's client
   // coordinates; the moves and the release that follow arrive in form coordinates.
   void RoutedMouseDown(kcl::TControl* sender, kcl::TMessage& message);
@@ -103,8 +109,8 @@ public:
   // A rectangle in control's parent's coordinates, in the form's.
   kcl::TRect ParentToForm(const kcl::TControl* control, const kcl::TRect& r) const;
 
-  // The designer's controls among the form's components (wrappers: grab handles
-  // belong to no one), never written.
+  // The designer's own components among the form's (wrappers and its context
+  // menu: grab handles belong to no one), never written nor listed.
   static bool IsDesignerControl(const kcl::TComponent* component);
   void GetChildren(const kcl::TGetChildProc& proc, kcl::TComponent* root) override;
   // A component that goes leaves the designer's selection; a wrapper whose

@@ -1,5 +1,5 @@
-// The designer's edits that add or take away several components at once: a paste
-// and the deletion of the selection.
+// The designer's edits that add or take away several components at once: select
+// all, a paste and deleting.
 #include <algorithm>
 
 #include "ide/designer/proxydesigner.h"
@@ -70,43 +70,72 @@ void TProxyDesigner::AddPasted(int first, const std::vector<TComponent*>& topLev
 }
 
 void TProxyDesigner::DeleteSelection() {
-  // The form itself may be selected beside its controls: it stays.
-  std::vector<TControl*> selected = Selection;
-  std::erase(selected, Form);
-  if (selected.empty()) return;
-  // What goes: the selected components and every control inside a selected one.
-  std::vector<TComponent*> going;
-  for (int i = 0; i < Form->ComponentCount(); ++i) {
-    TComponent* component = Form->Components(i);
-    auto* control = dynamic_cast<TControl*>(component);
-    if (TProxyForm::IsDesignerControl(component) || !control) continue;
-    if (IsSelected(control) || IsWithin(control, selected)) going.push_back(component);
-  }
-  for (TControl* control : selected)
-    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component) {
-      going.push_back(wrapper->Component);
-      // A menu's items go with it.
-      if (auto* menu = dynamic_cast<TMenu*>(wrapper->Component))
-        for (int i = 0; i < menu->Items()->Count(); ++i)
-          for (TComponent* item : MenuItemTree(menu->Items()->Items(i))) going.push_back(item);
-    }
+  Form->CurrentControl = nullptr;
+  const std::vector<TControl*> selected = Selection;
   ClearSelection();
-  Notify({TDesignEditKind::Delete, going});
-  // A component may free others as it goes (a menu its items): each is freed
-  // only while the form still owns it.
+  DeleteControls(selected);
+  ReselectLast();
+}
+
+void TProxyDesigner::DeleteComponent(TComponent* component, bool reselect) {
+  if (!component || component == Form) return;
+  auto* control = dynamic_cast<TControl*>(component);
+  if (!control) control = dynamic_cast<TControl*>(Form->FindComponent(TWrapperControl::WrapperName(component->Name())));
+  if (control) DeleteControls({control});
+  if (reselect) ReselectLast();
+}
+
+void TProxyDesigner::DeleteControls(const std::vector<TControl*>& controls) {
+  std::vector<TControl*> roots;
+  for (TControl* control : controls)
+    if (control && control != Form) roots.push_back(control);
+  if (roots.empty()) return;
+  // What goes, in the order the form owns it: every root and every control
+  // inside one, a wrapper as the component it stands for.
+  TDesignEdit edit{TDesignEditKind::Delete, {}};
+  std::vector<TComponent*> wrapped;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TControl*>(Form->Components(i));
+    if (!control || (std::find(roots.begin(), roots.end(), control) == roots.end() && !IsWithin(control, roots)))
+      continue;
+    auto* wrapper = dynamic_cast<TWrapperControl*>(control);
+    if (wrapper && !wrapper->Component) continue;
+    if (wrapper) wrapped.push_back(wrapper->Component);
+    edit.Components.push_back(ComponentOf(control));
+    // A menu's items go with it.
+    if (auto* menu = wrapper ? dynamic_cast<TMenu*>(wrapper->Component) : nullptr)
+      for (int item = 0; item < menu->Items()->Count(); ++item)
+        for (TComponent* component : MenuItemTree(menu->Items()->Items(item))) edit.Components.push_back(component);
+  }
+  for (TComponent* component : edit.Components)
+    if (const int entry = Form->ComponentNames->IndexOf(NameEntry(component)); entry >= 0)
+      Form->ComponentNames->Delete(entry);
+  // Told while the components are there: the unit's field lines name them.
+  if (!edit.Components.empty()) Notify(edit);
+  // A component may free others as it goes: each is freed only while the form
+  // still owns it.
   const auto owned = [this](const TComponent* component) {
     for (int i = 0; i < Form->ComponentCount(); ++i)
       if (Form->Components(i) == component) return true;
     return false;
   };
-  for (TControl* control : selected) {
-    if (!owned(control) || IsWithin(control, selected)) continue;  // it went with its container
-    if (auto* wrapper = dynamic_cast<TWrapperControl*>(control); wrapper && wrapper->Component && owned(wrapper->Component))
-      wrapper->Component->Free();
-    if (owned(control)) control->Free();
-  }
-  InspectComponent(nullptr, Form);
+  for (TComponent* component : wrapped)
+    if (owned(component)) component->Free();
+  for (TControl* control : roots)
+    if (owned(control) && !IsWithin(control, roots)) control->Free();  // the others go with their container
   RecordStep();
+}
+
+void TProxyDesigner::ReselectLast() {
+  TComponent* component = Form;
+  if (const int count = Form->ComponentNames->Count(); count > 0) {
+    const std::string last = Form->ComponentNames->Strings(count - 1);
+    const std::vector<std::string> entries = ComponentListEntries();
+    if (std::find(entries.begin(), entries.end(), last) != entries.end())
+      if (TComponent* found = Form->FindComponent(last.substr(0, last.find(':')))) component = found;
+  }
+  InspectComponent(dynamic_cast<TControl*>(Form->FindComponent(TWrapperControl::WrapperName(component->Name()))),
+                   component);
 }
 
 }  // namespace korvax::designer

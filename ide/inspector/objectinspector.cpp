@@ -146,19 +146,27 @@ void TObjectInspector::SelectEntryOf(TComponent* component) {
   ComponentList->SetItemIndex(ComponentList->Items()->IndexOf(entry));
 }
 
+void TObjectInspector::RemoveEntry(const std::string& entry) {
+  TStrings* entries = ComponentList->Items();
+  if (const int at = entries->IndexOf(entry); at >= 0) entries->Delete(at);
+}
+
 void TObjectInspector::Edited(const designer::TDesignEdit& edit) {
   using enum designer::TDesignEditKind;
   if (edit.Kind == Rename && !edit.Components.empty()) {
     // Told before the component takes its new name: its entry changes alone.
     TComponent* renamed = edit.Components.front();
-    TStrings* entries = ComponentList->Items();
-    if (const int old = entries->IndexOf(designer::TProxyDesigner::NameEntry(renamed, edit.OldName)); old >= 0)
-      entries->Delete(old);
-    const int entry = entries->Add(designer::TProxyDesigner::NameEntry(renamed, edit.NewName));
+    RemoveEntry(designer::TProxyDesigner::NameEntry(renamed, edit.OldName));
+    const int entry = ComponentList->Items()->Add(designer::TProxyDesigner::NameEntry(renamed, edit.NewName));
     if (renamed == FComponent) ComponentList->SetItemIndex(entry);
     return;
   }
-  if (edit.Kind != Place && edit.Kind != Delete && edit.Kind != Paste) return;
+  if (edit.Kind == Delete) {
+    // Told while the components are still there: their entries go one by one.
+    for (TComponent* gone : edit.Components) RemoveEntry(designer::TProxyDesigner::NameEntry(gone));
+    return;
+  }
+  if (edit.Kind != Place && edit.Kind != Paste) return;
   RefreshComponentList();
   // Told while the deleted components still live: their entries go now.
   if (edit.Kind == Delete)
@@ -172,6 +180,12 @@ void TObjectInspector::Restored(const std::string&) {
   // The form was read again: every component is another.
   RefreshComponentList();
   if (FComponent) SelectEntryOf(FComponent);
+}
+
+void TObjectInspector::CommandWanted(designer::TDesignCommand command, designer::TProxyDesigner&) {
+  if (command != designer::TDesignCommand::FocusInspector) return;
+  Show();
+  if (CanFocus()) SetFocus();
 }
 
 }  // namespace korvax::inspector

@@ -116,9 +116,12 @@ public:
   void ComponentInspected(kcl::TControl* wrapper, kcl::TComponent* component) override;
   // A component double-clicked on the design form: its first event's handler.
   void EventHandlerWanted(kcl::TComponent* component) override;
+  // F11 on a design form brings the inspector up with the keyboard.
+  void CommandWanted(designer::TDesignCommand command, designer::TProxyDesigner& designer) override;
 
 private:
   void ClearRows();
+  void RemoveEntry(const std::string& entry);
   // Selects the component list's entry of a component (none when absent).
   void SelectEntryOf(kcl::TComponent* component);
   // The list whose split line the mouse works on: the active page's.

@@ -105,6 +105,7 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("EditScaleItemClick", &T::EditScaleItemClick);
   cls.method("EditFrontItemClick", &T::EditFrontItemClick);
   cls.method("EditBackItemClick", &T::EditBackItemClick);
+  cls.method("EditTabOrderItemClick", &T::EditTabOrderItemClick);
   cls.method("ViewProjectSourceItemClick", &T::ViewProjectSourceItemClick);
   cls.method("ViewToggleItemClick", &T::ViewToggleItemClick);
   cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);

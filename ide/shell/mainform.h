@@ -191,6 +191,7 @@ public:
   void EditScaleItemClick(kcl::TObject* sender);
   void EditFrontItemClick(kcl::TObject* sender);
   void EditBackItemClick(kcl::TObject* sender);
+  void EditTabOrderItemClick(kcl::TObject* sender);
   void ViewProjectSourceItemClick(kcl::TObject* sender);
   void ViewToggleItemClick(kcl::TObject* sender);
   void ViewUnitsItemClick(kcl::TObject* sender);
@@ -209,6 +210,9 @@ public:
   void Edited(const designer::TDesignEdit& edit) override;
   std::string UndoMemento() override;
   void Restored(const std::string& memento) override;
+  // A design form's keys and context menu: the layout dialogs on that form, its
+  // text, the form/unit toggle.
+  void CommandWanted(designer::TDesignCommand command, designer::TProxyDesigner& designer) override;
 
 private:
   void LoadSpeedBarGlyphs();

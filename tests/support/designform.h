@@ -25,8 +25,12 @@ public:
   void ComponentInspected(kcl::TControl* wrapper, kcl::TComponent* component) override {
     Inspected.push_back({wrapper, component});
   }
+  void CommandWanted(designer::TDesignCommand command, designer::TProxyDesigner&) override {
+    Commands.push_back(command);
+  }
   std::vector<designer::TDesignEdit> Edits;
   std::vector<std::pair<kcl::TControl*, kcl::TComponent*>> Inspected;
+  std::vector<designer::TDesignCommand> Commands;
 };
 
 class DesignFormTest : public testing::Test {

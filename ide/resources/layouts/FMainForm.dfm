@@ -497,7 +497,7 @@ object FMainForm: TFMainForm
       end
       object EditTabOrderItem: TMenuItem
         Caption = 'Tab Order'
-        Enabled = False
+        OnClick = EditTabOrderItemClick
       end
       object EditCreationOrderItem: TMenuItem
         Caption = 'Creation Order'
