@@ -64,11 +64,11 @@ public:
   void chkCompilerClick(kcl::TObject* sender);
   void btnBrowseClick(kcl::TObject* sender);
 
+private:
   // The font chosen in the list, or the stored one while none is chosen (a stored
   // font that is not installed stays the setting).
   std::string ChosenFontName() const;
 
-private:
   std::string FStoredFontName;
 };
 

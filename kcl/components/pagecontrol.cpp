@@ -27,9 +27,8 @@ const TTypeInfo* TTabChangingEventType() {
 }
 
 KCL_CLASS_INFO(TTabSheet) {
-  cls.publish({"Caption", "DragMode", "Enabled", "Font"});
+  cls.publish({"HelpContext", "Caption", "DragMode", "Enabled", "Font"});
   cls.republish("Height").Stored(false);
-  cls.publish({"HelpContext"});
   cls.property("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex).Default(0);
   cls.republish("Left").Stored(false);
   cls.property("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex).Stored(false);

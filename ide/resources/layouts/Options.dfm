@@ -64,8 +64,8 @@ object Options: TOptions
     ActivePage = PrefPage
     TabOrder = 1
     object PrefPage: TTabSheet
-      Caption = 'Preferences'
       HelpContext = 1800
+      Caption = 'Preferences'
       object gbDesktop: TGroupBox
         Left = 8
         Top = 4
@@ -284,8 +284,8 @@ object Options: TOptions
       end
     end
     object CompilerPage: TTabSheet
-      Caption = 'Compiler'
       HelpContext = 1875
+      Caption = 'Compiler'
       object chkCompiler: TCheckBox
         Left = 8
         Top = 12
@@ -323,8 +323,8 @@ object Options: TOptions
       end
     end
     object EditorPage: TTabSheet
-      Caption = 'Editor'
       HelpContext = 1850
+      Caption = 'Editor'
       object lbSpeedSetting: TLabel
         Left = 8
         Top = 12
@@ -583,8 +583,8 @@ object Options: TOptions
       end
     end
     object EdDispPage: TTabSheet
-      Caption = 'Display'
       HelpContext = 2075
+      Caption = 'Display'
       object lbBindings: TLabel
         Left = 216
         Top = 8
@@ -770,8 +770,8 @@ object Options: TOptions
       end
     end
     object EdColorPage: TTabSheet
-      Caption = 'Colors'
       HelpContext = 1950
+      Caption = 'Colors'
       object lbColorSpeed: TLabel
         Left = 8
         Top = 12
@@ -929,8 +929,8 @@ object Options: TOptions
       end
     end
     object PalPage: TTabSheet
-      Caption = 'Palette'
       HelpContext = 2000
+      Caption = 'Palette'
       object lbPages: TLabel
         Left = 8
         Top = 8
@@ -1039,8 +1039,8 @@ object Options: TOptions
       end
     end
     object BrowPage: TTabSheet
-      Caption = 'Browser'
       HelpContext = 2050
+      Caption = 'Browser'
       object gbSymbolFilters: TGroupBox
         Left = 8
         Top = 4
@@ -1223,8 +1223,8 @@ object Options: TOptions
       end
     end
     object CodeInsight: TTabSheet
-      Caption = 'Code Insight'
       HelpContext = 2080
+      Caption = 'Code Insight'
       object gbAutomatic: TGroupBox
         Left = 8
         Top = 4

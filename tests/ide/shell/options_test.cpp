@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "ide/common/environment.h"
+#include "ide/designer/proxyform.h"
 #include "ide/editor/editorform.h"
 #include "kcl/controls/application.h"
 #include "kcl/controls/modal.h"
@@ -344,6 +347,27 @@ TEST_F(EnvironmentOptions, NewSettingsReachEditorPagesOpenedAfterwardsOnly) {
   EXPECT_EQ(after->Font()->Size(), 15);
   EXPECT_EQ(after->Color(), clSilver);
   EXPECT_FALSE(after->PlainText());
+}
+
+TEST_F(EnvironmentOptions, TheDesignFormShowsTheNewGridAtItsNextPaint) {
+  ASSERT_NE(FMainForm->CurrentDesignForm, nullptr);
+  const auto dotAt = [](int x, int y) {
+    const QImage shot = FMainForm->CurrentDesignForm->ClientWidget()->grab().toImage();
+    return shot.pixelColor(x, y) == QColor(Qt::black);
+  };
+  EXPECT_TRUE(dotAt(8, 8));
+  WithOptions([](TOptions& options) {
+    options.ecGridSizeX->SetText("12");
+    options.ecGridSizeY->SetText("12");
+    options.OKButton->Click();
+  });
+  EXPECT_TRUE(dotAt(12, 12));
+  EXPECT_FALSE(dotAt(8, 8));
+  WithOptions([](TOptions& options) {
+    options.cbDisplayGrid->SetChecked(false);
+    options.OKButton->Click();
+  });
+  EXPECT_FALSE(dotAt(12, 12));
 }
 
 }  // namespace
