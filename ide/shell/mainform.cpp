@@ -111,6 +111,7 @@ KCL_CLASS_INFO(TFMainForm) {
   cls.method("ViewUnitsItemClick", &T::ViewUnitsItemClick);
   cls.method("ViewFormsItemClick", &T::ViewFormsItemClick);
   // The Tools menu's tools and the window list.
+  cls.method("ToolsOptionsItemClick", &T::ToolsOptionsItemClick);
   cls.method("ToolsConfigureItemClick", &T::ToolsConfigureItemClick);
   cls.method("ViewWindowListItemClick", &T::ViewWindowListItemClick);
   // Compiling and running.

@@ -117,9 +117,10 @@ public:
   void AddFileHistory(const std::string& path);
   void BuildReopenMenu();
 
-  // The configured tools in the Tools menu (toolsmenu.cpp) and the window list
-  // (windowlist.cpp). BuildToolsMenu puts one item per tool after the menu's own
-  // items, in place of those it put there before (ToolItems).
+  // The Tools menu (toolsmenu.cpp): the environment options, the configured tools,
+  // and the window list (windowlist.cpp). BuildToolsMenu puts one item per tool
+  // after the menu's own items, in place of those it put there before (ToolItems).
+  void ToolsOptionsItemClick(kcl::TObject* sender);
   void BuildToolsMenu();
   void ToolsConfigureItemClick(kcl::TObject* sender);
   void ViewWindowListItemClick(kcl::TObject* sender);

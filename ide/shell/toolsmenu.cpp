@@ -1,7 +1,9 @@
-// The configured tools at the end of the Tools menu, and the command that edits them.
+// The Tools menu: the environment options, the configured tools at its end and the
+// command that edits them.
 #include "ide/common/environment.h"
 #include "ide/common/routines.h"
 #include "ide/shell/mainform.h"
+#include "ide/shell/options.h"
 #include "ide/shell/tools.h"
 #include "ide/shell/toolsettings.h"
 #include "kcl/platform/process.h"
@@ -9,6 +11,8 @@
 namespace korvax {
 
 using namespace kcl;
+
+void TFMainForm::ToolsOptionsItemClick(TObject*) { ShowModalDialog<TOptions>(); }
 
 void TFMainForm::BuildToolsMenu() {
   auto* toolsMenu = dynamic_cast<TMenuItem*>(FindComponent("ToolsMenu"));

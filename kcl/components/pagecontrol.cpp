@@ -27,7 +27,7 @@ const TTypeInfo* TTabChangingEventType() {
 }
 
 KCL_CLASS_INFO(TTabSheet) {
-  cls.publish({"Caption", "DragMode", "Enabled", "Font"});
+  cls.publish({"HelpContext", "Caption", "DragMode", "Enabled", "Font"});
   cls.republish("Height").Stored(false);
   cls.property("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex).Default(0);
   cls.republish("Left").Stored(false);

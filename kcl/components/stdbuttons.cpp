@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "kcl/classes/classbuilder.h"
+#include "kcl/controls/application.h"
 #include "kcl/controls/form.h"
 #include "kcl/controls/keys.h"
 #include "kcl/controls/windowsstyle.h"
@@ -66,8 +67,10 @@ QAbstractButton* TButtonControl::Button() const { return qobject_cast<QAbstractB
 
 void TButtonControl::ConnectClicked(QAbstractButton* button, std::function<void()> onClick) {
   UseWindowsStyle(button);
+  // An exception must not travel through Qt's signal: the application shows it and
+  // goes on, as for a message, and a modal dialog stays open.
   QObject::connect(button, &QAbstractButton::clicked, button, [this, onClick = std::move(onClick)] {
-    if (!IsDesigning()) onClick();
+    if (!IsDesigning()) Application()->Guard(onClick);
   });
 }
 

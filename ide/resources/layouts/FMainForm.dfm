@@ -747,6 +747,7 @@ object FMainForm: TFMainForm
       Caption = '&Tools'
       object ToolsOptionsItem: TMenuItem
         Caption = 'Environment Options..'
+        OnClick = ToolsOptionsItemClick
       end
       object ToolsRepositoryItem: TMenuItem
         Caption = 'Repository...'

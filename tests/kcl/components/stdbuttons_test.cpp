@@ -1,4 +1,4 @@
-// Buttons, check boxes and radio buttons: clicks, the form's modal result,
+// Buttons, check boxes and radio buttons: clicks and their exceptions, the form's modal result,
 // the keys of a dialog, and no input while they are designed.
 #include <gtest/gtest.h>
 
@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "kcl/components/buttons.h"
 #include "kcl/components/edit.h"
 #include "kcl/components/groupbox.h"
 #include "kcl/components/stdbuttons.h"
+#include "kcl/controls/application.h"
+#include "kcl/rtl/exceptions.h"
 #include "support/mouse.h"
 #include "support/swallowingdesigner.h"
 #include "support/testform.h"
@@ -34,6 +38,23 @@ TEST(StdCtrlsInput, ButtonSetsTheFormsModalResultBeforeOnClick) {
   ClickAt(close);
   EXPECT_EQ(clicks, 0);
   EXPECT_FALSE(form->Showing());
+}
+
+// The exception goes to the application, as one from a message does, and not
+// through the peer's signal; the form stays shown.
+TEST(StdCtrlsInput, AnExceptionOfAClickIsShownByTheApplication) {
+  std::vector<std::string> shown;
+  TApplication::SetMessageBoxHandler([&](const std::string& text, const std::string&, uint32_t) {
+    shown.push_back(text);
+    return IDOK;
+  });
+  FormPtr form = ShownForm();
+  auto* button = Place<TButton>(form.get(), "Button1");
+  button->OnClick.SetHandler([](TObject*) { throw EConvertError("'x' is not a valid integer value"); });
+  ClickAt(button);
+  TApplication::SetMessageBoxHandler(nullptr);
+  EXPECT_EQ(shown, std::vector<std::string>{"'x' is not a valid integer value"});
+  EXPECT_TRUE(form->Showing());
 }
 
 TEST(StdCtrlsInput, DesignedControlsIgnoreTheirPeersInput) {
