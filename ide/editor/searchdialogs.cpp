@@ -305,7 +305,7 @@ void TFindInFile::ListView1DblClick(TObject*) {
     }
   }
   // A unit found on disk that no page shows opens at the match.
-  const std::string file = ProjectDir + row->Caption();
+  const std::string file = (std::filesystem::path(ProjectDir) / row->Caption()).string();
   if (!shown && !ProjectDir.empty() && !SameText(ExtractFileExt(file), ".dfm") && FileExists(file))
     if (TRichEdit* edit = EditorForm->OpenInEditor(file)) show(edit);
 }

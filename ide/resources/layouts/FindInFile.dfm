@@ -1,10 +1,10 @@
 object FindInFile: TFindInFile
   Left = 200
   Top = 120
+  Width = 440
+  Height = 310
   BorderIcons = [biSystemMenu]
   Caption = 'Find in Files'
-  ClientHeight = 283
-  ClientWidth = 432
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
   Font.Height = -11
@@ -32,11 +32,11 @@ object FindInFile: TFindInFile
         FocusControl = cbSearch
       end
       object Animate1: TAnimate
-        Left = 344
+        Left = 328
         Top = 44
-        Width = 48
+        Width = 80
         Height = 50
-        CommonAVI = aviFindComputer
+        CommonAVI = caFindComputer
         StopFrame = 8
       end
       object cbSearch: TComboBox

@@ -87,7 +87,6 @@ object Replace: TReplace
           Width = 176
           Height = 17
           Caption = 'Prompt on Replace'
-          Checked = True
           State = cbChecked
           TabOrder = 2
         end
