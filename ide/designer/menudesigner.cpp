@@ -141,7 +141,7 @@ void TMenuDesigner::ApplyName() {
   if (!item || edName->Text() == item->Name()) return;
   try {
     // The form checks the name and tells its designer.
-    item->SetName(edName->Text());
+    FDesigner->RenameComponent(item, edName->Text());
   } catch (...) {
     edName->SetText(item->Name());
     throw;

@@ -322,6 +322,11 @@ void TProxyDesigner::SelectionMoved() {
   if (current && !dynamic_cast<TWrapperControl*>(current) && Selection.size() == 1) InspectComponent(current, current);
 }
 
+void TProxyDesigner::RenameComponent(TComponent* component, const std::string& name) {
+  component->SetName(name);
+  RecordStep();
+}
+
 void TProxyDesigner::ComponentRenamed(TComponent* component, const std::string& oldName, const std::string& newName) {
   if (auto* wrapper = Form->FindComponent(TWrapperControl::WrapperName(oldName)))
     wrapper->SetName(TWrapperControl::WrapperName(newName));

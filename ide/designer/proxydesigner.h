@@ -55,6 +55,9 @@ public:
 
   // The designer hook.
   bool IsDesignMsg(kcl::TControl* sender, kcl::TMessage& message) override;
+  // Gives a component a new name as one operation (the form checks it and the
+  // listeners hear of it before it takes effect).
+  void RenameComponent(kcl::TComponent* component, const std::string& name);
   // A component about to take a new name: its wrapper and its entry follow.
   void ComponentRenamed(kcl::TComponent* component, const std::string& oldName, const std::string& newName);
   // The user asked for the code of a component's first event; for a menu, the

@@ -10,6 +10,7 @@
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/streams.h"
 #include "kcl/components/timer.h"
+#include "kcl/controls/menus.h"
 #include "support/designform.h"
 #include "support/samplefiles.h"
 #include "support/testfiles.h"
@@ -208,6 +209,30 @@ TEST_F(DesignHistory, AnInheritedFormIsWrittenAsItsDifferencesAfterAnUndo) {
   WriteFormFile(*form, dir.File("Child.dfm"));
   EXPECT_EQ(korvax::test::ReadFileBytes(dir.File("Child.dfm")), child);
   form->Free();
+}
+
+}  // namespace
+
+namespace {
+
+// A menu item renamed in the menu designer is a step of its own; the form's menu
+// bar is the menu read back.
+TEST_F(DesignHistory, AMenuItemsRenameIsAStepOfItsOwn) {
+  auto* menu = static_cast<TMainMenu*>(Designer()->PlaceComponent(&TMainMenu::StaticClass(), nullptr, TPoint{8, 8}));
+  TMenuItem* file = Designer()->AddMenuItem(menu->Items(), 0, "&File");
+  Designer()->RenameComponent(file, "FileMenu");
+  Designer()->Undo();
+  EXPECT_NE(Form->FindComponent("File1"), nullptr);
+  EXPECT_EQ(Form->FindComponent("FileMenu"), nullptr);
+  Designer()->Undo();
+  EXPECT_EQ(Form->FindComponent("File1"), nullptr);
+  Designer()->Redo();
+  Designer()->Redo();
+  auto* again = dynamic_cast<TMainMenu*>(Form->FindComponent("MainMenu1"));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(Form->Menu(), again);
+  ASSERT_EQ(again->Items()->Count(), 1);
+  EXPECT_EQ(again->Items()->Items(0)->Name(), "FileMenu");
 }
 
 }  // namespace
