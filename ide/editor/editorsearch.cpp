@@ -1,6 +1,7 @@
 #include "ide/editor/editorsearch.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "ide/common/routines.h"
 #include "ide/editor/editorform.h"
@@ -98,23 +99,28 @@ void ReplaceInEditor(const std::string& text, const std::string& replacement, co
   }
   // Each original match once: every search goes on after the last replacement.
   TSearchRange range = RangeOf(*edit, options);
-  const int grows = static_cast<int>(replacement.size()) - static_cast<int>(text.size());
-  bool ask = options.Prompt;
-  for (int match = Find(*edit, text, range, options.Types); match >= 0;
-       match = Find(*edit, text, range, options.Types)) {
-    SelectMatch(*edit, match, static_cast<int>(text.size()));
-    range.Start = match + static_cast<int>(text.size());
-    if (ask) {
-      const int answer = MessageDlg("Replace " + text + "to " + replacement + "?", mtConfirmation,
-                                    {mbYes, mbNo, mbCancel, mbAll}, 0);
-      if (answer == mrCancel) return;
-      if (answer == mrNo) continue;
-      if (answer == mrAll) ask = false;
-    }
+  const int length = static_cast<int>(text.size());
+  const int grows = static_cast<int>(replacement.size()) - length;
+  for (bool ask = options.Prompt; ask;) {
+    const int match = Find(*edit, text, range, options.Types);
+    if (match < 0) break;
+    SelectMatch(*edit, match, length);
+    range.Start = match + length;
+    const int answer = MessageDlg("Replace " + text + "to " + replacement + "?", mtConfirmation,
+                                  {mbYes, mbNo, mbCancel, mbAll}, 0);
+    if (answer == mrCancel) return;
+    if (answer == mrNo) continue;
+    ask = answer != mrAll;
     edit->ReplaceSel(replacement, true);
     range.Start = match + static_cast<int>(replacement.size());
     range.End += grows;
   }
+  // The rest without asking, as one edit.
+  std::vector<int> matches;
+  for (int match = Find(*edit, text, range, options.Types); match >= 0;
+       match = Find(*edit, text, {match + length, range.End}, options.Types))
+    matches.push_back(match);
+  edit->ReplaceRanges(matches, length, replacement);
   Finished(*edit, text);
 }
 

@@ -319,6 +319,22 @@ void TRichEdit::ReplaceRange(int start, int end, std::string_view text, bool can
   SetTextCursor(cursor);
 }
 
+void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, std::string_view text) {
+  if (starts.empty()) return;
+  TChangeScope program(FProgramChange);
+  QTextCursor cursor = TextCursor();
+  const QString replacement = EditText(text);
+  cursor.beginEditBlock();
+  // From the last, so that the places before stay where they were.
+  for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+    cursor.setPosition(*start);
+    cursor.setPosition(*start + length, QTextCursor::KeepAnchor);
+    cursor.insertText(replacement);
+  }
+  cursor.endEditBlock();
+  SetTextCursor(cursor);
+}
+
 QTextCharFormat TRichEdit::SelectionCharFormat() const {
   QTextCursor cursor = TextCursor();
   if (!cursor.hasSelection()) return cursor.charFormat();

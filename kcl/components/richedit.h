@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include <QTextCursor>
@@ -152,6 +153,9 @@ public:
   // does: Modified and OnChange follow, MaxLength does not apply, and an edit that
   // cannot be undone empties the undo history.
   void ReplaceRange(int start, int end, std::string_view text, bool canUndo);
+  // Replaces [start, start + length) for each of starts (in order, apart) by text,
+  // as one edit that can be undone.
+  void ReplaceRanges(const std::vector<int>& starts, int length, std::string_view text);
   // Replaces the document by the data of a stream: RTF unless PlainText, else text.
   void LoadFromBytes(std::string_view data);
   // How many characters the user may still enter in place of the selection.
