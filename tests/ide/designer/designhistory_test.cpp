@@ -236,3 +236,17 @@ TEST_F(DesignHistory, AMenuItemsRenameIsAStepOfItsOwn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A wrapper is the designer's: a button placed after a timer is the form's first
+// in tab order, and is written so.
+TEST_F(DesignHistory, WrappersComeAfterTheFormsControlsInTabOrder) {
+  Designer()->PlaceComponent(&TTimer::StaticClass(), nullptr, TPoint{100, 40});
+  auto* button = dynamic_cast<TWinControl*>(PlaceButton(16, 16));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->TabOrder(), 0);
+  EXPECT_NE(Text().find("Caption = 'Button1'\r\n    TabOrder = 0\r\n"), std::string::npos);
+}
+
+}  // namespace

@@ -94,6 +94,18 @@ TEST_F(SearchCommands, FindOpensWithTheWordAtTheCaretAndFollowsItsOptions) {
   EXPECT_EQ(shown, "Button1\r\n");
 }
 
+// Backward from the cursor: the last match before the caret, never one after it.
+TEST_F(SearchCommands, BackwardFindsTheLastMatchBeforeTheCaret) {
+  SetText("ab ab ab ab ab", 7);
+  Run<editor::TSearch>("SearchFindItem", [](editor::TSearch& dialog) {
+    dialog.cbSearch->SetText("ab");
+    dialog.chkUp->SetChecked(true);
+    dialog.OKButton->Click();
+  });
+  EXPECT_EQ(Edit()->SelStart(), 6);
+  EXPECT_EQ(Selected(), "ab");
+}
+
 TEST_F(SearchCommands, SearchAgainFindsTheTextInsideLongerWordsToo) {
   SetText("x := Sum; y := Summary; z := SUM;", 0);
   Run<editor::TSearch>("SearchFindItem", [](editor::TSearch& dialog) {
