@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStringMatcher>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <climits>
@@ -461,12 +462,30 @@ int TRichEdit::FindText(const std::string& searchStr, int startPos, int length, 
   const int textLength = GetTextLen();
   if (startPos < 0 || startPos > textLength) return -1;
   const int limit = length < 0 ? textLength : std::min(textLength, startPos + length);
-  QTextDocument::FindFlags flags;
-  if (options.Contains(stWholeWord)) flags |= QTextDocument::FindWholeWords;
-  if (options.Contains(stMatchCase)) flags |= QTextDocument::FindCaseSensitively;
-  const QTextCursor found = Document()->find(EditText(searchStr), startPos, flags);
-  if (found.isNull() || found.selectionEnd() > limit) return -1;
-  return found.selectionStart();
+  const QString what = EditText(searchStr);
+  // A match never spans a paragraph break.
+  if (what.contains(QChar('\n'))) return -1;
+  const QString& text = SearchableText();
+  const QStringMatcher matcher(what, options.Contains(stMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive);
+  const auto isWordChar = [&text](qsizetype at) { return at >= 0 && at < text.size() && text.at(at).isLetterOrNumber(); };
+  for (qsizetype at = matcher.indexIn(text, startPos); at >= 0; at = matcher.indexIn(text, at + 1)) {
+    if (at + what.size() > limit) return -1;
+    if (!options.Contains(stWholeWord) || (!isWordChar(at - 1) && !isWordChar(at + what.size())))
+      return static_cast<int>(at);
+  }
+  return -1;
+}
+
+const QString& TRichEdit::SearchableText() const {
+  const QTextDocument* document = Document();
+  if (FSearchTextOf.data() != document) {
+    FSearchText = document->toPlainText();
+    FSearchTextOf = document;
+    QObject::connect(
+        document, &QTextDocument::contentsChanged, document, [this] { FSearchTextOf.clear(); },
+        Qt::SingleShotConnection);
+  }
+  return FSearchText;
 }
 
 void TRichEdit::Print(const std::string& caption) {

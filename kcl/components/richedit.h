@@ -7,9 +7,12 @@
 #include <algorithm>
 #include <memory>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
+#include <QPointer>
+#include <QString>
+#include <QTextDocument>
 #include <QTextCursor>
 
 #include "kcl/classes/stringlist.h"
@@ -96,6 +99,10 @@ public:
   // The index of the first match in [startPos, startPos + length) (to the end for a
   // negative length), or -1.
   int FindText(const std::string& searchStr, int startPos, int length, TSearchTypes options) const;
+  // The document's text with one character for each paragraph break, as
+  // positions count; kept until the text changes, so that searches in a row
+  // do not copy it again.
+  const QString& SearchableText() const;
   // Qt without print support: the document as a PDF file, PrintFileName or else
   // the caption (its characters that are unsafe in a file name replaced) with
   // ".pdf" in the temporary directory.
@@ -206,6 +213,9 @@ private:
   int FProgramChange = 0;
   int FFormatChange = 0;
   int FLastAnchor = 0, FLastPosition = 0;
+  // The document's text as searches read it, kept until the document changes.
+  mutable QString FSearchText;
+  mutable QPointer<const QTextDocument> FSearchTextOf;
   // Declared after FDocument: its thread is stopped before the shown document goes.
   std::unique_ptr<TBackgroundDocument> FBackgroundRead;
 };
