@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "ide/common/environment.h"
 #include "ide/common/layouts.h"
 #include "ide/common/texthistory.h"
 #include "ide/editor/editorform.h"
@@ -304,10 +305,19 @@ void TFindInFile::ListView1DblClick(TObject*) {
       shown = true;
     }
   }
-  // A unit found on disk that no page shows opens at the match.
+  // A file found on disk that no page shows opens at the match; a form file as its
+  // text, as View as Text shows it.
   const std::string file = (std::filesystem::path(ProjectDir) / row->Caption()).string();
-  if (!shown && !ProjectDir.empty() && !SameText(ExtractFileExt(file), ".dfm") && FileExists(file))
+  if (shown || ProjectDir.empty() || !FileExists(file)) return;
+  if (!SameText(ExtractFileExt(file), ".dfm")) {
     if (TRichEdit* edit = EditorForm->OpenInEditor(file)) show(edit);
+    return;
+  }
+  SaveBytesToFile(FormTextFile(), EditorTextOf(file));
+  if (TRichEdit* edit = EditorForm->OpenInEditor(FormTextFile())) {
+    if (auto* page = dynamic_cast<TTabSheet*>(edit->Parent())) page->SetCaption(row->Caption());
+    show(edit);
+  }
 }
 
 }  // namespace korvax::editor

@@ -10,6 +10,8 @@
 #include "ide/editor/editorform.h"
 #include "ide/editor/editorsearch.h"
 #include "ide/editor/searchdialogs.h"
+#include "kcl/classes/objecttext.h"
+#include "kcl/classes/streams.h"
 #include "kcl/components/combobox.h"
 #include "kcl/components/listitems.h"
 #include "kcl/components/listview.h"
@@ -194,6 +196,28 @@ TEST_F(SearchCommands, FindInFilesSearchesTheProjectDirectoryAndOpensWhatItFinds
   });
   EXPECT_EQ(rows, std::vector<std::string>{"Other.pas"});
   EXPECT_EQ(CurrentEditor->Lines()->Strings(0), "unit Other;");
+  EXPECT_EQ(Selected(), "Needle");
+}
+
+// A binary form file is searched as its text and shown as its text.
+TEST_F(SearchCommands, FindInFilesReadsFormFilesAsText) {
+  test::TempDir dir;
+  TStringStream text("object Form1: TForm1\r\n  Caption = 'Needle'\r\nend\r\n");
+  TMemoryStream binary;
+  ObjectTextToResource(text, binary);
+  test::WriteFileBytes(dir.File("Form1.dfm"), std::string(binary.View()));
+  Run<editor::TFindInFile>("SearchFindInFilesItem", [&](editor::TFindInFile& dialog) {
+    dialog.ProjectDir = dir.Path();
+    dialog.cbSearch->SetText("needle");
+    dialog.rbProjectDirectory->SetChecked(true);
+    dialog.OKButton->Click();
+    ASSERT_EQ(dialog.ListView1->Items()->Count(), 1);
+    EXPECT_EQ(dialog.ListView1->Items()->Item(0)->SubItems()->Strings(1), "  Caption = 'Needle'");
+    dialog.ListView1->SetSelected(dialog.ListView1->Items()->Item(0));
+    dialog.ListView1DblClick(&dialog);
+    dialog.CancelButton->Click();
+  });
+  EXPECT_EQ(CurrentEditor->Lines()->Strings(0), "object Form1: TForm1");
   EXPECT_EQ(Selected(), "Needle");
 }
 
