@@ -63,11 +63,15 @@ int Match(const TRichEdit& edit, const std::string& text, TSearchRange range, co
   return last;
 }
 
-void Finished(TRichEdit& edit, const std::string& text) {
-  ShowMessageBox("\"" + text + "\" finished finding.", Application()->Title(), MB_OK);
+// A search that found nothing says so; the next Search Again starts at the top.
+void Missed(TRichEdit& edit, const std::string& message) {
+  LastMatchPos = -1;
+  ShowMessageBox(message, Application()->Title(), MB_OK);
   LastMatchEnd = 0;
   if (edit.CanFocus()) edit.SetFocus();
 }
+
+void Finished(TRichEdit& edit, const std::string& text) { Missed(edit, "\"" + text + "\" finished finding."); }
 
 void SelectMatch(TRichEdit& edit, int match, int length) {
   LastMatchPos = match;
@@ -82,7 +86,6 @@ bool FindInEditor(const std::string& text, const TSearchOptions& options) {
   if (!edit) return false;
   const int match = Match(*edit, text, RangeOf(*edit, options), options);
   if (match < 0) {
-    LastMatchPos = -1;
     Finished(*edit, text);
     return false;
   }
@@ -128,13 +131,7 @@ void SearchAgain() {
   TRichEdit* edit = CurrentEditor;
   if (!edit) return;
   const int match = Find(*edit, SearchText, {LastMatchEnd, edit->GetTextLen()}, {});
-  if (match < 0) {
-    LastMatchPos = -1;
-    ShowMessageBox("Search String Not Found!", Application()->Title(), MB_OK);
-    LastMatchEnd = 0;
-    if (edit->CanFocus()) edit->SetFocus();
-    return;
-  }
+  if (match < 0) return Missed(*edit, "Search String Not Found!");
   LastMatchPos = match;
   LastMatchEnd = match + static_cast<int>(SearchText.size());
   edit->SetSelection(match, LastMatchEnd);

@@ -18,6 +18,7 @@
 #include "kcl/components/listview.h"
 #include "kcl/components/richedit.h"
 #include "kcl/components/stdctrls.h"
+#include "kcl/desktop/cp1252.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
 
@@ -76,34 +77,6 @@ KCL_CLASS_INFO(TFindInFile) {
 namespace {
 
 constexpr char Enter = '\r';
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsWordChar(char c) {
-  return (c >= '0' && c <= '9') || (Lower(c) >= 'a' && Lower(c) <= 'z') || c == '_' || static_cast<unsigned char>(c) >= 128;
-}
-
-// The next match of what in text from from, as the rich edit finds it: letters
-// of either case alike unless the case must match; a whole word stands between
-// characters that are no word's.
-size_t FindInText(std::string_view text, std::string_view what, size_t from, TSearchTypes types) {
-  const bool matchCase = types.Contains(stMatchCase);
-  const auto same = [matchCase](char a, char b) {
-    return matchCase ? a == b : Lower(a) == Lower(b);
-  };
-  while (from + what.size() <= text.size()) {
-    const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(),
-                                   what.end(), same);
-    if (found == text.end()) return std::string_view::npos;
-    const size_t at = static_cast<size_t>(found - text.begin());
-    const size_t end = at + what.size();
-    if (!types.Contains(stWholeWord) ||
-        ((at == 0 || !IsWordChar(text[at - 1])) && (end == text.size() || !IsWordChar(text[end]))))
-      return at;
-    from = at + 1;
-  }
-  return std::string_view::npos;
-}
 
 // A file's text as the editor holds it: one character for a line break; a form
 // file in its text form.
@@ -270,6 +243,7 @@ void TFindInFile::SearchProjectDirectory(const std::string& text, TSearchTypes t
       files.push_back(it->path());
   }
   std::sort(files.begin(), files.end());
+  const QString what = cp1252::Decode(text);
   ListView1->Items()->BeginUpdate();
   for (const fs::path& file : files) {
     std::string content;
@@ -279,9 +253,11 @@ void TFindInFile::SearchProjectDirectory(const std::string& text, TSearchTypes t
       continue;  // unreadable, or a damaged form
     }
     const std::string caption = fs::relative(file, ProjectDir, error).string();
-    for (size_t at = FindInText(content, text, 0, types); at != std::string::npos;
-         at = FindInText(content, text, at + 1, types))
-      AddRow(caption, static_cast<int>(at), LineAt(content, at));
+    // One character a byte: positions in the decoded text are the file text's.
+    const QString decoded = cp1252::Decode(content);
+    const int end = static_cast<int>(decoded.size());
+    for (int at = FindTextIn(decoded, what, 0, end, types); at >= 0; at = FindTextIn(decoded, what, at + 1, end, types))
+      AddRow(caption, at, LineAt(content, static_cast<size_t>(at)));
   }
   ListView1->Items()->EndUpdate();
 }

@@ -457,15 +457,9 @@ void TRichEdit::AttachDocument(std::unique_ptr<QTextDocument> document, int anch
 
 // --- commands
 
-int TRichEdit::FindText(const std::string& searchStr, int startPos, int length, TSearchTypes options) const {
-  if (searchStr.empty()) return -1;
-  const int textLength = GetTextLen();
-  if (startPos < 0 || startPos > textLength) return -1;
-  const int limit = length < 0 ? textLength : std::min(textLength, startPos + length);
-  const QString what = EditText(searchStr);
+int FindTextIn(const QString& text, const QString& what, int startPos, int limit, TSearchTypes options) {
   // A match never spans a paragraph break.
-  if (what.contains(QChar('\n'))) return -1;
-  const QString& text = SearchableText();
+  if (what.isEmpty() || what.contains(QChar('\n'))) return -1;
   const QStringMatcher matcher(what, options.Contains(stMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive);
   const auto isWordChar = [&text](qsizetype at) { return at >= 0 && at < text.size() && text.at(at).isLetterOrNumber(); };
   for (qsizetype at = matcher.indexIn(text, startPos); at >= 0; at = matcher.indexIn(text, at + 1)) {
@@ -474,6 +468,14 @@ int TRichEdit::FindText(const std::string& searchStr, int startPos, int length, 
       return static_cast<int>(at);
   }
   return -1;
+}
+
+int TRichEdit::FindText(const std::string& searchStr, int startPos, int length, TSearchTypes options) const {
+  if (searchStr.empty()) return -1;
+  const int textLength = GetTextLen();
+  if (startPos < 0 || startPos > textLength) return -1;
+  const int limit = length < 0 ? textLength : std::min(textLength, startPos + length);
+  return FindTextIn(SearchableText(), EditText(searchStr), startPos, limit, options);
 }
 
 const QString& TRichEdit::SearchableText() const {

@@ -220,4 +220,9 @@ private:
   std::unique_ptr<TBackgroundDocument> FBackgroundRead;
 };
 
+// The first match of what in text at startPos or after that ends by limit, as a
+// rich edit searches: letters of either case alike unless the case must match, a
+// whole word between characters that are neither letters nor digits; -1 for none.
+int FindTextIn(const QString& text, const QString& what, int startPos, int limit, TSearchTypes options);
+
 }  // namespace kcl
