@@ -104,7 +104,7 @@ TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdi
   return {pid, 0};
 }
 
-void WaitForChild(pid_t pid, const std::function<void()>& whileWaiting) {
+int WaitForChild(pid_t pid, const std::function<void()>& whileWaiting) {
   const TOwnedFd pidFd(OpenPidFd(pid));
   // A caller with windows to paint cannot leave them for a whole second.
   const int interval = whileWaiting ? 40 : 1000;
@@ -112,7 +112,8 @@ void WaitForChild(pid_t pid, const std::function<void()>& whileWaiting) {
   for (;;) {
     int status = 0;
     const pid_t done = ::waitpid(pid, &status, polling ? WNOHANG : 0);
-    if (done == pid || (done < 0 && errno != EINTR)) return;
+    if (done == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (done < 0 && errno != EINTR) return -1;
     if (done == 0) {
       // Without a pidfd (-1) the poll only sleeps.
       pollfd ended{pidFd.Get(), POLLIN, 0};

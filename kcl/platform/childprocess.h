@@ -32,7 +32,9 @@ TStartResult StartChild(const std::vector<std::string>& argv, const TStdio& stdi
 // Returns when the child has ended, looking at it once a second (sooner when it
 // ends); no events are processed meanwhile. With whileWaiting, it looks every few
 // hundredths of a second and calls whileWaiting each time the child still runs.
-void WaitForChild(pid_t pid, const std::function<void()>& whileWaiting = {});
+// Returns the child's exit status, 128 + the signal that ended it, or -1 when it
+// cannot be waited for.
+int WaitForChild(pid_t pid, const std::function<void()>& whileWaiting = {});
 
 // Runs work on a thread of its own; false when no thread can be had.
 bool RunInBackground(std::function<void()> work);

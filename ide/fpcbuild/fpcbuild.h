@@ -1,0 +1,35 @@
+#pragma once
+// A Delphi project built for this system by Free Pascal in Delphi mode with the
+// LCL, in a folder of its own beside the project ("fpc-build"): the user's files
+// are only read. The compiler's messages, about the user's files, go where the
+// Delphi compiler's go.
+#include <functional>
+#include <string>
+
+namespace korvax::fpcbuild {
+
+struct TBuildRequest {
+  std::string ProjectFile;  // the user's .dpr
+  std::string Compiler;     // the compiler's path, "" for "fpc" on the PATH
+  bool BuildAll = false;    // every unit compiled again, not only the changed ones
+  std::string OutputFile;   // receives the messages
+  // Called every few hundredths of a second while the compiler runs.
+  std::function<void()> WhileWaiting;
+};
+
+struct TBuildResult {
+  // Empty when the compiler and the LCL are there; else why nothing was built.
+  std::string Problem;
+  bool Built = false;   // the compiler made the program
+  std::string Program;  // where the program is
+  std::string Messages;  // what OutputFile received
+};
+
+// The folder of the build beside the project file, and the program it makes
+// there (the project file's base name, without an extension on this system).
+std::string BuildDirOf(const std::string& projectFile);
+std::string ProgramOf(const std::string& projectFile);
+
+TBuildResult BuildWithFreePascal(const TBuildRequest& request);
+
+}  // namespace korvax::fpcbuild
