@@ -8,7 +8,6 @@
 
 #include "ide/fpcbuild/buildmessages.h"
 #include "ide/fpcbuild/buildunits.h"
-#include "ide/fpcbuild/freepascal.h"
 #include "ide/fpcbuild/programuses.h"
 #include "ide/fpcbuild/sourcecopy.h"
 #include "kcl/classes/streams.h"
@@ -35,10 +34,11 @@ TFolders FoldersOf(const std::string& projectFile) {
   return {build, build / "src", build / "units", build / "lib"};
 }
 
-// The program's source in the copy with the LCL's widget set and the forms' unit first.
+// The program's source in the copy with the LCL's widget set and the forms' unit
+// first, naming its units' files as they are on disk.
 void PrepareProgram(const fs::path& copied) {
-  SaveBytesToFile(copied.string(),
-                  WithUnitsFirstInUses(LoadBytesFromFile(copied.string()), {"Interfaces", FormReadingUnit}));
+  const std::string source = WithUnitPathsAsOnDisk(LoadBytesFromFile(copied.string()), copied.parent_path().string());
+  SaveBytesToFile(copied.string(), WithUnitsFirstInUses(source, {"Interfaces", FormReadingUnit}));
 }
 
 std::vector<std::string> CompilerArguments(const TFreePascal& fpc, const TFolders& folders,
@@ -85,13 +85,8 @@ std::string ProgramOf(const std::string& projectFile) {
   return (fs::path(BuildDirOf(projectFile)) / fs::path(projectFile).stem()).string();
 }
 
-TBuildResult BuildWithFreePascal(const TBuildRequest& request) {
+TBuildResult BuildWithFreePascal(const TFreePascal& fpc, const TBuildRequest& request) {
   TBuildResult result;
-  const TFreePascal fpc = FindFreePascal(request.Compiler);
-  if (!fpc.Problem.empty()) {
-    result.Problem = fpc.Problem;
-    return result;
-  }
   result.Program = ProgramOf(request.ProjectFile);
   const TFolders folders = FoldersOf(request.ProjectFile);
   const std::string projectDir = fs::path(request.ProjectFile).parent_path().string();

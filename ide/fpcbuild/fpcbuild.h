@@ -6,11 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "ide/fpcbuild/freepascal.h"
+
 namespace korvax::fpcbuild {
 
 struct TBuildRequest {
   std::string ProjectFile;  // the user's .dpr
-  std::string Compiler;     // the compiler's path, "" for "fpc" on the PATH
   bool BuildAll = false;    // every unit compiled again, not only the changed ones
   std::string OutputFile;   // receives the messages
   // Called every few hundredths of a second while the compiler runs.
@@ -18,8 +19,6 @@ struct TBuildRequest {
 };
 
 struct TBuildResult {
-  // Empty when the compiler and the LCL are there; else why nothing was built.
-  std::string Problem;
   bool Built = false;   // the compiler made the program
   std::string Program;  // where the program is
   std::string Messages;  // what OutputFile received
@@ -30,6 +29,7 @@ struct TBuildResult {
 std::string BuildDirOf(const std::string& projectFile);
 std::string ProgramOf(const std::string& projectFile);
 
-TBuildResult BuildWithFreePascal(const TBuildRequest& request);
+// Builds with the compiler and LCL found (FindFreePascal without a Problem).
+TBuildResult BuildWithFreePascal(const TFreePascal& fpc, const TBuildRequest& request);
 
 }  // namespace korvax::fpcbuild

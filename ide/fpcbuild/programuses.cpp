@@ -1,6 +1,7 @@
 #include "ide/fpcbuild/programuses.h"
 
 #include "ide/fpcbuild/pascaltokens.h"
+#include "kcl/platform/process.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace korvax::fpcbuild {
@@ -35,6 +36,24 @@ std::string WithUnitsFirstInUses(std::string_view programSource, const std::vect
   for (size_t i = 0; i < units.size(); ++i) clause += (i == 0 ? " " : ", ") + units[i];
   return std::string(programSource.substr(0, headingEnd)) + clause + ";" +
          std::string(programSource.substr(headingEnd));
+}
+
+std::string WithUnitPathsAsOnDisk(std::string_view programSource, const std::string& dir) {
+  std::string result(programSource);
+  TPascalTokens tokens(programSource);
+  bool afterIn = false;
+  for (std::string_view token = tokens.Next(); !token.empty(); token = tokens.Next()) {
+    if (afterIn && token.size() >= 2 && token.front() == '\'' && token.back() == '\'') {
+      std::string path(token.substr(1, token.size() - 2));
+      for (char& c : path)
+        if (c == '\\') c = '/';
+      const std::string onDisk = GetShortPathName(dir + "/" + path);
+      if (onDisk.size() == dir.size() + 1 + path.size()) path = onDisk.substr(dir.size() + 1);
+      result.replace(tokens.Start() + 1, path.size(), path);
+    }
+    afterIn = SameText(token, "in");
+  }
+  return result;
 }
 
 }  // namespace korvax::fpcbuild

@@ -13,4 +13,10 @@ namespace korvax::fpcbuild {
 // for the compiler's messages. Comments and strings are passed over.
 std::string WithUnitsFirstInUses(std::string_view programSource, const std::vector<std::string>& units);
 
+// The program source with the files its uses clause names ("Unit2 in
+// 'Sub\Unit2.pas'") spelled as dir holds them: '/' for '\', each name in its
+// letter case on disk. Only letter case and separators change, so every line
+// keeps its length.
+std::string WithUnitPathsAsOnDisk(std::string_view programSource, const std::string& dir);
+
 }  // namespace korvax::fpcbuild

@@ -1,7 +1,8 @@
 // The main window's compiling and running: the project goes to the installed
-// command-line compiler through "execute.bat", whose output the Compile
-// Information dialog shows; Run starts the program the compiler left. The Tools
-// menu's image editor and database desktop are started here too.
+// command-line compiler through "execute.bat", or to the alternative compiler (Free
+// Pascal), whose output the Compile Information dialog shows; Run starts the
+// program the compiler left. The Tools menu's image editor and database desktop
+// are started here too.
 #include <filesystem>
 
 #include "ide/common/environment.h"
@@ -36,6 +37,8 @@ std::string CompilerFile() {
   return !found.empty() && std::filesystem::is_regular_file(found, ignored) ? found : std::string();
 }
 
+bool UsesAltCompiler() { return !SettingBool("SYSTEM", "UseDelphiCompiler", true); }
+
 void StartTool(const std::string& program, const std::string& failure) {
   Screen()->SetCursor(crHourGlass);
   OnScopeExit restoreCursor([] { Screen()->SetCursor(crDefault); });
@@ -45,16 +48,22 @@ void StartTool(const std::string& program, const std::string& failure) {
 
 }  // namespace
 
+void TFMainForm::OfferToSaveBeforeCompiling() {
+  const std::string projectFile = ProjectInfo->ProjectFile();
+  if (ProjectInfo->State() == psModified &&
+      MessageDlg(Format("Save Change to %s?", {ExtractFileName(projectFile)}), mtWarning, mbYesNoCancel, 0) == mrYes)
+    SaveProject(projectFile);
+}
+
 bool TFMainForm::Compile(const std::string& compileSwitch) {
+  if (UsesAltCompiler()) return BuildWithAltCompiler(compileSwitch == "/B").has_value();
   const std::string compiler = CompilerFile();
   if (compiler.empty()) {
     ShowMessageBox("Cannot find Delphi complier!", Application()->Title(), 0);
     return false;
   }
+  OfferToSaveBeforeCompiling();
   const std::string projectFile = ProjectInfo->ProjectFile();
-  if (ProjectInfo->State() == psModified &&
-      MessageDlg(Format("Save Change to %s?", {ExtractFileName(projectFile)}), mtWarning, mbYesNoCancel, 0) == mrYes)
-    SaveProject(projectFile);
   // A project without its resource file gets the default one; its own stays.
   CopyFile(StartDir + "default.res", AddBackslash(ProjectInfo->ProjectDir()) + ExtractBaseName(projectFile) + ".res",
            true);
@@ -70,6 +79,35 @@ bool TFMainForm::Compile(const std::string& compileSwitch) {
   return true;
 }
 
+std::optional<fpcbuild::TBuildResult> TFMainForm::BuildWithAltCompiler(bool buildAll) {
+  const fpcbuild::TFreePascal fpc = fpcbuild::FindFreePascal(SettingString("SYSTEM", "AltCompiler", ""));
+  if (!fpc.Problem.empty()) {
+    ShowMessageBox(fpc.Problem, Application()->Title(), 0);
+    return std::nullopt;
+  }
+  OfferToSaveBeforeCompiling();
+  Screen()->SetCursor(crHourGlass);
+  OnScopeExit restoreCursor([] { Screen()->SetCursor(crDefault); });
+  fpcbuild::TBuildRequest request;
+  request.ProjectFile = ProjectInfo->ProjectFile();
+  request.BuildAll = buildAll;
+  request.OutputFile = CompileOutputFile();
+  request.WhileWaiting = [] { Application()->ProcessMessagesWithoutInput(); };
+  return fpcbuild::BuildWithFreePascal(fpc, request);
+}
+
+// A program that was not built is not started: the compiler's messages say why.
+void TFMainForm::RunWithAltCompiler() {
+  const std::optional<fpcbuild::TBuildResult> build = BuildWithAltCompiler(false);
+  if (!build) return;
+  if (!build->Built) {
+    ShowModalDialog<TCompile>();
+    return;
+  }
+  if (WinExec(CommandWord(build->Program), SW_SHOWNORMAL, ProjectInfo->ProjectDir()) < FirstSuccess)
+    ShowMessageBox("Cannot Execute " + ExtractFileName(build->Program) + "!", Application()->Title(), 0);
+}
+
 void TFMainForm::ProjectCompileItemClick(TObject*) {
   Compile("/M");
   ShowModalDialog<TCompile>();
@@ -81,6 +119,7 @@ void TFMainForm::ProjectBuildAllItemClick(TObject*) {
 }
 
 void TFMainForm::RunRunItemClick(TObject*) {
+  if (UsesAltCompiler()) return RunWithAltCompiler();
   if (!Compile("/M")) return;
   const std::string& projectFile = ProjectInfo->ProjectFile();
   const std::string program = projectFile.substr(0, projectFile.size() - std::min<size_t>(3, projectFile.size())) + "exe";

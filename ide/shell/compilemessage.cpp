@@ -25,7 +25,13 @@ std::optional<TSourcePosition> SourcePositionOf(std::string_view message) {
   if (open == std::string_view::npos || !LooksLikeFileName(message.substr(0, open))) return std::nullopt;
   const size_t close = message.find(')', open);
   if (close == std::string_view::npos || close == open + 1) return std::nullopt;
-  const std::string_view digits = message.substr(open + 1, close - open - 1);
+  std::string_view digits = message.substr(open + 1, close - open - 1);
+  // Free Pascal adds the column: "Unit1.pas(29,5) Error: ...".
+  if (const size_t comma = digits.find(','); comma != std::string_view::npos) {
+    for (const char c : digits.substr(comma + 1))
+      if (!IsDigit(c)) return std::nullopt;
+    digits = digits.substr(0, comma);
+  }
   for (const char c : digits)
     if (!IsDigit(c)) return std::nullopt;
   int line = 0;

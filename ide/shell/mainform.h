@@ -2,6 +2,7 @@
 // TFMainForm: the narrow strip across the top of the screen with the main menu,
 // the speed bar and the component palette. It owns the project, reads the
 // settings at start and hands every menu command to the part that carries it out.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "ide/designer/designlistener.h"
 #include "ide/designer/palettechoice.h"
 #include "ide/editor/editorform.h"
+#include "ide/fpcbuild/fpcbuild.h"
 #include "ide/designer/proxyform.h"
 #include "ide/project/projectinfo.h"
 #include "kcl/components/buttons.h"
@@ -138,6 +140,8 @@ public:
   // Compiling and running (compilecommands.cpp). Runs the compiler on the project
   // with the switch ("/M" make, "/B" build all) and waits for it; false, running
   // nothing, when the compiler is not installed.
+  // With "Use Delphi Compiler as Default Compiler" off, Free Pascal builds the
+  // project beside it instead (see ide/fpcbuild), and Run starts what it built.
   bool Compile(const std::string& compileSwitch);
   void ProjectCompileItemClick(kcl::TObject* sender);
   void ProjectBuildAllItemClick(kcl::TObject* sender);
@@ -216,6 +220,12 @@ public:
   void CommandWanted(designer::TDesignCommand command, designer::TProxyDesigner& designer) override;
 
 private:
+  // Asks to save a modified project before its files are compiled.
+  void OfferToSaveBeforeCompiling();
+  // The alternative compiler's build, nullopt (after saying why) when it cannot run.
+  std::optional<fpcbuild::TBuildResult> BuildWithAltCompiler(bool buildAll);
+  void RunWithAltCompiler();
+
   void LoadSpeedBarGlyphs();
   // The inspector and this window follow the form's designer; the form is current.
   void AttachDesignForm(designer::TProxyForm& form);

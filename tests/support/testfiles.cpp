@@ -44,4 +44,17 @@ void WriteFileBytes(const std::string& fileName, std::string_view bytes) {
   if (!out) throw std::runtime_error("cannot write " + fileName);
 }
 
+std::map<std::string, std::string> TreeContents(const std::string& dir, const std::string& skipped) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> contents;
+  for (fs::recursive_directory_iterator it(dir), end; it != end; ++it) {
+    if (!skipped.empty() && it->is_directory() && fs::equivalent(it->path(), fs::path(dir) / skipped)) {
+      it.disable_recursion_pending();
+      continue;
+    }
+    if (it->is_regular_file()) contents[fs::relative(it->path(), dir).string()] = ReadFileBytes(it->path().string());
+  }
+  return contents;
+}
+
 }  // namespace korvax::test

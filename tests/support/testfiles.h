@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for tests that work with real files.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,9 @@ private:
 std::string ReadFileBytes(const std::string& fileName);
 // Creates or replaces the file; throws std::runtime_error when it cannot be written.
 void WriteFileBytes(const std::string& fileName, std::string_view bytes);
+
+// Every file below dir (but not below skipped, a folder of dir's) and its bytes, by
+// its path relative to dir: two snapshots are equal when nothing was written.
+std::map<std::string, std::string> TreeContents(const std::string& dir, const std::string& skipped = {});
 
 }  // namespace korvax::test

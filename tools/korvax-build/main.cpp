@@ -73,15 +73,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "korvax-build: cannot find %s\n", options->ProjectFile.c_str());
     return 2;
   }
-  TBuildRequest request;
-  request.ProjectFile = projectFile.string();
-  request.Compiler = options->Compiler;
-  request.BuildAll = options->BuildAll;
-  const TBuildResult result = BuildWithFreePascal(request);
-  if (!result.Problem.empty()) {
-    std::fprintf(stderr, "korvax-build: %s\n", result.Problem.c_str());
+  const TFreePascal fpc = FindFreePascal(options->Compiler);
+  if (!fpc.Problem.empty()) {
+    std::fprintf(stderr, "korvax-build: %s\n", fpc.Problem.c_str());
     return 2;
   }
+  TBuildRequest request;
+  request.ProjectFile = projectFile.string();
+  request.BuildAll = options->BuildAll;
+  const TBuildResult result = BuildWithFreePascal(fpc, request);
   std::fputs(result.Messages.c_str(), stdout);
   std::fflush(stdout);
   if (!result.Built) return 1;
