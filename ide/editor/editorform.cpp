@@ -5,6 +5,7 @@
 #include "ide/common/layouts.h"
 #include "ide/editor/pas_to_rtf.h"
 #include "ide/editor/pas_words.h"
+#include "ide/editor/componentunits.h"
 #include "ide/editor/sourcegen.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/streams.h"
@@ -356,9 +357,11 @@ void TEditorForm::PlaceCaretBeforeLine(TRichEdit* editor, int line) {
 void TEditorForm::EditComponentField(const std::string& name, const std::string& className, int mode) {
   TRichEdit* edit = FindUnitEditor();
   if (!edit) return;
-  if (mode == 0)
+  if (mode == 0) {
     AddComponentField(*edit->Lines(), name, className);
-  else
+    // The unit must name where the component's class is declared, or it does not compile.
+    AddUnitToUses(*edit->Lines(), ComponentUnitOf(className));
+  } else
     RemoveComponentField(*edit->Lines(), name);
 }
 

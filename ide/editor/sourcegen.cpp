@@ -1,6 +1,7 @@
 #include "ide/editor/sourcegen.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "ide/common/textutils.h"
 #include "kcl/rtl/sysutils.h"
@@ -50,13 +51,63 @@ int PublishedPartEnd(const TStrings& lines, int header) {
 }
 
 constexpr std::string_view FieldLinesMark = "fields\n";
+// Before the field lines, ComponentFieldLines keeps the line that ends the uses clause.
+constexpr char UsesEndMark = 'U';
+
+// The line of the interface's uses clause that holds its ';', -1 when there is none.
+int UsesClauseEnd(const TStrings& lines, int* start = nullptr) {
+  int uses = 0;
+  while (uses < lines.Count() && LowerCase(Trim(lines.Strings(uses))) != "interface") ++uses;
+  while (++uses < lines.Count()) {
+    const std::string text = LowerCase(TrimLeft(lines.Strings(uses)));
+    if (text == "uses" || (text.starts_with("uses") && !IsValidIdent(text.substr(0, 5)))) break;
+    if (text.starts_with("type") || text.starts_with("implementation")) return -1;
+  }
+  for (int end = uses; end < lines.Count(); ++end)
+    if (lines.Strings(end).find(';') != std::string::npos) {
+      if (start) *start = uses;
+      return end;
+    }
+  return -1;
+}
+
+// The units the clause from line start to line end names.
+std::vector<std::string> UsesClauseUnits(const TStrings& lines, int start, int end) {
+  std::string clause;
+  for (int i = start; i <= end; ++i) clause += lines.Strings(i) + " ";
+  clause = clause.substr(LowerCase(clause).find("uses") + 4);
+  std::vector<std::string> units;
+  std::string unit;
+  for (const char c : clause + ",") {
+    if (c == ',' || c == ';') {
+      units.push_back(Trim(unit));
+      unit.clear();
+    } else {
+      unit += c;
+    }
+  }
+  return units;
+}
 
 }  // namespace
+
+void AddUnitToUses(TStrings& lines, std::string_view unit) {
+  int start = 0;
+  const int end = UsesClauseEnd(lines, &start);
+  if (end < 0 || unit.empty()) return;
+  for (const std::string& named : UsesClauseUnits(lines, start, end))
+    if (SameText(named, unit)) return;
+  std::string text = lines.Strings(end);
+  text.insert(text.find(';'), ", " + std::string(unit));
+  lines.Put(end, text);
+}
 
 std::string ComponentFieldLines(const TStrings& lines) {
   const int header = ClassHeaderLine(lines);
   if (header == 0) return {};
   std::string fields(FieldLinesMark);
+  if (const int usesEnd = UsesClauseEnd(lines); usesEnd >= 0)
+    fields += UsesEndMark + std::to_string(usesEnd) + "\t" + lines.Strings(usesEnd) + "\n";
   const int end = PublishedPartEnd(lines, header);
   for (int i = header + 1; i < end; ++i)
     if (IsFieldLine(lines.Strings(i))) fields += std::to_string(i - header - 1) + "\t" + lines.Strings(i) + "\n";
@@ -71,6 +122,13 @@ void RestoreComponentFieldLines(TStrings& lines, const std::string& fields) {
   size_t at = FieldLinesMark.size();
   while (at < fields.size()) {
     const size_t tab = fields.find('\t', at), end = fields.find('\n', at);
+    if (fields[at] == UsesEndMark) {
+      // Put back only over the clause's end it was: the user may have edited the unit since.
+      const int line = StrToInt(fields.substr(at + 1, tab - at - 1));
+      if (line == UsesClauseEnd(lines)) lines.Put(line, fields.substr(tab + 1, end - tab - 1));
+      at = end + 1;
+      continue;
+    }
     const int place = std::min(StrToInt(fields.substr(at, tab - at)), PublishedPartEnd(lines, header) - header - 1);
     lines.Insert(header + 1 + place, fields.substr(tab + 1, end - tab - 1));
     at = end + 1;

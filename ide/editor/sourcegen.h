@@ -4,6 +4,7 @@
 // body, and the unit header. Lines are found by text; there is no parser.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "kcl/classes/stringlist.h"
 
@@ -22,9 +23,13 @@ void RemoveComponentField(kcl::TStrings& lines, const std::string& name);
 // Renames the field line of oldName.
 void RenameComponentField(kcl::TStrings& lines, const std::string& oldName, const std::string& newName);
 
+// Adds the unit to the end of the interface's uses clause ("..., Dialogs, StdCtrls;")
+// unless the clause names it already; nothing when the unit has no such clause.
+void AddUnitToUses(kcl::TStrings& lines, std::string_view unit);
+
 // The form class's component field lines, each with its place in the class's
-// published part, as one text (undo keeps it with the form); "" when the unit
-// declares no form class.
+// published part, and the line that ends the uses clause, as one text (undo keeps
+// it with the form); "" when the unit declares no form class.
 std::string ComponentFieldLines(const kcl::TStrings& lines);
 // Puts back what ComponentFieldLines took: the published part's field lines are
 // replaced by those. Nothing for "".

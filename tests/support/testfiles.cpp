@@ -4,6 +4,7 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
+#include <thread>
 #include <system_error>
 
 namespace korvax::test {
@@ -42,6 +43,14 @@ void WriteFileBytes(const std::string& fileName, std::string_view bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) throw std::runtime_error("cannot write " + fileName);
+}
+
+std::string WrittenLine(const std::string& file, std::chrono::milliseconds patience) {
+  const auto written = [&file] { return std::filesystem::exists(file) && ReadFileBytes(file).ends_with('\n'); };
+  constexpr std::chrono::milliseconds step(50);
+  for (auto waited = std::chrono::milliseconds(0); waited < patience && !written(); waited += step)
+    std::this_thread::sleep_for(step);
+  return std::filesystem::exists(file) ? ReadFileBytes(file) : "(not written)";
 }
 
 std::map<std::string, std::string> TreeContents(const std::string& dir, const std::string& skipped) {

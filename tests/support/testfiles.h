@@ -1,5 +1,6 @@
 #pragma once
 // Helpers for tests that work with real files.
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -28,6 +29,11 @@ private:
 std::string ReadFileBytes(const std::string& fileName);
 // Creates or replaces the file; throws std::runtime_error when it cannot be written.
 void WriteFileBytes(const std::string& fileName, std::string_view bytes);
+
+// What a program started in the background writes: the file's text once a whole
+// line is in it (a child makes the file before it writes its line), or
+// "(not written)" when patience runs out first.
+std::string WrittenLine(const std::string& file, std::chrono::milliseconds patience = std::chrono::seconds(10));
 
 // Every file below dir (but not below skipped, a folder of dir's) and its bytes, by
 // its path relative to dir: two snapshots are equal when nothing was written.

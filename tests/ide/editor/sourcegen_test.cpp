@@ -1,6 +1,8 @@
 // The unit text the environment writes and edits line by line.
 #include "ide/editor/sourcegen.h"
 
+#include "ide/editor/componentunits.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,6 +43,33 @@ TEST(SourceGeneration, FieldsGoUnderTheHeaderAndOnlyTheirOwnLineGoes) {
   const int count = unit->Count();
   RemoveComponentField(*unit, "Memo1");  // never added
   EXPECT_EQ(unit->Count(), count);
+}
+
+TEST(SourceGeneration, AComponentsUnitJoinsTheUsesClauseOnceAndUndoTakesItBack) {
+  auto unit = NewUnitSource("Unit1", "Form1");
+  const std::string before = ComponentFieldLines(*unit);
+  AddUnitToUses(*unit, ComponentUnitOf("TButton"));
+  AddUnitToUses(*unit, ComponentUnitOf("TEdit"));
+  AddUnitToUses(*unit, ComponentUnitOf("TOpenDialog"));
+  AddUnitToUses(*unit, "stdctrls");
+  AddUnitToUses(*unit, ComponentUnitOf("TNoSuchClass"));
+  EXPECT_EQ(unit->Strings(5), "   Windows, Messages, SysUtils, Classes, Graphics, Controls, Forms, Dialogs, StdCtrls;");
+  RestoreComponentFieldLines(*unit, before);
+  EXPECT_EQ(LinesOf(*unit), LinesOf(*NewUnitSource("Unit1", "Form1")));
+
+  // A clause over several lines, written by hand: the unit goes before its ';'.
+  kcl::TStringList hand;
+  hand.SetText("unit U;\r\ninterface\r\nuses Windows,\r\n  Forms, ExtCtrls ;  { done }\r\ntype\r\nimplementation\r\n"
+               "uses Menus;\r\nend.\r\n");
+  AddUnitToUses(hand, "ExtCtrls");
+  AddUnitToUses(hand, "Menus");
+  EXPECT_EQ(hand.Strings(3), "  Forms, ExtCtrls , Menus;  { done }");
+  EXPECT_EQ(hand.Strings(6), "uses Menus;");
+  // No interface clause: nothing to add to.
+  kcl::TStringList bare;
+  bare.SetText("unit U;\r\ninterface\r\ntype\r\nimplementation\r\nuses Menus;\r\nend.\r\n");
+  AddUnitToUses(bare, "StdCtrls");
+  EXPECT_EQ(bare.Strings(4), "uses Menus;");
 }
 
 TEST(SourceGeneration, AHandlerIsDeclaredAndGetsABodyBeforeTheLastTwoLines) {

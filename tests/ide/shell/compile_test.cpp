@@ -8,10 +8,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
-#include <chrono>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "ide/common/environment.h"
 #include "ide/editor/editorform.h"
@@ -112,13 +110,6 @@ protected:
     QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(6, 0));
   }
 
-  // What a program started in the background writes, once a whole line is in it
-  // (the shell makes the file before it writes the line).
-  static std::string Eventually(const std::string& file) {
-    const auto written = [&file] { return fs::exists(file) && ReadFileBytes(file).ends_with('\n'); };
-    for (int i = 0; i < 200 && !written(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return fs::exists(file) ? ReadFileBytes(file) : "(not written)";
-  }
 
   std::string Message(const std::string& text) const { return Application()->Title() + ": " + text; }
 
@@ -190,7 +181,7 @@ TEST_F(CompileTest, BlanksInTheSettingsTheCompilersAndTheProjectsPaths) {
   EXPECT_FALSE(OutputLeft);
 
   MenuItem("RunRunItem")->Click();
-  EXPECT_EQ(Eventually(Dir.File("ran.txt")), fs::canonical(Dir.File("My Projects")).string() + "\n");
+  EXPECT_EQ(test::WrittenLine(Dir.File("ran.txt")), fs::canonical(Dir.File("My Projects")).string() + "\n");
 }
 
 TEST_F(CompileTest, WithoutTheCompilerNothingRuns) {
@@ -221,7 +212,7 @@ TEST_F(CompileTest, RunStartsTheProgramInTheProjectsDirectory) {
   const std::string project = OpenDemo(Dir.File("work"));
   WatchCompileDialogs();
   Click(Button("sbRun"));
-  EXPECT_EQ(Eventually(Dir.File("ran.txt")), fs::canonical(Dir.File("work")).string() + "\n");
+  EXPECT_EQ(test::WrittenLine(Dir.File("ran.txt")), fs::canonical(Dir.File("work")).string() + "\n");
   EXPECT_EQ(ReadFileBytes(Dir.File("args.log")), "/M\n" + project + "\n");
   EXPECT_TRUE(Shown.empty()) << "Run shows no output";
   EXPECT_TRUE(Messages.empty());
@@ -367,7 +358,7 @@ TEST_F(CompileTest, TheImageEditorAndTheDatabaseDesktop) {
   WriteFileBytes(DelphiBinDir + "IMAGEDIT.EXE", "#!/bin/sh\necho image >'" + Dir.File("tool.txt") + "'\n");
   fs::permissions(DelphiBinDir + "IMAGEDIT.EXE", fs::perms(0755));
   MenuItem("ToolsImageEditorItem")->Click();
-  EXPECT_EQ(Eventually(Dir.File("tool.txt")), "image\n");
+  EXPECT_EQ(test::WrittenLine(Dir.File("tool.txt")), "image\n");
   EXPECT_TRUE(Messages.empty());
   fs::remove(DelphiBinDir + "IMAGEDIT.EXE");
   MenuItem("ToolsImageEditorItem")->Click();
@@ -384,7 +375,7 @@ TEST_F(CompileTest, TheImageEditorAndTheDatabaseDesktop) {
   WriteFileBytes(DesktopDir + "DBD32.EXE", "#!/bin/sh\necho desktop >'" + Dir.File("tool.txt") + "'\n");
   fs::permissions(DesktopDir + "DBD32.EXE", fs::perms(0755));
   MenuItem("ToolsDatabaseDesktopItem")->Click();
-  EXPECT_EQ(Eventually(Dir.File("tool.txt")), "desktop\n");
+  EXPECT_EQ(test::WrittenLine(Dir.File("tool.txt")), "desktop\n");
   EXPECT_TRUE(Messages.empty());
   EXPECT_EQ(Screen()->Cursor(), crDefault);
 }

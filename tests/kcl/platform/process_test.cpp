@@ -4,10 +4,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 #include "support/testfiles.h"
 
@@ -16,6 +14,7 @@ namespace {
 
 using korvax::test::ReadFileBytes;
 using korvax::test::WriteFileBytes;
+using korvax::test::WrittenLine;
 namespace fs = std::filesystem;
 
 // PATH for one test.
@@ -49,14 +48,6 @@ protected:
     WriteFileBytes(Dir(name), "#!/bin/sh\n" + std::string(body));
     fs::permissions(Dir(name), perms);
     return Dir(name);
-  }
-  // What a program started in the background writes, once it has written it.
-  // The file's text once a whole line is in it: a child makes the file before it
-  // writes its line.
-  std::string Eventually(const std::string& file) const {
-    const auto written = [&file] { return fs::exists(file) && ReadFileBytes(file).ends_with('\n'); };
-    for (int i = 0; i < 200 && !written(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return fs::exists(file) ? ReadFileBytes(file) : "(not written)";
   }
 
   korvax::test::TempDir FDir;
@@ -162,23 +153,23 @@ TEST_F(ProcessTest, WinExecInADirectory) {
   fs::create_directories(Dir("My Project"));
   Script("My Project/Demo.exe", "pwd >" + Dir("cwd.txt") + "\n");
   EXPECT_GT(WinExec("\"" + Dir("My Project/Demo.exe") + "\"", SW_SHOWNORMAL, Dir("My Project")), 31u);
-  EXPECT_EQ(Eventually(Dir("cwd.txt")), fs::canonical(Dir("My Project")).string() + "\n");
+  EXPECT_EQ(WrittenLine(Dir("cwd.txt")), fs::canonical(Dir("My Project")).string() + "\n");
   WriteFileBytes(Dir("run.bat"), "\"" + Dir("My Project/Demo.exe") + "\"\r\n");
   fs::remove(Dir("cwd.txt"));
   EXPECT_GT(WinExec(Dir("run.bat"), SW_SHOWNORMAL, Dir("Delphi")), 31u);
-  EXPECT_EQ(Eventually(Dir("cwd.txt")), fs::canonical(Dir("Delphi")).string() + "\n");
+  EXPECT_EQ(WrittenLine(Dir("cwd.txt")), fs::canonical(Dir("Delphi")).string() + "\n");
   EXPECT_EQ(WinExec(Dir("My Project/Demo.exe"), SW_SHOWNORMAL, Dir("gone")), ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(ProcessTest, WinExecResults) {
   Script("started", "echo \"$1\" >" + Dir("started.txt") + "\n");
   EXPECT_GT(WinExec(Dir("STARTED") + " yes", SW_SHOWNORMAL), 31u);
-  EXPECT_EQ(Eventually(Dir("started.txt")), "yes\n");
+  EXPECT_EQ(WrittenLine(Dir("started.txt")), "yes\n");
 
   WriteFileBytes(Dir("run.bat"), Dir("started") + " %1\r\n");
   fs::remove(Dir("started.txt"));
   EXPECT_GT(WinExec(Dir("run.bat") + " batch", SW_HIDE), 31u);
-  EXPECT_EQ(Eventually(Dir("started.txt")), "batch\n");
+  EXPECT_EQ(WrittenLine(Dir("started.txt")), "batch\n");
 
   Script("plain", "exit 0\n", fs::perms(0644));
   WriteFileBytes(Dir("garbage"), "not a program\n");
