@@ -79,6 +79,11 @@ void TOptions::FormCreate(TObject*) {
   ecGridSizeY->SetText(IntToStr(SettingInteger("SYSTEM", "GridSizeY", 8)));
   eoHighlight->SetChecked(SettingBool("EDITOR", "HighLight", true));
   ColorGrid->SetForegroundIndex(GridIndexOf(background));
+  chkCompiler->SetChecked(SettingBool("SYSTEM", "UseDelphiCompiler", true));
+  edAlterCompiler->SetText(SettingString("SYSTEM", "AltCompiler", ""));
+  // Setting the box runs OnClick only on a change and not while the layout loads:
+  // the group follows the stored state whichever way the box came to it.
+  chkCompilerClick(chkCompiler);
 }
 
 std::string TOptions::ChosenFontName() const {
@@ -101,6 +106,8 @@ void TOptions::OKButtonClick(TObject*) {
   IniFile->WriteInteger("SYSTEM", "GridSizeX", gridSizeX);
   IniFile->WriteInteger("SYSTEM", "GridSizeY", gridSizeY);
   IniFile->WriteInteger("EDITOR", "BackColor", RichEdit1->Color());
+  IniFile->WriteBool("SYSTEM", "UseDelphiCompiler", chkCompiler->Checked());
+  IniFile->WriteString("SYSTEM", "AltCompiler", edAlterCompiler->Text());
   SetModalResult(mrOk);
 }
 
