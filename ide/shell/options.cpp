@@ -4,6 +4,7 @@
 #include "ide/common/layouts.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/application.h"
+#include "kcl/platform/program.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace korvax {
@@ -129,6 +130,12 @@ void TOptions::ColorGridClick(TObject*) { RichEdit1->SetColor(ColorGrid->Foregro
 void TOptions::chkCompilerClick(TObject*) { gbAlterCompiler->SetEnabled(!chkCompiler->Checked()); }
 
 void TOptions::btnBrowseClick(TObject*) {
+  std::string start = edAlterCompiler->Text();
+  if (start.empty()) start = ExpandFileName(FindProgram("fpc").Path);  // "" when there is none
+  OpenDialog1->SetInitialDir(ExtractFileDir(start));
+  OpenDialog1->SetFileName(ExtractFileName(start));
+  // This system's programs have no ".exe": the layout's first filter would hide them.
+  OpenDialog1->SetFilterIndex(start.empty() || SameText(ExtractFileExt(start), ".exe") ? 1 : 2);
   if (OpenDialog1->Execute()) edAlterCompiler->SetText(OpenDialog1->FileName());
 }
 

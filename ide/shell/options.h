@@ -64,6 +64,8 @@ public:
   void ColorGridClick(kcl::TObject* sender);
   // The alternative compiler can be chosen only while Delphi's is not the default.
   void chkCompilerClick(kcl::TObject* sender);
+  // Chooses the alternative compiler, starting at the one shown or, while none is,
+  // at fpc found on the PATH.
   void btnBrowseClick(kcl::TObject* sender);
 
 private:

@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QColor>
+#include <QFileDialog>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +33,23 @@ namespace {
 
 using namespace kcl;
 using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+// The PATH the program sees, until this goes.
+class ProgramPath {
+public:
+  explicit ProgramPath(const std::string& path) {
+    if (const char* old = std::getenv("PATH")) FOld = old;
+    setenv("PATH", path.c_str(), 1);
+  }
+  ~ProgramPath() { FOld ? setenv("PATH", FOld->c_str(), 1) : unsetenv("PATH"); }
+  ProgramPath(const ProgramPath&) = delete;
+  ProgramPath& operator=(const ProgramPath&) = delete;
+
+private:
+  std::optional<std::string> FOld;
+};
+
 class EnvironmentOptions : public test::MainWindowTest {
 protected:
   void TearDown() override {
@@ -87,6 +111,19 @@ protected:
   static std::string StoredCompilerChoice() {
     return std::string(SettingBool("SYSTEM", "UseDelphiCompiler", true) ? "Delphi's " : "alternative ") +
            SettingString("SYSTEM", "AltCompiler", "");
+  }
+
+  // An fpc of the test's own, "<Dir>/fpc/bin/fpc", that only says what it is.
+  std::string MakeFpc() const {
+    fs::create_directories(Dir.File("fpc/bin"));
+    const std::string fpc = Dir.File("fpc/bin/fpc");
+    test::WriteFileBytes(fpc, "#!/bin/sh\necho 'Free Pascal Compiler'\n");
+    fs::permissions(fpc, fs::perms::owner_all);
+    return fpc;
+  }
+  static std::string InstalledPath() {
+    const char* path = std::getenv("PATH");
+    return path ? path : "";
   }
 
   std::string FHelpFile = Application()->HelpFile();
@@ -328,6 +365,80 @@ TEST_F(EnvironmentOptions, TheAlternativeCompilerIsUsableOnlyWithoutDelphisCompi
     EXPECT_EQ(CompilerChoice(options), "Delphi's - - - /opt/fpc/bin/fpc");
     ClickOn(options.CancelButton);
   });
+}
+
+// Browse starts at the compiler shown or, while the edit is empty, at the fpc that
+// comes first on the PATH (here the test's own, before any installed one). A program
+// without ".exe" is shown under "All files", the second filter.
+TEST_F(EnvironmentOptions, BrowseStartsAtTheCompilerShownOrElseAtTheFpcOnThePath) {
+  const std::string fpc = MakeFpc();
+  const std::string bin = ExtractFileDir(fpc);
+  fs::create_directories(Dir.File("empty"));
+  const std::string other = Dir.File("ppcx64");
+  std::deque<std::string> answers{"", fpc, other, "", other};
+  AnswerFileDialogs([&](TOpenDialog& dialog) {
+    EXPECT_EQ(dialog.Filter(), "Execute files(*.exe)|*.exe|All files(*.*)|*.*");
+    std::string answer = answers.empty() ? "" : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return answer;
+  });
+  WithOptions([&](TOptions& options) {
+    ClickOn(options.chkCompiler);
+    {
+      ProgramPath path(bin + ":" + InstalledPath());
+      ClickOn(options.btnBrowse);  // cancelled
+      EXPECT_EQ(options.edAlterCompiler->Text(), "");
+      ClickOn(options.btnBrowse);
+      EXPECT_EQ(options.edAlterCompiler->Text(), fpc);
+      options.edAlterCompiler->SetText("/opt/fpc/ppc386.exe");
+      ClickOn(options.btnBrowse);
+      EXPECT_EQ(options.edAlterCompiler->Text(), other);
+    }
+    {
+      // A PATH entry relative to the current directory still gives a full path.
+      ProgramPath path(fs::relative(bin).string());
+      options.edAlterCompiler->SetText("");
+      ClickOn(options.btnBrowse);
+    }
+    {
+      // Nothing shown and none on the PATH: nothing of the last choice is offered.
+      ProgramPath path(Dir.File("empty"));
+      ClickOn(options.btnBrowse);
+      EXPECT_EQ(options.edAlterCompiler->Text(), other);
+    }
+    ClickOn(options.OKButton);
+  });
+  EXPECT_TRUE(answers.empty());
+  EXPECT_EQ(FileDialogs, (Lines{"|fpc|2|" + bin, "|fpc|2|" + bin, "|ppc386.exe|1|/opt/fpc",
+                                "|fpc|2|" + fs::canonical(bin).string(), "||1|"}));
+  EXPECT_EQ(SettingString("SYSTEM", "AltCompiler", ""), other);
+}
+
+// The file dialog itself (no answer of the test's in between) offers the fpc found,
+// a file without an extension, and gives it back when accepted.
+TEST_F(EnvironmentOptions, TheFileDialogOffersAndChoosesAProgramWithoutAnExtension) {
+  const std::string fpc = MakeFpc();
+  ProgramPath path(ExtractFileDir(fpc) + ":" + InstalledPath());
+  std::string directory, filter;
+  Lines chosen;
+  WithOptions([&](TOptions& options) {
+    ClickOn(options.chkCompiler);
+    QTimer::singleShot(0, [&] {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QFileDialog*>(window); dialog && dialog->isVisible()) {
+          directory = dialog->directory().absolutePath().toStdString();
+          filter = dialog->selectedNameFilter().toStdString();
+          for (const QString& file : dialog->selectedFiles()) chosen.push_back(file.toStdString());
+          QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    options.btnBrowse->Click();  // no event loop before the dialog's own
+    EXPECT_EQ(options.edAlterCompiler->Text(), fpc);
+    ClickOn(options.CancelButton);
+  });
+  EXPECT_EQ(directory, ExtractFileDir(fpc));
+  EXPECT_EQ(filter, "All files(*.*)");
+  EXPECT_EQ(chosen, Lines{fpc});
 }
 
 TEST_F(EnvironmentOptions, HelpLooksUpThePreferencesPageWhateverPageIsShown) {
