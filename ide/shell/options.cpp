@@ -4,6 +4,7 @@
 #include "ide/common/layouts.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/controls/application.h"
+#include "kcl/platform/program.h"
 #include "kcl/rtl/sysutils.h"
 
 namespace korvax {
@@ -79,6 +80,11 @@ void TOptions::FormCreate(TObject*) {
   ecGridSizeY->SetText(IntToStr(SettingInteger("SYSTEM", "GridSizeY", 8)));
   eoHighlight->SetChecked(SettingBool("EDITOR", "HighLight", true));
   ColorGrid->SetForegroundIndex(GridIndexOf(background));
+  chkCompiler->SetChecked(SettingBool("SYSTEM", "UseDelphiCompiler", true));
+  edAlterCompiler->SetText(SettingString("SYSTEM", "AltCompiler", ""));
+  // Setting the box runs OnClick only on a change and not while the layout loads:
+  // the group follows the stored state whichever way the box came to it.
+  chkCompilerClick(chkCompiler);
 }
 
 std::string TOptions::ChosenFontName() const {
@@ -101,6 +107,8 @@ void TOptions::OKButtonClick(TObject*) {
   IniFile->WriteInteger("SYSTEM", "GridSizeX", gridSizeX);
   IniFile->WriteInteger("SYSTEM", "GridSizeY", gridSizeY);
   IniFile->WriteInteger("EDITOR", "BackColor", RichEdit1->Color());
+  IniFile->WriteBool("SYSTEM", "UseDelphiCompiler", chkCompiler->Checked());
+  IniFile->WriteString("SYSTEM", "AltCompiler", edAlterCompiler->Text());
   SetModalResult(mrOk);
 }
 
@@ -122,6 +130,12 @@ void TOptions::ColorGridClick(TObject*) { RichEdit1->SetColor(ColorGrid->Foregro
 void TOptions::chkCompilerClick(TObject*) { gbAlterCompiler->SetEnabled(!chkCompiler->Checked()); }
 
 void TOptions::btnBrowseClick(TObject*) {
+  std::string start = edAlterCompiler->Text();
+  if (start.empty()) start = ExpandFileName(FindProgram("fpc").Path);  // "" when there is none
+  OpenDialog1->SetInitialDir(ExtractFileDir(start));
+  OpenDialog1->SetFileName(ExtractFileName(start));
+  // This system's programs have no ".exe": the layout's first filter would hide them.
+  OpenDialog1->SetFilterIndex(start.empty() || SameText(ExtractFileExt(start), ".exe") ? 1 : 2);
   if (OpenDialog1->Execute()) edAlterCompiler->SetText(OpenDialog1->FileName());
 }
 

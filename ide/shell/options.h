@@ -1,7 +1,9 @@
 #pragma once
 // TOptions: "Environment Options". Shows and edits the settings of the compiler's
-// directory, the editor's font, size, background, highlighting and find-at-cursor,
-// and the designer's grid; the other controls of its eight pages have no effect.
+// directory, whether Delphi's compiler is the default one and the path of the
+// alternative compiler (Free Pascal's fpc), the editor's font, size, background,
+// highlighting and find-at-cursor, and the designer's grid; the other controls of
+// its eight pages have no effect.
 // Each setting takes effect where it is read next (a new editor page, the next
 // paint of a design form, ...).
 #include <string>
@@ -62,6 +64,8 @@ public:
   void ColorGridClick(kcl::TObject* sender);
   // The alternative compiler can be chosen only while Delphi's is not the default.
   void chkCompilerClick(kcl::TObject* sender);
+  // Chooses the alternative compiler, starting at the one shown or, while none is,
+  // at fpc found on the PATH.
   void btnBrowseClick(kcl::TObject* sender);
 
 private:

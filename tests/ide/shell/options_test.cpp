@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QColor>
+#include <QFileDialog>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +33,22 @@ namespace {
 
 using namespace kcl;
 using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+// The PATH the program sees, until this goes.
+class ProgramPath {
+public:
+  explicit ProgramPath(const std::string& path) {
+    if (const char* old = std::getenv("PATH")) FOld = old;
+    setenv("PATH", path.c_str(), 1);
+  }
+  ~ProgramPath() { FOld ? setenv("PATH", FOld->c_str(), 1) : unsetenv("PATH"); }
+  ProgramPath(const ProgramPath&) = delete;
+  ProgramPath& operator=(const ProgramPath&) = delete;
+
+private:
+  std::optional<std::string> FOld;
+};
 
 class EnvironmentOptions : public test::MainWindowTest {
 protected:
@@ -75,6 +98,34 @@ protected:
     return fonts->Strings(SameText(fonts->Strings(0), "Arial") ? 1 : 0);
   }
 
+  // The compiler choice as the Compiler page shows it: whose compiler, whether the
+  // group, its edit and its button can be used (+) or not (-), and the path.
+  static std::string CompilerChoice(TOptions& options) {
+    options.PageControl1->SetActivePage(dynamic_cast<TTabSheet*>(options.FindComponent("CompilerPage")));
+    std::string choice = options.chkCompiler->Checked() ? "Delphi's" : "alternative";
+    for (TControl* control : std::initializer_list<TControl*>{options.gbAlterCompiler, options.edAlterCompiler,
+                                                              options.btnBrowse})
+      choice += control->Widget()->isEnabled() ? " +" : " -";
+    return choice + " " + options.edAlterCompiler->Text();
+  }
+  static std::string StoredCompilerChoice() {
+    return std::string(SettingBool("SYSTEM", "UseDelphiCompiler", true) ? "Delphi's " : "alternative ") +
+           SettingString("SYSTEM", "AltCompiler", "");
+  }
+
+  // An fpc of the test's own, "<Dir>/fpc/bin/fpc", that only says what it is.
+  std::string MakeFpc() const {
+    fs::create_directories(Dir.File("fpc/bin"));
+    const std::string fpc = Dir.File("fpc/bin/fpc");
+    test::WriteFileBytes(fpc, "#!/bin/sh\necho 'Free Pascal Compiler'\n");
+    fs::permissions(fpc, fs::perms::owner_all);
+    return fpc;
+  }
+  static std::string InstalledPath() {
+    const char* path = std::getenv("PATH");
+    return path ? path : "";
+  }
+
   std::string FHelpFile = Application()->HelpFile();
 };
 
@@ -100,11 +151,11 @@ TEST_F(EnvironmentOptions, WithoutASettingsFileTheDialogShowsTheDefaults) {
     EXPECT_EQ(options.RichEdit1->Color(), clWhite);
     EXPECT_EQ(options.ColorGrid->ForegroundColor(), clWhite);
     for (TCheckBox* box : {options.cbDisplayGrid, options.cbSnapToGrid, options.eoFindTextAtCursor,
-                           options.eoHighlight, options.chkCompiler})
+                           options.eoHighlight})
       EXPECT_TRUE(box->Checked()) << box->Name();
     EXPECT_EQ(options.ecGridSizeX->Text(), "8");
     EXPECT_EQ(options.ecGridSizeY->Text(), "8");
-    EXPECT_FALSE(options.gbAlterCompiler->Enabled());
+    EXPECT_EQ(CompilerChoice(options), "Delphi's - - - ");
     options.CancelButton->Click();
   });
   EXPECT_FALSE(SettingsWritten());
@@ -114,7 +165,8 @@ TEST_F(EnvironmentOptions, TheStoredSettingsAreShownWhateverTheCaseOfTheirKeys) 
   const std::string font = OtherFont();
   test::WriteFileBytes(SettingsDir + "Korvax.ini",
                        "[system]\r\nDELPHI=/opt/delphi3\r\nDisplayGrid=0\r\nSnapGrid=0\r\nGridSizeX=4\r\n"
-                       "GridSizeY=6\r\n[Editor]\r\nFontName=" + font + "\r\nFontSize=13\r\nBackColor=8388608\r\n"
+                       "GridSizeY=6\r\nusedelphicompiler=0\r\nALTCOMPILER=/opt/fpc/bin/fpc\r\n[Editor]\r\n"
+                       "FontName=" + font + "\r\nFontSize=13\r\nBackColor=8388608\r\n"
                        "HighLight=0\r\nFindTextCursor=0\r\n");
   WithOptions([&](TOptions& options) {
     EXPECT_EQ(options.DelphiPath->Text(), "/opt/delphi3");
@@ -129,11 +181,12 @@ TEST_F(EnvironmentOptions, TheStoredSettingsAreShownWhateverTheCaseOfTheirKeys) 
       EXPECT_FALSE(box->Checked()) << box->Name();
     EXPECT_EQ(options.ecGridSizeX->Text(), "4");
     EXPECT_EQ(options.ecGridSizeY->Text(), "6");
+    EXPECT_EQ(CompilerChoice(options), "alternative + + + /opt/fpc/bin/fpc");
     options.CancelButton->Click();
   });
 }
 
-TEST_F(EnvironmentOptions, OKWritesTheTenSettingsAndNothingElse) {
+TEST_F(EnvironmentOptions, OKWritesTheTwelveSettingsAndNothingElse) {
   WithOptions([](TOptions& options) {
     options.OKButton->Click();
     EXPECT_EQ(options.ModalResult(), mrOk);
@@ -141,7 +194,8 @@ TEST_F(EnvironmentOptions, OKWritesTheTenSettingsAndNothingElse) {
   TStringList sections;
   IniFile->ReadSections(sections);
   EXPECT_EQ(Items(sections), (Lines{"SYSTEM", "EDITOR"}));
-  EXPECT_EQ(Section("SYSTEM"), (Lines{"DELPHI=", "DisplayGrid=1", "SnapGrid=1", "GridSizeX=8", "GridSizeY=8"}));
+  EXPECT_EQ(Section("SYSTEM"), (Lines{"DELPHI=", "DisplayGrid=1", "SnapGrid=1", "GridSizeX=8", "GridSizeY=8",
+                                      "UseDelphiCompiler=1", "AltCompiler="}));
   EXPECT_EQ(Section("EDITOR"),
             (Lines{"FONTNAME=Arial", "FONTSIZE=10", "HighLight=1", "FindTextCursor=1", "BackColor=16777215"}));
 
@@ -154,11 +208,12 @@ TEST_F(EnvironmentOptions, OKWritesTheTenSettingsAndNothingElse) {
     options.cbDisplayGrid->SetChecked(false);
     options.ecGridSizeX->SetText("5");
     options.ecGridSizeY->SetText("7");
-    options.edAlterCompiler->SetText("/opt/fpc/ppc386.exe");  // not a setting
+    options.chkCompiler->SetChecked(false);
+    options.edAlterCompiler->SetText("/opt/fpc/bin/fpc");
     options.OKButton->Click();
   });
-  EXPECT_EQ(Section("SYSTEM"),
-            (Lines{"DELPHI=/opt/delphi3", "DisplayGrid=0", "SnapGrid=1", "GridSizeX=5", "GridSizeY=7"}));
+  EXPECT_EQ(Section("SYSTEM"), (Lines{"DELPHI=/opt/delphi3", "DisplayGrid=0", "SnapGrid=1", "GridSizeX=5",
+                                      "GridSizeY=7", "UseDelphiCompiler=0", "AltCompiler=/opt/fpc/bin/fpc"}));
   EXPECT_EQ(Section("EDITOR"),
             (Lines{"FONTNAME=" + font, "FONTSIZE=12", "HighLight=0", "FindTextCursor=1", "BackColor=16777215"}));
 }
@@ -169,6 +224,8 @@ TEST_F(EnvironmentOptions, CancelWritesNothingAndAChosenColourOnlyShowsUntilOK) 
     EXPECT_EQ(options.RichEdit1->Color(), clNavy);
     options.DelphiPath->SetText("/opt/delphi3");
     options.cbSnapToGrid->SetChecked(false);
+    ClickOn(options.chkCompiler);
+    options.edAlterCompiler->SetText("/opt/fpc/bin/fpc");
     ClickOn(options.CancelButton);
     EXPECT_EQ(options.ModalResult(), mrCancel);
   });
@@ -280,27 +337,108 @@ TEST_F(EnvironmentOptions, BrowseChoosesTheDelphiDirectoryStartingAtTheOneShown)
   EXPECT_EQ(SettingString("SYSTEM", "DELPHI", ""), Dir.Path());
 }
 
-TEST_F(EnvironmentOptions, TheAlternativeCompilerCanBeChosenOnlyWithoutDelphisCompiler) {
-  AnswerFileDialogs([](TOpenDialog& dialog) {
-    EXPECT_EQ(dialog.Filter(), "Execute files(*.exe)|*.exe|All files(*.*)|*.*");
-    return "/opt/fpc/ppc386.exe";
-  });
+// The box, the group's state and the path go through OK to the next dialog;
+// Cancel keeps what was stored.
+TEST_F(EnvironmentOptions, TheAlternativeCompilerIsUsableOnlyWithoutDelphisCompilerAndKeptByOK) {
   WithOptions([](TOptions& options) {
-    options.PageControl1->SetActivePage(dynamic_cast<TTabSheet*>(options.FindComponent("CompilerPage")));
-    EXPECT_FALSE(options.btnBrowse->Widget()->isEnabled());
     ClickOn(options.chkCompiler);
-    EXPECT_FALSE(options.chkCompiler->Checked());
-    EXPECT_TRUE(options.gbAlterCompiler->Enabled());
-    EXPECT_TRUE(options.btnBrowse->Widget()->isEnabled());
-    ClickOn(options.btnBrowse);
-    EXPECT_EQ(options.edAlterCompiler->Text(), "/opt/fpc/ppc386.exe");
-    ClickOn(options.chkCompiler);
-    EXPECT_FALSE(options.gbAlterCompiler->Enabled());
-    EXPECT_FALSE(options.edAlterCompiler->Widget()->isEnabled());
-    options.OKButton->Click();
+    EXPECT_EQ(CompilerChoice(options), "alternative + + + ");
+    options.edAlterCompiler->SetText("/opt/fpc/bin/fpc");
+    ClickOn(options.OKButton);
   });
-  EXPECT_EQ(FileDialogs.size(), 1u);
-  EXPECT_EQ(Section("SYSTEM").size() + Section("EDITOR").size(), 10u);
+  EXPECT_EQ(StoredCompilerChoice(), "alternative /opt/fpc/bin/fpc");
+  WithOptions([](TOptions& options) {
+    EXPECT_EQ(CompilerChoice(options), "alternative + + + /opt/fpc/bin/fpc");
+    options.edAlterCompiler->SetText("/usr/bin/ppcx64");
+    ClickOn(options.chkCompiler);
+    ClickOn(options.CancelButton);
+  });
+  EXPECT_EQ(StoredCompilerChoice(), "alternative /opt/fpc/bin/fpc");
+  // Delphi's compiler again: the path stays stored for the next time.
+  WithOptions([](TOptions& options) {
+    ClickOn(options.chkCompiler);
+    EXPECT_EQ(CompilerChoice(options), "Delphi's - - - /opt/fpc/bin/fpc");
+    ClickOn(options.OKButton);
+  });
+  EXPECT_EQ(StoredCompilerChoice(), "Delphi's /opt/fpc/bin/fpc");
+  WithOptions([](TOptions& options) {
+    EXPECT_EQ(CompilerChoice(options), "Delphi's - - - /opt/fpc/bin/fpc");
+    ClickOn(options.CancelButton);
+  });
+}
+
+// Browse starts at the compiler shown or, while the edit is empty, at the fpc that
+// comes first on the PATH (here the test's own, before any installed one). A program
+// without ".exe" is shown under "All files", the second filter.
+TEST_F(EnvironmentOptions, BrowseStartsAtTheCompilerShownOrElseAtTheFpcOnThePath) {
+  const std::string fpc = MakeFpc();
+  const std::string bin = ExtractFileDir(fpc);
+  fs::create_directories(Dir.File("empty"));
+  const std::string other = Dir.File("ppcx64");
+  std::deque<std::string> answers{"", fpc, other, "", other};
+  AnswerFileDialogs([&](TOpenDialog& dialog) {
+    EXPECT_EQ(dialog.Filter(), "Execute files(*.exe)|*.exe|All files(*.*)|*.*");
+    std::string answer = answers.empty() ? "" : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return answer;
+  });
+  WithOptions([&](TOptions& options) {
+    ClickOn(options.chkCompiler);
+    {
+      ProgramPath path(bin + ":" + InstalledPath());
+      ClickOn(options.btnBrowse);  // cancelled
+      EXPECT_EQ(options.edAlterCompiler->Text(), "");
+      ClickOn(options.btnBrowse);
+      EXPECT_EQ(options.edAlterCompiler->Text(), fpc);
+      options.edAlterCompiler->SetText("/opt/fpc/ppc386.exe");
+      ClickOn(options.btnBrowse);
+      EXPECT_EQ(options.edAlterCompiler->Text(), other);
+    }
+    {
+      // A PATH entry relative to the current directory still gives a full path.
+      ProgramPath path(fs::relative(bin).string());
+      options.edAlterCompiler->SetText("");
+      ClickOn(options.btnBrowse);
+    }
+    {
+      // Nothing shown and none on the PATH: nothing of the last choice is offered.
+      ProgramPath path(Dir.File("empty"));
+      ClickOn(options.btnBrowse);
+      EXPECT_EQ(options.edAlterCompiler->Text(), other);
+    }
+    ClickOn(options.OKButton);
+  });
+  EXPECT_TRUE(answers.empty());
+  EXPECT_EQ(FileDialogs, (Lines{"|fpc|2|" + bin, "|fpc|2|" + bin, "|ppc386.exe|1|/opt/fpc",
+                                "|fpc|2|" + fs::canonical(bin).string(), "||1|"}));
+  EXPECT_EQ(SettingString("SYSTEM", "AltCompiler", ""), other);
+}
+
+// The file dialog itself (no answer of the test's in between) offers the fpc found,
+// a file without an extension, and gives it back when accepted.
+TEST_F(EnvironmentOptions, TheFileDialogOffersAndChoosesAProgramWithoutAnExtension) {
+  const std::string fpc = MakeFpc();
+  ProgramPath path(ExtractFileDir(fpc) + ":" + InstalledPath());
+  std::string directory, filter;
+  Lines chosen;
+  WithOptions([&](TOptions& options) {
+    ClickOn(options.chkCompiler);
+    QTimer::singleShot(0, [&] {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QFileDialog*>(window); dialog && dialog->isVisible()) {
+          directory = dialog->directory().absolutePath().toStdString();
+          filter = dialog->selectedNameFilter().toStdString();
+          for (const QString& file : dialog->selectedFiles()) chosen.push_back(file.toStdString());
+          QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    options.btnBrowse->Click();  // no event loop before the dialog's own
+    EXPECT_EQ(options.edAlterCompiler->Text(), fpc);
+    ClickOn(options.CancelButton);
+  });
+  EXPECT_EQ(directory, ExtractFileDir(fpc));
+  EXPECT_EQ(filter, "All files(*.*)");
+  EXPECT_EQ(chosen, Lines{fpc});
 }
 
 TEST_F(EnvironmentOptions, HelpLooksUpThePreferencesPageWhateverPageIsShown) {
