@@ -78,10 +78,13 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
-  const int64_t end = FPosition + count;
-  if (end > Size()) FData.resize(static_cast<size_t>(end));
-  std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
-  FPosition = end;
+  // Only a gap left by seeking past the end is zero-filled; the rest is appended.
+  if (FPosition > Size()) FData.resize(static_cast<size_t>(FPosition));
+  const auto* bytes = static_cast<const char*>(buffer);
+  const int64_t overwritten = std::min(count, Size() - FPosition);
+  if (overwritten > 0) std::memcpy(FData.data() + FPosition, bytes, static_cast<size_t>(overwritten));
+  FData.insert(FData.end(), bytes + overwritten, bytes + count);
+  FPosition += count;
   return count;
 }
 
@@ -95,6 +98,13 @@ void TMemoryStream::SetSize(int64_t newSize) {
 void TMemoryStream::Clear() {
   FData.clear();
   FPosition = 0;
+}
+
+void TMemoryStream::Reserve(int64_t capacity) { FData.reserve(static_cast<size_t>(std::max<int64_t>(0, capacity))); }
+
+void TMemoryStream::Swap(TMemoryStream& other) noexcept {
+  FData.swap(other.FData);
+  std::swap(FPosition, other.FPosition);
 }
 
 void TMemoryStream::LoadFromStream(TStream& stream) {

@@ -59,6 +59,10 @@ public:
   void SetSize(int64_t newSize) override;
 
   void Clear();
+  // Room for capacity bytes, so that writing up to that size never moves the data.
+  void Reserve(int64_t capacity);
+  // Exchanges the bytes and positions of the two streams.
+  void Swap(TMemoryStream& other) noexcept;
   void LoadFromStream(TStream& stream);
   void LoadFromFile(const std::string& fileName);
   void SaveToStream(TStream& stream);
