@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <new>
 
 #include "ide/editor/pas_words.h"
 #include "kcl/classes/stringlist.h"
@@ -239,71 +238,81 @@ bool NeedsEscaping(TPasTokenKind kind) {
   return kind == ptComment || kind == ptString || kind == ptSymbol || kind == ptPlainText;
 }
 
-// The document being written: pre-sized to the text's length, grown in steps of at
-// least 16 KiB; steps in proportion to the size keep long documents linear, and
-// realloc moves large blocks without copying them.
-class TRtfBuffer {
+constexpr std::string_view WithoutLastByte(std::string_view s) { return s.substr(0, s.size() - 1); }
+
+// The document on its way to the destination: bytes gather in a chunk of fixed
+// size, which is written out whenever the next piece would not fit.
+class TRtfChunks {
 public:
-  explicit TRtfBuffer(size_t capacity) { Resize(capacity); }
+  explicit TRtfChunks(kcl::TStream& destination)
+      : FDestination(destination), FChunk(std::make_unique_for_overwrite<char[]>(TPasRtfWriter::ChunkSize)) {}
 
   void Append(std::string_view s) {
-    Reserve(s.size());
+    if (s.size() > Room()) return AppendInParts(s, false);
     Copy(s);
   }
 
   // opening, text (escaped if asked) and closing in one go.
   void AppendGroup(std::string_view opening, std::string_view text, bool escape, std::string_view closing) {
-    Reserve(opening.size() + (escape ? 2 : 1) * text.size() + closing.size());
+    const size_t size = opening.size() + (escape ? 2 : 1) * text.size() + closing.size();
+    if (size > Room()) Flush();
+    if (size > Room()) {
+      Append(opening);
+      AppendInParts(text, escape);
+      Append(closing);
+      return;
+    }
     Copy(opening);
     if (escape) CopyEscaped(text);
     else Copy(text);
     Copy(closing);
   }
 
-  std::string_view View() const { return {FData.get(), FLength}; }
+  void Flush() {
+    FDestination.WriteBuffer(FChunk.get(), static_cast<int64_t>(FLength));
+    FLength = 0;
+  }
 
 private:
-  static constexpr size_t GrowStep = 16384;
+  size_t Room() const { return TPasRtfWriter::ChunkSize - FLength; }
+
+  // More than the room left: a chunk at a time, escaping at most doubling a part.
+  void AppendInParts(std::string_view s, bool escape) {
+    while (!s.empty()) {
+      const size_t part = std::min(s.size(), escape ? Room() / 2 : Room());
+      if (part == 0) {
+        Flush();
+        continue;
+      }
+      if (escape) CopyEscaped(s.substr(0, part));
+      else Copy(s.substr(0, part));
+      s.remove_prefix(part);
+    }
+  }
 
   void Copy(std::string_view s) {
-    std::memcpy(FData.get() + FLength, s.data(), s.size());
+    std::memcpy(FChunk.get() + FLength, s.data(), s.size());
     FLength += s.size();
   }
 
   void CopyEscaped(std::string_view s) {
-    char* out = FData.get() + FLength;
+    char* out = FChunk.get() + FLength;
     for (const char c : s) {
       if (c == '\\' || c == '{' || c == '}') *out++ = '\\';
       *out++ = c;
     }
-    FLength = static_cast<size_t>(out - FData.get());
+    FLength = static_cast<size_t>(out - FChunk.get());
   }
 
-  struct TFree {
-    void operator()(char* p) const { std::free(p); }
-  };
-
-  void Reserve(size_t count) {
-    if (FLength + count >= FCapacity) Resize(FCapacity + std::max({GrowStep, FCapacity / 2, count}));
-  }
-
-  void Resize(size_t capacity) {
-    char* data = static_cast<char*>(std::realloc(FData.get(), capacity));
-    if (!data) throw std::bad_alloc();
-    (void)FData.release();
-    FData.reset(data);
-    FCapacity = capacity;
-  }
-
-  std::unique_ptr<char, TFree> FData;
-  size_t FCapacity = 0;
+  kcl::TStream& FDestination;
+  std::unique_ptr<char[]> FChunk;
   size_t FLength = 0;
 };
 
-class TRtfWriter final : public TPasTokenSink {
+class TRtfTokenWriter final : public TPasTokenSink {
 public:
-  TRtfWriter(TRtfBuffer& out, const std::array<std::string, PasTokenKindCount>& opening,
-             const std::array<std::string, PasTokenKindCount>& closing)
+  TRtfTokenWriter(TRtfChunks& out, const std::array<std::string, PasTokenKindCount>& opening,
+                  const std::array<std::string, PasTokenKindCount>& closing)
       : FOut(out), FOpening(opening), FClosing(closing) {}
 
   void Token(TPasTokenKind kind, std::string_view text) override {
@@ -311,7 +320,7 @@ public:
   }
 
 private:
-  TRtfBuffer& FOut;
+  TRtfChunks& FOut;
   const std::array<std::string, PasTokenKindCount>& FOpening;
   const std::array<std::string, PasTokenKindCount>& FClosing;
 };
@@ -360,16 +369,16 @@ size_t TPasScanner::Scan(std::string_view text, TPasTokenSink& sink) {
   return text.size();
 }
 
-void TPasConversion::ReadHighlightSettings(int version) {
+void TPasRtfWriter::ReadHighlightSettings(int version) {
   ReadHighlightSettings(version, kcl::WineUserRegistryFile());
 }
 
-void TPasConversion::ReadHighlightSettings(int version, const std::string& hiveFile) {
+void TPasRtfWriter::ReadHighlightSettings(int version, const std::string& hiveFile) {
   FColorTable.clear();
   ApplySettings(ReadPasHighlightSettings(version, hiveFile));
 }
 
-void TPasConversion::ApplySettings(const TPasHighlightSettings& settings) {
+void TPasRtfWriter::ApplySettings(const TPasHighlightSettings& settings) {
   FColorTable.clear();
   for (size_t kind = 0; kind < PasTokenKindCount; ++kind) {
     const TPasTokenStyle& style = settings[kind];
@@ -388,25 +397,38 @@ void TPasConversion::ApplySettings(const TPasHighlightSettings& settings) {
   }
 }
 
-int TPasConversion::ConvertToRtf() {
-  const std::string_view text = View();
-  TRtfBuffer out(text.size() + 3);
+size_t TPasRtfWriter::EstimatedSize(size_t textSize) {
+  // Real units come to two to three times their size; room that is never written
+  // costs no memory.
+  return 1024 + 3 * textSize;
+}
+
+size_t TPasRtfWriter::Write(std::string_view text, kcl::TStream& destination) {
+  TRtfChunks out(destination);
   out.Append(RtfHeader);
   out.Append("{\\colortbl");
   out.Append(FColorTable);
   out.Append("}\r\n");
-  out.Append(RtfBodyStart);
+  // The document ends one byte short of the format's: without the trailer's final
+  // LF, or for an empty text without the blank after the header.
   size_t converted = 0;
-  if (!text.empty()) {
-    TRtfWriter writer(out, FOpening, FClosing);
+  if (text.empty()) {
+    out.Append(WithoutLastByte(RtfBodyStart));
+  } else {
+    out.Append(RtfBodyStart);
+    TRtfTokenWriter writer(out, FOpening, FClosing);
     converted = FScanner.Scan(text, writer);
-    out.Append(RtfTrailer);
+    out.Append(WithoutLastByte(RtfTrailer));
   }
-  // The document ends one byte short of what was written: the trailer's final LF,
-  // or for an empty text the blank after the header.
-  const std::string_view document = out.View().substr(0, out.View().size() - 1);
-  Clear();
-  WriteBuffer(document.data(), static_cast<int64_t>(document.size()));
+  out.Flush();
+  return converted;
+}
+
+int TPasConversion::ConvertToRtf() {
+  kcl::TMemoryStream document;
+  document.Reserve(static_cast<int64_t>(TPasRtfWriter::EstimatedSize(View().size())));
+  const size_t converted = FWriter.Write(View(), document);
+  Swap(document);
   SetPosition(0);
   return static_cast<int>(std::min<size_t>(converted, INT_MAX));
 }

@@ -71,16 +71,24 @@ private:
   bool FInProperty = false;
 };
 
-class TPasConversion : public kcl::TMemoryStream {
+// Pascal texts to RTF documents written to a stream in chunks of fixed size, so
+// that a document never has to be whole in memory. The colours come from the
+// compiler's settings; whether a property declaration is open carries over from
+// one document to the next.
+class TPasRtfWriter {
 public:
+  static constexpr size_t ChunkSize = 64 * 1024;
+
   // From the current user's registry: Wine's user.reg.
   void ReadHighlightSettings(int version);
   void ReadHighlightSettings(int version, const std::string& hiveFile);
 
-  // Replaces the Pascal text in the stream by the RTF document, positioned at its
-  // start, and returns the number of text bytes converted. On an error the stream
-  // keeps the text.
-  int ConvertToRtf();
+  // Writes the document of text to destination and returns the number of text
+  // bytes converted. On an error, what was written before it stays written.
+  size_t Write(std::string_view text, kcl::TStream& destination);
+
+  // An upper bound of the document's size for most texts, to reserve room for.
+  static size_t EstimatedSize(size_t textSize);
 
 private:
   void ApplySettings(const TPasHighlightSettings& settings);
@@ -89,6 +97,22 @@ private:
   std::array<std::string, PasTokenKindCount> FOpening;
   std::array<std::string, PasTokenKindCount> FClosing;
   TPasScanner FScanner;
+};
+
+class TPasConversion : public kcl::TMemoryStream {
+public:
+  void ReadHighlightSettings(int version) { FWriter.ReadHighlightSettings(version); }
+  void ReadHighlightSettings(int version, const std::string& hiveFile) {
+    FWriter.ReadHighlightSettings(version, hiveFile);
+  }
+
+  // Replaces the Pascal text in the stream by the RTF document, positioned at its
+  // start, and returns the number of text bytes converted. On an error the stream
+  // keeps the text.
+  int ConvertToRtf();
+
+private:
+  TPasRtfWriter FWriter;
 };
 
 }  // namespace korvax::editor

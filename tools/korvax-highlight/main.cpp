@@ -1,6 +1,11 @@
 // korvax-highlight: a Pascal unit as an RTF document, or with --html as an HTML
 // page, coloured as the compiler's editor colours it (Wine's registry, else black).
+// The RTF goes out in chunks while it is written; the page is built whole.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -15,6 +20,7 @@ using namespace korvax::editor;
 namespace {
 
 constexpr std::string_view Usage = "usage: korvax-highlight [--html] FILE\n";
+constexpr std::string_view CannotWrite = "korvax-highlight: cannot write the output\n";
 
 struct TOptions {
   bool Html = false;
@@ -96,12 +102,53 @@ private:
   std::string FBody;
 };
 
-std::string HighlightAsRtf(const std::string& fileName) {
-  TPasConversion conversion;
-  conversion.ReadHighlightSettings(3);
-  conversion.LoadFromFile(fileName);
-  conversion.ConvertToRtf();
-  return std::string(conversion.View());
+// Standard output as a stream that writes each chunk straight to the descriptor.
+class TStdOutStream final : public kcl::TStream {
+public:
+  int64_t Read(void*, int64_t) override { return 0; }
+
+  int64_t Write(const void* buffer, int64_t count) override {
+    const auto* bytes = static_cast<const char*>(buffer);
+    int64_t written = 0;
+    while (written < count) {
+      const ssize_t n = ::write(STDOUT_FILENO, bytes + written, static_cast<size_t>(count - written));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      written += n;
+    }
+    FWritten += written;
+    return written;
+  }
+
+  // Only tells how much was written.
+  int64_t Seek(int64_t, kcl::TSeekOrigin) override { return FWritten; }
+
+private:
+  int64_t FWritten = 0;
+};
+
+// Where standard output began when it is a regular file, so that a failed
+// conversion can take back the part of the document it wrote.
+std::optional<off_t> RegularFileStart() {
+  struct stat info {};
+  if (::fstat(STDOUT_FILENO, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  const off_t start = ::lseek(STDOUT_FILENO, 0, SEEK_CUR);
+  if (start < 0) return std::nullopt;
+  return start;
+}
+
+void HighlightAsRtf(const std::string& fileName) {
+  TPasRtfWriter writer;
+  writer.ReadHighlightSettings(3);
+  const std::string text = kcl::LoadBytesFromFile(fileName);
+  const std::optional<off_t> start = RegularFileStart();
+  TStdOutStream out;
+  try {
+    writer.Write(text, out);
+  } catch (...) {
+    if (start && ::ftruncate(STDOUT_FILENO, *start) == 0) ::lseek(STDOUT_FILENO, *start, SEEK_SET);
+    throw;
+  }
 }
 
 std::string HighlightAsHtml(const std::string& fileName) {
@@ -118,20 +165,24 @@ int main(int argc, char** argv) {
     std::fputs(Usage.data(), stderr);
     return 2;
   }
-  std::string output;
+  std::string html;
   try {
     if (kcl::DirectoryExists(options->FileName))
       throw kcl::EFOpenError(kcl::Format(kcl::msg::FOpenError, {options->FileName}));
-    output = options->Html ? HighlightAsHtml(options->FileName) : HighlightAsRtf(options->FileName);
+    if (options->Html) html = HighlightAsHtml(options->FileName);
+    else HighlightAsRtf(options->FileName);
   } catch (const EPasConversionError& e) {
     std::fprintf(stderr, "korvax-highlight: %s: %s\n", options->FileName.c_str(), e.what());
+    return 1;
+  } catch (const kcl::EWriteError&) {
+    std::fputs(CannotWrite.data(), stderr);
     return 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "korvax-highlight: %s\n", e.what());
     return 1;
   }
-  if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0) {
-    std::fputs("korvax-highlight: cannot write the output\n", stderr);
+  if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
+    std::fputs(CannotWrite.data(), stderr);
     return 1;
   }
   return 0;
