@@ -1,6 +1,7 @@
 // TMemoryStream: writing over, past and beyond its end, reserved room and swapping.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "kcl/classes/streams.h"
@@ -30,19 +31,23 @@ TEST(MemoryStream, WritesOverwriteThenAppendAndAGapPastTheEndIsZeroFilled) {
 }
 
 TEST(MemoryStream, ReservedRoomTakesWritesWithoutMovingTheBytes) {
-  TMemoryStream stream;
-  stream.WriteString("head");
-  stream.Reserve(1 << 20);
-  EXPECT_EQ(stream.View(), "head");
-  const char* memory = stream.Memory();
-  const std::string chunk(4096, 'c');
-  while (stream.Size() + static_cast<int64_t>(chunk.size()) <= (1 << 20)) stream.WriteString(chunk);
-  EXPECT_EQ(stream.Memory(), memory);
-  EXPECT_EQ(stream.View().substr(0, 6), "headcc");
-  // Less than what the stream holds changes nothing.
-  stream.Reserve(0);
-  EXPECT_EQ(stream.Memory(), memory);
-  EXPECT_EQ(stream.Size(), 4 + 255 * 4096);
+  // Small room, and room large enough to be backed by huge pages.
+  for (const int64_t room : {int64_t{1} << 20, int64_t{24} << 20}) {
+    TMemoryStream stream;
+    stream.WriteString("head");
+    stream.Reserve(room);
+    EXPECT_EQ(stream.View(), "head");
+    const char* memory = stream.Memory();
+    const std::string chunk(4096, 'c');
+    while (stream.Size() + static_cast<int64_t>(chunk.size()) <= room) stream.WriteString(chunk);
+    EXPECT_EQ(stream.Memory(), memory);
+    EXPECT_EQ(stream.View().substr(0, 6), "headcc");
+    EXPECT_EQ(stream.View().back(), 'c');
+    // Less than what the stream holds changes nothing.
+    stream.Reserve(0);
+    EXPECT_EQ(stream.Memory(), memory);
+    EXPECT_EQ(stream.Size(), 4 + (room - 4) / 4096 * 4096);
+  }
 }
 
 TEST(MemoryStream, SwapExchangesBytesAndPositions) {
