@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "ide/editor/pas_words.h"
+#include "ide/editor/pas_scanrun.h"
 #include "kcl/classes/stringlist.h"
 #include "kcl/system/syscolors.h"
 #include "kcl/rtl/sysutils.h"
@@ -15,214 +15,6 @@
 namespace korvax::editor {
 
 namespace {
-
-// --- Words that are reserved only in some places
-
-constexpr std::array<std::string_view, 11> DirectiveWords = {
-    "AUTOMATED", "INDEX",  "NAME",           "NODEFAULT", "READ",      "READONLY",
-    "RESIDENT",  "STORED", "STRINGRESOURCE", "WRITE",     "WRITEONLY",
-};
-constexpr std::array<std::string_view, 7> PropertyEndWords = {
-    "END", "FUNCTION", "PRIVATE", "PROCEDURE", "PROTECTED", "PUBLIC", "PUBLISHED",
-};
-// Directives that stay unformatted inside a property declaration too.
-constexpr std::array<std::string_view, 3> AlwaysDirectiveWords = {"NAME", "RESIDENT", "STRINGRESOURCE"};
-
-constexpr auto DirectiveKeys = WordKeys(DirectiveWords);
-constexpr auto PropertyEndKeys = WordKeys(PropertyEndWords);
-constexpr auto AlwaysDirectiveKeys = WordKeys(AlwaysDirectiveWords);
-constexpr TWordKey PropertyKey = *WordKey("PROPERTY");
-static_assert(std::is_sorted(DirectiveKeys.begin(), DirectiveKeys.end()));
-static_assert(std::is_sorted(PropertyEndKeys.begin(), PropertyEndKeys.end()));
-static_assert(std::is_sorted(AlwaysDirectiveKeys.begin(), AlwaysDirectiveKeys.end()));
-
-// --- Character classes
-
-// What a token starting with the character is.
-enum TCharClass : uint8_t {
-  ccPlain,
-  ccBrace,
-  ccLineEnd,
-  ccBlank,
-  ccLetter,
-  ccDigit,
-  ccDollar,
-  ccHash,
-  ccQuote,
-  ccSymbol,
-};
-
-// Which runs the character continues.
-enum TCharFlag : uint8_t {
-  cfBlank = 1,
-  cfIdentPart = 2,
-  cfNumberPart = 4,
-  cfHexPart = 8,
-  cfCharConstPart = 16,
-  cfSymbol = 32,
-};
-
-constexpr std::string_view SymbolChars = "!\"%&()*+,-./:;<=>?@[\\]^`~";
-
-constexpr std::array<TCharClass, 256> CharClasses = [] {
-  std::array<TCharClass, 256> classes{};
-  const auto set = [&](int from, int to, TCharClass cls) {
-    for (int c = from; c <= to; ++c) classes[static_cast<size_t>(c)] = cls;
-  };
-  set(1, 32, ccBlank);
-  set('\r', '\r', ccLineEnd);
-  set('\n', '\n', ccLineEnd);
-  set('A', 'Z', ccLetter);
-  set('a', 'z', ccLetter);
-  set('_', '_', ccLetter);
-  set('0', '9', ccDigit);
-  set('{', '{', ccBrace);
-  set('$', '$', ccDollar);
-  set('#', '#', ccHash);
-  set('\'', '\'', ccQuote);
-  for (const char c : SymbolChars) set(c, c, ccSymbol);
-  return classes;
-}();
-
-constexpr std::array<uint8_t, 256> CharFlags = [] {
-  std::array<uint8_t, 256> flags{};
-  const auto add = [&](int from, int to, uint8_t flag) {
-    for (int c = from; c <= to; ++c) flags[static_cast<size_t>(c)] |= flag;
-  };
-  add(1, 9, cfBlank);
-  add(11, 12, cfBlank);
-  add(14, 32, cfBlank);
-  add('A', 'Z', cfIdentPart);
-  add('a', 'z', cfIdentPart);
-  add('_', '_', cfIdentPart);
-  add('0', '9', cfIdentPart | cfNumberPart | cfHexPart | cfCharConstPart);
-  add('.', '.', cfNumberPart);
-  add('E', 'E', cfNumberPart);
-  add('e', 'e', cfNumberPart);
-  add('$', '$', cfHexPart);
-  add('A', 'F', cfHexPart);
-  add('a', 'f', cfHexPart);
-  add('#', '#', cfCharConstPart);
-  for (const char c : SymbolChars) add(c, c, cfSymbol);
-  return flags;
-}();
-
-bool Has(char c, TCharFlag flag) { return CharFlags[static_cast<unsigned char>(c)] & flag; }
-
-// Files written on Windows end lines with CR LF, elsewhere often with LF alone.
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-// --- Scanning
-
-class TScanRun {
-public:
-  TScanRun(std::string_view text, TPasTokenSink& sink, bool& inProperty)
-      : FText(text), FSink(sink), FInProperty(inProperty) {}
-
-  void Run() {
-    while (FPos < FText.size()) {
-      switch (CharClasses[static_cast<unsigned char>(FText[FPos])]) {
-        case ccBrace: MultiLineComment(FPos + 1, "}"); break;
-        case ccLineEnd: LineBreak(); break;
-        case ccBlank: EmitRun(ptWhitespace, cfBlank); break;
-        case ccLetter: Identifier(); break;
-        case ccDigit: EmitRun(ptNumber, cfNumberPart); break;
-        case ccDollar: EmitRun(ptNumber, cfHexPart); break;
-        case ccHash: EmitRun(ptString, cfCharConstPart); break;
-        case ccQuote: QuotedString(); break;
-        case ccSymbol: SymbolRun(); break;
-        case ccPlain: EmitUpTo(ptPlainText, FPos + 1); break;
-      }
-    }
-  }
-
-private:
-  char At(size_t pos) const { return pos < FText.size() ? FText[pos] : '\0'; }
-
-  void EmitUpTo(TPasTokenKind kind, size_t end) {
-    FSink.Token(kind, FText.substr(FPos, end - FPos));
-    FPos = end;
-  }
-
-  // The current character and the longest run after it of characters with flag.
-  size_t RunEnd(TCharFlag flag) const {
-    size_t end = FPos + 1;
-    while (end < FText.size() && Has(FText[end], flag)) ++end;
-    return end;
-  }
-
-  void EmitRun(TPasTokenKind kind, TCharFlag flag) { EmitUpTo(kind, RunEnd(flag)); }
-
-  // CR LF, or a CR or an LF alone.
-  void LineBreak() { EmitUpTo(ptLineBreak, FPos + (FText[FPos] == '\r' && At(FPos + 1) == '\n' ? 2 : 1)); }
-
-  // From the current position up to and including closing (or to the end of the
-  // text), searched from searchFrom; each line of the comment is a token of its own.
-  void MultiLineComment(size_t searchFrom, std::string_view closing) {
-    size_t pos = searchFrom;
-    for (;;) {
-      while (pos < FText.size() && !IsLineEnd(FText[pos]) &&
-             !(FText[pos] == closing[0] && (closing.size() == 1 || At(pos + 1) == closing[1])))
-        ++pos;
-      if (pos < FText.size() && IsLineEnd(FText[pos])) {
-        if (pos > FPos) EmitUpTo(ptComment, pos);
-        LineBreak();
-        pos = FPos;
-        continue;
-      }
-      const size_t end = std::min(pos + closing.size(), FText.size());
-      if (end > FPos) EmitUpTo(ptComment, end);
-      return;
-    }
-  }
-
-  void LineComment() {
-    const size_t end = FText.find_first_of("\r\n", FPos + 2);
-    EmitUpTo(ptComment, end == std::string_view::npos ? FText.size() : end);
-  }
-
-  bool StartsComment(size_t pos) const {
-    const char next = At(pos + 1);
-    return (FText[pos] == '(' && next == '*') || (FText[pos] == '/' && next == '/');
-  }
-
-  void SymbolRun() {
-    size_t end = FPos;
-    while (end < FText.size() && Has(FText[end], cfSymbol) && !StartsComment(end)) ++end;
-    if (end > FPos) EmitUpTo(ptSymbol, end);
-    if (FPos < FText.size() && StartsComment(FPos)) {
-      // The search for "*)" starts at the "*" of "(*", so "(*)" is a whole comment.
-      if (FText[FPos] == '(') MultiLineComment(FPos + 1, "*)");
-      else LineComment();
-    }
-  }
-
-  void QuotedString() {
-    size_t end = FPos + 1;
-    while (end < FText.size() && FText[end] != '\'' && !IsLineEnd(FText[end])) ++end;
-    if (end == FText.size() || FText[end] != '\'') throw EPasConversionError("Invalid string");
-    EmitUpTo(ptString, end + 1);
-  }
-
-  void Identifier() {
-    const size_t end = RunEnd(cfIdentPart);
-    EmitUpTo(Classify(FText.substr(FPos, end - FPos)), end);
-  }
-
-  TPasTokenKind Classify(std::string_view word) {
-    const auto key = WordKey(word);
-    if (!key || !IsWordIn(ReservedWordKeys, *key)) return ptIdentifier;
-    if (*key == PropertyKey) FInProperty = true;
-    if (IsWordIn(PropertyEndKeys, *key)) FInProperty = false;
-    if (!IsWordIn(DirectiveKeys, *key)) return ptReservedWord;
-    return FInProperty && !IsWordIn(AlwaysDirectiveKeys, *key) ? ptReservedWord : ptDirective;
-  }
-
-  std::string_view FText;
-  TPasTokenSink& FSink;
-  bool& FInProperty;
-  size_t FPos = 0;
-};
 
 // --- The RTF document
 
@@ -233,50 +25,111 @@ constexpr std::string_view RtfBodyStart = "\\deflang1033\\pard\\plain\\f2\\fs20 
 constexpr std::string_view RtfTrailer = "\r\n\\par }{\r\n";
 constexpr std::string_view RtfLineEnd = "\\par ";
 
-// Tokens whose text may hold "\", "{" or "}", which RTF reads as markup.
+constexpr std::string_view WithoutLastByte(std::string_view s) { return s.substr(0, s.size() - 1); }
+
+// Characters that RTF reads as markup; comments, strings, symbols and plain text
+// may hold them.
+constexpr std::array<uint8_t, 256> NeedsBackslash = [] {
+  std::array<uint8_t, 256> needs{};
+  for (const char c : {'\\', '{', '}'}) needs[static_cast<unsigned char>(c)] = 1;
+  return needs;
+}();
+
 bool NeedsEscaping(TPasTokenKind kind) {
   return kind == ptComment || kind == ptString || kind == ptSymbol || kind == ptPlainText;
 }
 
-constexpr std::string_view WithoutLastByte(std::string_view s) { return s.substr(0, s.size() - 1); }
+template <size_t N>
+void Put(std::array<char, N>& markup, uint8_t& size, std::string_view s) {
+  if (s.size() > N - size) throw EPasConversionError("Highlighting markup too long");
+  std::copy(s.begin(), s.end(), markup.begin() + size);
+  size = static_cast<uint8_t>(size + s.size());
+}
 
-// The document on its way to the destination: bytes gather in a chunk of fixed
-// size, which is written out whenever the next piece would not fit.
-class TRtfChunks {
+TRtfGroupMarkup GroupMarkup(TPasTokenKind kind, const TPasTokenStyle& style) {
+  TRtfGroupMarkup markup;
+  markup.Escape = NeedsEscaping(kind);
+  if (kind == ptLineBreak) Put(markup.Closing, markup.ClosingSize, RtfLineEnd);
+  if (!style.HasStyle) return markup;
+  Put(markup.Opening, markup.OpeningSize, "{");
+  if (style.Bold) Put(markup.Opening, markup.OpeningSize, "\\b ");
+  if (style.Italic) Put(markup.Opening, markup.OpeningSize, "\\i ");
+  // Delphi's own word for underline here; the framework's rich edit reads it so.
+  if (style.Underline) Put(markup.Opening, markup.OpeningSize, "\\u ");
+  Put(markup.Opening, markup.OpeningSize, "\\cf" + kcl::IntToStr(static_cast<int64_t>(kind)) + " ");
+  if (kind != ptLineBreak) Put(markup.Closing, markup.ClosingSize, "}");
+  return markup;
+}
+
+// The document on its way to the destination: its bytes gather in a chunk of
+// fixed size, which is written out whenever the next piece would not fit.
+class TRtfDocumentWriter final : public TPasTokenSink {
 public:
-  explicit TRtfChunks(kcl::TStream& destination)
-      : FDestination(destination), FChunk(std::make_unique_for_overwrite<char[]>(TPasRtfWriter::ChunkSize)) {}
+  TRtfDocumentWriter(kcl::TStream& destination, const std::array<TRtfGroupMarkup, PasTokenKindCount>& markup,
+                     std::string_view text)
+      : FDestination(destination),
+        FMarkup(markup),
+        FTextEnd(text.data() + text.size()),
+        FChunk(std::make_unique_for_overwrite<char[]>(TPasRtfWriter::ChunkSize)),
+        FOut(FChunk.get()),
+        FChunkEnd(FChunk.get() + TPasRtfWriter::ChunkSize) {}
 
   void Append(std::string_view s) {
     if (s.size() > Room()) return AppendInParts(s, false);
-    Copy(s);
+    std::memcpy(FOut, s.data(), s.size());
+    FOut += s.size();
   }
 
-  // opening, text (escaped if asked) and closing in one go.
-  void AppendGroup(std::string_view opening, std::string_view text, bool escape, std::string_view closing) {
-    const size_t size = opening.size() + (escape ? 2 : 1) * text.size() + closing.size();
-    if (size > Room()) Flush();
-    if (size > Room()) {
-      Append(opening);
-      AppendInParts(text, escape);
-      Append(closing);
-      return;
-    }
-    Copy(opening);
-    if (escape) CopyEscaped(text);
-    else Copy(text);
-    Copy(closing);
+  // The token as a group: its kind's opening, its text and the closing. Most are
+  // short and have room: their parts copy in moves of fixed size, writing up to
+  // FixedCopySlack bytes past their end, which the next part overwrites.
+  [[gnu::always_inline]] void Token(TPasTokenKind kind, std::string_view text) override {
+    const TRtfGroupMarkup& markup = FMarkup[kind];
+    if (2 * text.size() + FixedCopySlack > Room()) return LongToken(markup, text);
+    char* out = FOut;
+    std::memcpy(out, markup.Opening.data(), markup.Opening.size());
+    out += markup.OpeningSize;
+    out = markup.Escape ? CopyEscaped(out, text) : CopyPlain(out, text);
+    std::memcpy(out, markup.Closing.data(), markup.Closing.size());
+    FOut = out + markup.ClosingSize;
   }
 
   void Flush() {
-    FDestination.WriteBuffer(FChunk.get(), static_cast<int64_t>(FLength));
-    FLength = 0;
+    FDestination.WriteBuffer(FChunk.get(), FOut - FChunk.get());
+    FOut = FChunk.get();
   }
 
 private:
-  size_t Room() const { return TPasRtfWriter::ChunkSize - FLength; }
+  static constexpr size_t ShortText = 16;
+  static constexpr size_t FixedCopySlack = sizeof(TRtfGroupMarkup::Opening) + ShortText + sizeof(TRtfGroupMarkup::Closing);
 
-  // More than the room left: a chunk at a time, escaping at most doubling a part.
+  size_t Room() const { return static_cast<size_t>(FChunkEnd - FOut); }
+
+  char* CopyPlain(char* out, std::string_view text) const {
+    // A short text is copied with the bytes after it when the source has them.
+    if (text.size() <= ShortText && FTextEnd - text.data() >= static_cast<ptrdiff_t>(ShortText))
+      std::memcpy(out, text.data(), ShortText);
+    else
+      std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+  }
+
+  static char* CopyEscaped(char* out, std::string_view text) {
+    for (const char c : text) {
+      *out = '\\';
+      out += NeedsBackslash[static_cast<unsigned char>(c)];
+      *out++ = c;
+    }
+    return out;
+  }
+
+  void LongToken(const TRtfGroupMarkup& markup, std::string_view text) {
+    Append(std::string_view(markup.Opening.data(), markup.OpeningSize));
+    AppendInParts(text, markup.Escape);
+    Append(std::string_view(markup.Closing.data(), markup.ClosingSize));
+  }
+
+  // A chunk at a time, escaping at most doubling a part.
   void AppendInParts(std::string_view s, bool escape) {
     while (!s.empty()) {
       const size_t part = std::min(s.size(), escape ? Room() / 2 : Room());
@@ -284,45 +137,22 @@ private:
         Flush();
         continue;
       }
-      if (escape) CopyEscaped(s.substr(0, part));
-      else Copy(s.substr(0, part));
+      if (escape) {
+        FOut = CopyEscaped(FOut, s.substr(0, part));
+      } else {
+        std::memcpy(FOut, s.data(), part);
+        FOut += part;
+      }
       s.remove_prefix(part);
     }
   }
 
-  void Copy(std::string_view s) {
-    std::memcpy(FChunk.get() + FLength, s.data(), s.size());
-    FLength += s.size();
-  }
-
-  void CopyEscaped(std::string_view s) {
-    char* out = FChunk.get() + FLength;
-    for (const char c : s) {
-      if (c == '\\' || c == '{' || c == '}') *out++ = '\\';
-      *out++ = c;
-    }
-    FLength = static_cast<size_t>(out - FChunk.get());
-  }
-
   kcl::TStream& FDestination;
+  const std::array<TRtfGroupMarkup, PasTokenKindCount>& FMarkup;
+  const char* FTextEnd;
   std::unique_ptr<char[]> FChunk;
-  size_t FLength = 0;
-};
-
-class TRtfTokenWriter final : public TPasTokenSink {
-public:
-  TRtfTokenWriter(TRtfChunks& out, const std::array<std::string, PasTokenKindCount>& opening,
-                  const std::array<std::string, PasTokenKindCount>& closing)
-      : FOut(out), FOpening(opening), FClosing(closing) {}
-
-  void Token(TPasTokenKind kind, std::string_view text) override {
-    FOut.AppendGroup(FOpening[kind], text, NeedsEscaping(kind), kind == ptLineBreak ? RtfLineEnd : FClosing[kind]);
-  }
-
-private:
-  TRtfChunks& FOut;
-  const std::array<std::string, PasTokenKindCount>& FOpening;
-  const std::array<std::string, PasTokenKindCount>& FClosing;
+  char* FOut;
+  char* FChunkEnd;
 };
 
 // --- Settings
@@ -363,10 +193,10 @@ TPasHighlightSettings ReadPasHighlightSettings(int version, const std::string& h
   return settings;
 }
 
-size_t TPasScanner::Scan(std::string_view text, TPasTokenSink& sink) {
-  text = text.substr(0, std::min(text.find('\0'), text.size()));
-  TScanRun(text, sink, FInProperty).Run();
-  return text.size();
+TPasRtfWriter::TPasRtfWriter() {
+  // Without settings every kind is bare, and the colour table is empty.
+  ApplySettings(TPasHighlightSettings());
+  FColorTable.clear();
 }
 
 void TPasRtfWriter::ReadHighlightSettings(int version) {
@@ -384,16 +214,7 @@ void TPasRtfWriter::ApplySettings(const TPasHighlightSettings& settings) {
     const TPasTokenStyle& style = settings[kind];
     const auto byte = [&](int shift) { return kcl::IntToStr((style.Color >> shift) & 0xFF); };
     FColorTable += "\\red" + byte(0) + "\\green" + byte(8) + "\\blue" + byte(16) + ";";
-    FOpening[kind].clear();
-    FClosing[kind].clear();
-    if (!style.HasStyle) continue;
-    FOpening[kind] = "{";
-    if (style.Bold) FOpening[kind] += "\\b ";
-    if (style.Italic) FOpening[kind] += "\\i ";
-    // Delphi's own word for underline here; the framework's rich edit reads it so.
-    if (style.Underline) FOpening[kind] += "\\u ";
-    FOpening[kind] += "\\cf" + kcl::IntToStr(static_cast<int64_t>(kind)) + " ";
-    FClosing[kind] = "}";
+    FMarkup[kind] = GroupMarkup(static_cast<TPasTokenKind>(kind), style);
   }
 }
 
@@ -404,7 +225,7 @@ size_t TPasRtfWriter::EstimatedSize(size_t textSize) {
 }
 
 size_t TPasRtfWriter::Write(std::string_view text, kcl::TStream& destination) {
-  TRtfChunks out(destination);
+  TRtfDocumentWriter out(destination, FMarkup, text);
   out.Append(RtfHeader);
   out.Append("{\\colortbl");
   out.Append(FColorTable);
@@ -416,8 +237,7 @@ size_t TPasRtfWriter::Write(std::string_view text, kcl::TStream& destination) {
     out.Append(WithoutLastByte(RtfBodyStart));
   } else {
     out.Append(RtfBodyStart);
-    TRtfTokenWriter writer(out, FOpening, FClosing);
-    converted = FScanner.Scan(text, writer);
+    converted = FScanner.ScanTo(text, out);
     out.Append(WithoutLastByte(RtfTrailer));
   }
   out.Flush();

@@ -8,31 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "ide/editor/pas_scanner.h"
 #include "kcl/classes/streams.h"
-#include "kcl/rtl/exceptions.h"
 
 namespace korvax::editor {
-
-// The number of a kind is also its entry in the RTF colour table.
-enum TPasTokenKind {
-  ptAssembler,
-  ptComment,
-  ptLineBreak,
-  ptDirective,
-  ptIdentifier,
-  ptReservedWord,
-  ptNumber,
-  ptWhitespace,
-  ptString,
-  ptSymbol,
-  ptPlainText,
-};
-inline constexpr size_t PasTokenKindCount = 11;
-
-class EPasConversionError : public kcl::Exception {
-public:
-  using Exception::Exception;
-};
 
 // How the compiler's editor shows one kind of token. Line breaks and directives
 // have no setting: they keep the document's default formatting.
@@ -50,25 +29,14 @@ using TPasHighlightSettings = std::array<TPasTokenStyle, PasTokenKindCount>;
 // EPasConversionError.
 TPasHighlightSettings ReadPasHighlightSettings(int version, const std::string& hiveFile);
 
-class TPasTokenSink {
-public:
-  virtual void Token(TPasTokenKind kind, std::string_view text) = 0;
-
-protected:
-  ~TPasTokenSink() = default;
-};
-
-// Splits Pascal text into display tokens. Whether a property declaration is open
-// carries over from one Scan to the next.
-class TPasScanner {
-public:
-  // Passes the tokens of text, up to its end or its first NUL, to sink in order and
-  // returns how many bytes that is. An unterminated string raises
-  // EPasConversionError "Invalid string".
-  size_t Scan(std::string_view text, TPasTokenSink& sink);
-
-private:
-  bool FInProperty = false;
+// How the group of one kind of token starts and ends in the document, padded so
+// that each part copies in one move of a fixed size.
+struct TRtfGroupMarkup {
+  std::array<char, 16> Opening{};
+  std::array<char, 8> Closing{};
+  uint8_t OpeningSize = 0;
+  uint8_t ClosingSize = 0;
+  bool Escape = false;
 };
 
 // Pascal texts to RTF documents written to a stream in chunks of fixed size, so
@@ -78,6 +46,8 @@ private:
 class TPasRtfWriter {
 public:
   static constexpr size_t ChunkSize = 64 * 1024;
+
+  TPasRtfWriter();
 
   // From the current user's registry: Wine's user.reg.
   void ReadHighlightSettings(int version);
@@ -94,8 +64,7 @@ private:
   void ApplySettings(const TPasHighlightSettings& settings);
 
   std::string FColorTable;
-  std::array<std::string, PasTokenKindCount> FOpening;
-  std::array<std::string, PasTokenKindCount> FClosing;
+  std::array<TRtfGroupMarkup, PasTokenKindCount> FMarkup;
   TPasScanner FScanner;
 };
 

@@ -1,13 +1,14 @@
 #include "ide/editor/pas_words.h"
 
+#include <algorithm>
+
 namespace korvax::editor {
 
-static_assert(std::is_sorted(ReservedWordKeys.begin(), ReservedWordKeys.end()),
-              "ReservedWords must be sorted for the binary search");
+static_assert(std::is_sorted(ReservedWords.begin(), ReservedWords.end()), "ReservedWords are kept in order");
 
 bool IsReservedWord(std::string_view word) {
   const auto key = WordKey(word);
-  return key && IsWordIn(ReservedWordKeys, *key);
+  return key && ReservedWordTable.IndexOf(*key) >= 0;
 }
 
 }  // namespace korvax::editor

@@ -1,8 +1,7 @@
 #pragma once
 // The reserved words of Object Pascal as the compiler's editor highlights them, and
-// their lookup: a binary search on the upper-cased word, packed into two integers so
-// that the search compares integers instead of strings.
-#include <algorithm>
+// their lookup by the upper-cased word packed into two integers, so that finding
+// one compares integers instead of strings.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,11 +34,11 @@ inline constexpr std::array<std::string_view, 99> ReservedWords = {
     "WITH",      "WRITE",          "WRITEONLY",   "XOR",
 };
 
-// Up to 16 characters, the first in the high byte: keys order as their words do.
+// Up to 16 characters, the first in the lowest byte of Low, padded with zeros.
 struct TWordKey {
-  uint64_t High = 0;
   uint64_t Low = 0;
-  auto operator<=>(const TWordKey&) const = default;
+  uint64_t High = 0;
+  bool operator==(const TWordKey&) const = default;
 };
 
 // The key of word with its letters upper-cased; nothing when word cannot be a
@@ -51,25 +50,46 @@ constexpr std::optional<TWordKey> WordKey(std::string_view word) {
     char c = word[i];
     if (c == '\0') return std::nullopt;
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    const unsigned shift = 56 - 8 * static_cast<unsigned>(i % 8);
-    (i < 8 ? key.High : key.Low) |= uint64_t{static_cast<unsigned char>(c)} << shift;
+    (i < 8 ? key.Low : key.High) |= uint64_t{static_cast<unsigned char>(c)} << (8 * (i % 8));
   }
   return key;
 }
 
-template <size_t N>
-constexpr std::array<TWordKey, N> WordKeys(const std::array<std::string_view, N>& words) {
-  std::array<TWordKey, N> keys;
-  for (size_t i = 0; i < N; ++i) keys[i] = *WordKey(words[i]);
-  return keys;
-}
+// The reserved words' keys in an open-addressed table: a word is found, or known
+// not to be one, after a probe or two instead of a search.
+class TReservedWordTable {
+public:
+  // Mostly empty, so that a word that is not reserved mostly hits an empty slot.
+  static constexpr size_t SlotCount = 1024;
 
-template <size_t N>
-bool IsWordIn(const std::array<TWordKey, N>& sortedKeys, const TWordKey& key) {
-  return std::binary_search(sortedKeys.begin(), sortedKeys.end(), key);
-}
+  constexpr TReservedWordTable() {
+    FSlots.fill(-1);
+    for (size_t i = 0; i < ReservedWords.size(); ++i) {
+      FKeys[i] = *WordKey(ReservedWords[i]);
+      size_t slot = Slot(FKeys[i]);
+      while (FSlots[slot] >= 0) slot = (slot + 1) % SlotCount;
+      FSlots[slot] = static_cast<int8_t>(i);
+    }
+  }
 
-inline constexpr std::array<TWordKey, 99> ReservedWordKeys = WordKeys(ReservedWords);
+  // The word's index in ReservedWords, or -1.
+  constexpr int IndexOf(const TWordKey& key) const {
+    for (size_t slot = Slot(key);; slot = (slot + 1) % SlotCount) {
+      const int index = FSlots[slot];
+      if (index < 0 || FKeys[static_cast<size_t>(index)] == key) return index;
+    }
+  }
+
+private:
+  static constexpr size_t Slot(const TWordKey& key) {
+    return static_cast<size_t>(((key.Low ^ (key.High * 0x9E3779B97F4A7C15u)) * 0xD6E8FEB86659FD93u) >> 54);
+  }
+
+  std::array<TWordKey, ReservedWords.size()> FKeys{};
+  std::array<int8_t, SlotCount> FSlots{};
+};
+
+inline constexpr TReservedWordTable ReservedWordTable;
 
 // True when word, in any letter case, is a reserved word.
 bool IsReservedWord(std::string_view word);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -210,6 +211,78 @@ TEST(PasToRtf, LongCommentsAndLinesSurviveTheBufferGrowing) {
     expected += R"({\cf4 a}{\cf9 :=}{\cf6 1}{\cf9 ;})";
   }
   EXPECT_TRUE(Convert(line) == Document(expected));
+}
+
+// --- Documents written in chunks
+
+namespace {
+
+// A memory stream that notes the sizes of the writes it is given.
+class TRecordingStream : public kcl::TMemoryStream {
+public:
+  int64_t Write(const void* buffer, int64_t count) override {
+    Largest = std::max(Largest, count);
+    ++Writes;
+    return TMemoryStream::Write(buffer, count);
+  }
+  int64_t Largest = 0;
+  int64_t Writes = 0;
+};
+
+// Many chunks' worth of text, with tokens of every length class, escapes and one
+// comment longer than a chunk, and the document body it gives.
+struct TLongText {
+  std::string Text;
+  std::string Body;
+};
+
+TLongText LongText() {
+  TLongText t;
+  const auto add = [&t](std::string_view text, std::string_view body) {
+    t.Text += text;
+    t.Body += body;
+  };
+  for (int line = 0; line < 4000; ++line) {
+    for (int i = 0; i < 4; ++i) {
+      add("a:=1;", R"({\cf4 a}{\cf9 :=}{\cf6 1}{\cf9 ;})");
+      add(" ", R"({\cf7  })");
+      add("begin", R"({\cf5 begin})");
+      add("{ \\ }", R"({\cf1 \{ \\ \}})");
+      add("AnIdentifierOfMoreThanSixteen", R"({\cf4 AnIdentifierOfMoreThanSixteen})");
+      add("'s{'", R"({\cf8 's\{'})");
+    }
+    add("\r\n", "\r\n\\par ");
+    if (line == 2000) {
+      const std::string braces(150000, '}');
+      std::string escaped;
+      for (const char c : braces) escaped.append({'\\', c});
+      add("(*" + braces + "*)\r\n", "{\\cf1 (*" + escaped + "*)}\r\n\\par ");
+    }
+  }
+  return t;
+}
+
+}  // namespace
+
+TEST(PasRtfWriter, WritesInChunksTheDocumentThatMemoryHolds) {
+  const TLongText text = LongText();
+  ASSERT_GT(text.Text.size(), 8 * TPasRtfWriter::ChunkSize);
+
+  TPasRtfWriter writer;
+  writer.ReadHighlightSettings(3, "");
+  TRecordingStream chunks;
+  EXPECT_EQ(writer.Write(text.Text, chunks), text.Text.size());
+  EXPECT_TRUE(chunks.View() == Document(text.Body));
+  EXPECT_LE(chunks.Largest, static_cast<int64_t>(TPasRtfWriter::ChunkSize));
+  EXPECT_GE(chunks.Writes, chunks.Size() / static_cast<int64_t>(TPasRtfWriter::ChunkSize));
+
+  TempDir dir;
+  {
+    kcl::TFileStream file(dir.File("unit.rtf"), kcl::fmCreate);
+    writer.Write(text.Text, file);
+  }
+  EXPECT_TRUE(korvax::test::ReadFileBytes(dir.File("unit.rtf")) == chunks.View());
+  EXPECT_TRUE(Convert(text.Text) == chunks.View());
 }
 
 // --- Settings from the registry
