@@ -1,16 +1,13 @@
 // korvax-highlight: a Pascal unit as an RTF document, or with --html as an HTML
 // page, coloured as the compiler's editor colours it (Wine's registry, else black).
 // The RTF goes out in chunks while it is written; the page is built whole.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "fileio.h"
 #include "ide/editor/pas_to_rtf.h"
 #include "kcl/rtl/sysutils.h"
 #include "kcl/system/registry.h"
@@ -102,58 +99,22 @@ private:
   std::string FBody;
 };
 
-// Standard output as a stream that writes each chunk straight to the descriptor.
-class TStdOutStream final : public kcl::TStream {
-public:
-  int64_t Read(void*, int64_t) override { return 0; }
-
-  int64_t Write(const void* buffer, int64_t count) override {
-    const auto* bytes = static_cast<const char*>(buffer);
-    int64_t written = 0;
-    while (written < count) {
-      const ssize_t n = ::write(STDOUT_FILENO, bytes + written, static_cast<size_t>(count - written));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      written += n;
-    }
-    FWritten += written;
-    return written;
-  }
-
-  // Only tells how much was written.
-  int64_t Seek(int64_t, kcl::TSeekOrigin) override { return FWritten; }
-
-private:
-  int64_t FWritten = 0;
-};
-
-// Where standard output began when it is a regular file, so that a failed
-// conversion can take back the part of the document it wrote.
-std::optional<off_t> RegularFileStart() {
-  struct stat info {};
-  if (::fstat(STDOUT_FILENO, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  const off_t start = ::lseek(STDOUT_FILENO, 0, SEEK_CUR);
-  if (start < 0) return std::nullopt;
-  return start;
-}
-
 void HighlightAsRtf(const std::string& fileName) {
   TPasRtfWriter writer;
   writer.ReadHighlightSettings(3);
-  const std::string text = kcl::LoadBytesFromFile(fileName);
-  const std::optional<off_t> start = RegularFileStart();
-  TStdOutStream out;
+  const korvax::highlight::TSourceFile source(fileName);
+  korvax::highlight::TStdOutStream out;
   try {
-    writer.Write(text, out);
+    writer.Write(source.Text(), out);
   } catch (...) {
-    if (start && ::ftruncate(STDOUT_FILENO, *start) == 0) ::lseek(STDOUT_FILENO, *start, SEEK_SET);
+    out.TakeBack();
     throw;
   }
 }
 
 std::string HighlightAsHtml(const std::string& fileName) {
   THtmlWriter writer(ReadPasHighlightSettings(3, kcl::WineUserRegistryFile()));
-  TPasScanner().Scan(kcl::LoadBytesFromFile(fileName), writer);
+  TPasScanner().Scan(korvax::highlight::TSourceFile(fileName).Text(), writer);
   return writer.Page(kcl::ExtractFileName(fileName));
 }
 

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "ide/editor/pas_to_rtf.h"
 #include "support/testfiles.h"
 
+using namespace korvax::editor;
 using korvax::test::ReadFileBytes;
 using korvax::test::TempDir;
 using korvax::test::WriteFileBytes;
@@ -34,11 +36,14 @@ std::string Quote(const std::string& s) {
 }
 
 // Runs the tool with Wine's prefix set to dir, so that dir/user.reg (if any) holds
-// the colours; its output is captured in files of dir.
-TToolRun Highlight(const TempDir& dir, const std::vector<std::string>& args) {
-  std::string command = "WINEPREFIX=" + Quote(dir.Path()) + " " + Quote(ToolExe);
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " >" + Quote(dir.File("stdout")) + " 2>" + Quote(dir.File("stderr")) + " </dev/null";
+// the colours; its output is captured in files of dir. Its standard input is the
+// file piped, if any.
+TToolRun Highlight(const TempDir& dir, const std::vector<std::string>& args, const std::string& piped = "") {
+  std::string command = piped.empty() ? "" : "cat " + Quote(piped) + " | ";
+  command += "WINEPREFIX=" + Quote(dir.Path()) + " " + Quote(ToolExe);
+  for (const std::string& arg : args) command.append(" ").append(Quote(arg));
+  command.append(" >").append(Quote(dir.File("stdout"))).append(" 2>").append(Quote(dir.File("stderr")));
+  if (piped.empty()) command += " </dev/null";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(dir.File("stdout")),
           ReadFileBytes(dir.File("stderr"))};
@@ -127,4 +132,47 @@ TEST_F(HighlightTool, ReportsErrorsOnStandardErrorWithAFailingStatus) {
     EXPECT_EQ(run.Out, "");
     EXPECT_EQ(run.Err, "usage: korvax-highlight [--html] FILE\n");
   }
+}
+
+namespace {
+
+// A unit of many of the tool's output chunks.
+std::string LargeUnit() {
+  std::string unit;
+  for (int i = 0; unit.size() < 8 * TPasRtfWriter::ChunkSize; ++i)
+    unit += "procedure P" + std::to_string(i) + "; { the " + std::to_string(i) + "th }\r\nbegin\r\n  S := 'x{}';\r\nend;\r\n";
+  return unit;
+}
+
+std::string ConvertedInMemory(const std::string& text) {
+  TPasConversion conversion;
+  conversion.ReadHighlightSettings(3, "");
+  conversion.WriteString(text);
+  conversion.ConvertToRtf();
+  return std::string(conversion.View());
+}
+
+}  // namespace
+
+TEST_F(HighlightTool, StreamsALargeUnitFromAFileOrAPipeAsMemoryHoldsIt) {
+  const std::string unit = LargeUnit();
+  WriteFileBytes(FDir.File("large.pas"), unit);
+  const std::string expected = ConvertedInMemory(unit);
+
+  TToolRun run = Highlight(FDir, {FDir.File("large.pas")});
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_TRUE(run.Out == expected);
+
+  // A pipe has no size: it is read to its end.
+  run = Highlight(FDir, {"/dev/stdin"}, FDir.File("large.pas"));
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_TRUE(run.Out == expected);
+}
+
+TEST_F(HighlightTool, AnErrorAfterChunksWereWrittenLeavesNoPartOfTheDocument) {
+  WriteFileBytes(FDir.File("late.pas"), LargeUnit() + "S := 'open;\r\n");
+  const TToolRun run = Highlight(FDir, {FDir.File("late.pas")});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Out, "");
+  EXPECT_EQ(run.Err, "korvax-highlight: " + FDir.File("late.pas") + ": Invalid string\n");
 }
