@@ -1,8 +1,8 @@
 #include "ide/editor/pas_to_rtf.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -39,9 +39,13 @@ bool NeedsEscaping(TPasTokenKind kind) {
   return kind == ptComment || kind == ptString || kind == ptSymbol || kind == ptPlainText;
 }
 
+// The longest opening, every style on the kind of the highest number, fits.
+static_assert(std::string_view("{\\b \\i \\u \\cf10 ").size() <= sizeof(TRtfGroupMarkup::Opening));
+static_assert(PasTokenKindCount <= 11 && RtfLineEnd.size() <= sizeof(TRtfGroupMarkup::Closing));
+
 template <size_t N>
 void Put(std::array<char, N>& markup, uint8_t& size, std::string_view s) {
-  if (s.size() > N - size) throw EPasConversionError("Highlighting markup too long");
+  assert(s.size() <= N - size);
   std::copy(s.begin(), s.end(), markup.begin() + size);
   size = static_cast<uint8_t>(size + s.size());
 }
