@@ -78,7 +78,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 std::string BuildDirOf(const std::string& projectFile) {
-  return (fs::path(projectFile).parent_path() / "fpc-build").string();
+  return (fs::path(projectFile).parent_path() / BuildFolderName).string();
 }
 
 std::string ProgramOf(const std::string& projectFile) {
