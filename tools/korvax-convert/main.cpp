@@ -2,7 +2,7 @@
 // the resource header) and the text form.
 //
 //   korvax-convert IN -o OUT     binary IN -> text OUT; text IN -> binary OUT with a
-//                                resource header named after OUT's file name
+//                                resource header named after the root object's class
 //   korvax-convert --to-text IN  the text form on standard output (a text IN is
 //                                printed as it is); usable as a git textconv driver
 #include <cstdio>
@@ -14,7 +14,6 @@
 #include "kcl/classes/resheader.h"
 #include "kcl/classes/streams.h"
 #include "kcl/rtl/exceptions.h"
-#include "kcl/rtl/sysutils.h"
 
 namespace {
 
@@ -40,15 +39,13 @@ std::string BinaryToText(std::string_view bytes) {
   return out.DataString();
 }
 
-// The binary form with a resource header named as WriteComponentRes names it: the
-// output's file name, upper-cased, at most 63 characters.
-std::string TextToResource(std::string_view text, const std::string& outName) {
-  const std::string binary = kcl::ObjectTextToBinary(text);
-  kcl::TMemoryStream out;
-  const int64_t dataStart = kcl::WriteResourceHeader(out, kcl::ExtractFileName(outName));
-  out.WriteString(binary);
-  kcl::FixupResourceHeader(out, dataStart);
-  return std::string(out.View());
+// The binary form behind a resource header named after the root object's class, the
+// name a compiled program looks its form up by.
+std::string TextToResource(std::string_view text) {
+  kcl::TStringStream in{std::string(text)};
+  kcl::TStringStream out;
+  kcl::ObjectTextToResource(in, out);
+  return out.DataString();
 }
 
 bool WriteStdout(const std::string& bytes) {
@@ -95,7 +92,7 @@ int main(int argc, char** argv) {
       }
       return 0;
     }
-    const std::string converted = IsBinaryForm(bytes) ? BinaryToText(bytes) : TextToResource(bytes, output);
+    const std::string converted = IsBinaryForm(bytes) ? BinaryToText(bytes) : TextToResource(bytes);
     current = output;
     kcl::SaveBytesToFile(output, converted);
     return 0;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kcl/classes/objecttext.h"
@@ -77,22 +78,46 @@ TEST(ConvertTool, ConvertsBinaryFormsToText) {
   EXPECT_EQ(ReadFileBytes(dir.File("plain.txt")), text);
 }
 
-TEST(ConvertTool, ConvertsTextFormsToBinaryWithAResourceHeaderNamedAfterTheOutput) {
+TEST(ConvertTool, NamesTheResourceAfterTheRootClassWhateverTheOutputIsCalled) {
   TempDir dir;
   const std::string text = ReadFileBytes(KORVAX_TEST_DATA "/forms/allvalues.txt");
   const ToolRun run = Convert(dir, {KORVAX_TEST_DATA "/forms/allvalues.txt", "-o", dir.File("Main.dfm")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  const std::string resource = ReadFileBytes(dir.File("Main.dfm"));
   const std::string binary = kcl::ObjectTextToBinary(text);
   const uint32_t n = static_cast<uint32_t>(binary.size());
   const std::string length = {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
                               static_cast<char>(n >> 24)};
-  EXPECT_EQ(resource, "\xFF\x0A\x00MAIN.DFM\x00\x30\x10"s + length + binary);
+  EXPECT_EQ(ReadFileBytes(dir.File("Main.dfm")), "\xFF\x0A\x00TMAINFORM\x00\x30\x10"s + length + binary);
 
-  // A long output name is cut to 63 characters.
-  const std::string longName = std::string(70, 'f') + ".dfm";
-  EXPECT_EQ(Convert(dir, {KORVAX_TEST_DATA "/forms/allvalues.txt", "-o", dir.File(longName)}).exitCode, 0);
-  EXPECT_EQ(ReadFileBytes(dir.File(longName)).substr(3, 64), std::string(63, 'F') + '\0');
+  // A lower-case class is upper-cased; a long one is cut to 63 characters; neither
+  // takes anything from the output's name.
+  const std::string longClass = "Tw" + std::string(70, 'x');
+  const std::vector<std::pair<std::string, std::string>> forms = {
+      {"object form1: tform1\r\nend\r\n", "TFORM1"s},
+      {"object Form1: " + longClass + "\r\nend\r\n", "TW" + std::string(61, 'X')},
+  };
+  for (const auto& [form, name] : forms) {
+    SCOPED_TRACE(name);
+    WriteFileBytes(dir.File("form.txt"), form);
+    ASSERT_EQ(Convert(dir, {dir.File("form.txt"), "-o", dir.File(std::string(70, 'f') + ".dfm")}).exitCode, 0);
+    const std::string resource = ReadFileBytes(dir.File(std::string(70, 'f') + ".dfm"));
+    EXPECT_EQ(resource.substr(3, name.size() + 1), name + '\0');
+    EXPECT_EQ(ResourceData(resource), kcl::ObjectTextToBinary(form));
+  }
+}
+
+// A new user's way: the text form on standard output, edited, and back into the
+// form file, which a compiled program finds again by its class.
+TEST(ConvertTool, TextFromStandardOutputGoesBackToTheSameFormFile) {
+  TempDir dir;
+  const std::string hello = KORVAX_SAMPLE_FORMS "/delphi3-samples/01/HELLO/HELLOF.DFM";
+  const ToolRun text = Convert(dir, {"--to-text", hello});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  WriteFileBytes(dir.File("hello.txt"), text.out);
+  ASSERT_EQ(Convert(dir, {dir.File("hello.txt"), "-o", dir.File("HELLOF.DFM")}).exitCode, 0);
+  const std::string original = ReadFileBytes(hello);
+  EXPECT_EQ(ReadFileBytes(dir.File("HELLOF.DFM")), original);
+  EXPECT_EQ(original.substr(0, 10), "\xFF\x0A\x00TFORM1\x00"s);
 }
 
 TEST(ConvertTool, RoundTripsSampleFormsThroughFiles) {
@@ -102,8 +127,7 @@ TEST(ConvertTool, RoundTripsSampleFormsThroughFiles) {
     const std::string original = ReadFileBytes(KORVAX_SAMPLE_FORMS "/delphi3-samples/" + sample);
     ASSERT_EQ(Convert(dir, {KORVAX_SAMPLE_FORMS "/delphi3-samples/" + sample, "-o", dir.File("form.txt")}).exitCode, 0);
     ASSERT_EQ(Convert(dir, {dir.File("form.txt"), "-o", dir.File("form.dfm")}).exitCode, 0);
-    const std::string again = ReadFileBytes(dir.File("form.dfm"));
-    EXPECT_EQ(ResourceData(again), ResourceData(original));
+    EXPECT_EQ(ReadFileBytes(dir.File("form.dfm")), original);
     ASSERT_EQ(Convert(dir, {dir.File("form.dfm"), "-o", dir.File("again.txt")}).exitCode, 0);
     EXPECT_EQ(ReadFileBytes(dir.File("again.txt")), ReadFileBytes(dir.File("form.txt")));
   }
