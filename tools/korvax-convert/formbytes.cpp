@@ -12,7 +12,9 @@ namespace {
 // The object stream: what follows the resource header, if there is one.
 std::string_view ObjectStream(std::string_view bytes) {
   if (!kcl::HasResourceHeader(bytes)) return bytes;
-  kcl::TStringStream in{std::string(bytes)};
+  // Only the header is read from the stream: a form of megabytes is not copied for it.
+  constexpr size_t longestHeader = 3 + 64 + 2 + 4;
+  kcl::TStringStream in{std::string(bytes.substr(0, longestHeader))};
   kcl::ReadResHeader(in);
   return bytes.substr(static_cast<size_t>(in.Position()));
 }
