@@ -25,12 +25,6 @@ bool IsBinaryForm(std::string_view bytes) { return kcl::HasResourceHeader(bytes)
 
 std::string BinaryToText(std::string_view bytes) { return kcl::ObjectBinaryToText(ObjectStream(bytes)); }
 
-std::string TextToResource(std::string_view text) {
-  kcl::TStringStream in{std::string(text)};
-  kcl::TStringStream out;
-  kcl::ObjectTextToResource(in, out);
-  return out.DataString();
-}
 
 std::string BinaryToTextKeepingEverything(std::string_view bytes) {
   const std::string_view stream = ObjectStream(bytes);

@@ -9,9 +9,6 @@ namespace korvax::convert {
 
 bool IsBinaryForm(std::string_view bytes);
 std::string BinaryToText(std::string_view bytes);
-// The binary form behind a resource header named after the root object's class,
-// the name a compiled program looks its form up by.
-std::string TextToResource(std::string_view text);
 
 // BinaryToText for a file that the text is to replace: raises EConvertError when
 // the text would not give back the same object stream (bytes after the object, or

@@ -6,6 +6,7 @@
 
 #include "formbytes.h"
 #include "formfiles.h"
+#include "kcl/classes/objecttext.h"
 #include "kcl/classes/streams.h"
 #include "report.h"
 
@@ -36,7 +37,7 @@ Outcome ConvertFile(const std::string& path, FormKind target) {
     BinaryToText(bytes);  // only to check it
     return Outcome::AlreadyThere;
   }
-  kcl::SaveBytesToFile(path, TextToResource(bytes));
+  kcl::SaveBytesToFile(path, kcl::ObjectTextToResource(bytes));
   return Outcome::Converted;
 }
 

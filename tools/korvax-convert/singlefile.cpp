@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "formbytes.h"
+#include "kcl/classes/objecttext.h"
 #include "kcl/classes/streams.h"
 #include "report.h"
 
@@ -13,7 +14,7 @@ int ConvertToFile(const std::string& input, const std::string& output) {
   const std::string* current = &input;
   try {
     const std::string bytes = kcl::LoadBytesFromFile(input);
-    const std::string converted = IsBinaryForm(bytes) ? BinaryToText(bytes) : TextToResource(bytes);
+    const std::string converted = IsBinaryForm(bytes) ? BinaryToText(bytes) : kcl::ObjectTextToResource(bytes);
     current = &output;
     kcl::SaveBytesToFile(output, converted);
     return 0;
