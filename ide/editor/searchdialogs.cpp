@@ -8,6 +8,7 @@
 #include "ide/common/layouts.h"
 #include "ide/common/texthistory.h"
 #include "ide/editor/editorform.h"
+#include "ide/fpcbuild/fpcbuild.h"
 #include "kcl/classes/classbuilder.h"
 #include "kcl/classes/objecttext.h"
 #include "kcl/classes/streams.h"
@@ -238,6 +239,12 @@ void TFindInFile::SearchProjectDirectory(const std::string& text, TSearchTypes t
   std::vector<fs::path> files;
   std::error_code error;
   for (fs::recursive_directory_iterator it(ProjectDir, error), end; !error && it != end; it.increment(error)) {
+    // Not the copies the Free Pascal build keeps, nor what hidden folders hold.
+    const std::string name = it->path().filename().string();
+    if (it->is_directory(error) && (name == fpcbuild::BuildFolderName || name.starts_with('.'))) {
+      it.disable_recursion_pending();
+      continue;
+    }
     const std::string extension = LowerCase(it->path().extension().string());
     if (it->is_regular_file(error) && (extension == ".pas" || extension == ".dpr" || extension == ".dfm"))
       files.push_back(it->path());

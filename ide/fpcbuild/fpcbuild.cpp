@@ -78,7 +78,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 std::string BuildDirOf(const std::string& projectFile) {
-  return (fs::path(projectFile).parent_path() / "fpc-build").string();
+  return (fs::path(projectFile).parent_path() / BuildFolderName).string();
 }
 
 std::string ProgramOf(const std::string& projectFile) {
@@ -98,12 +98,8 @@ TBuildResult BuildWithFreePascal(const TFreePascal& fpc, const TBuildRequest& re
     } else {
       PrepareProgram(folders.Sources / fs::path(request.ProjectFile).filename());
       const std::vector<std::string> emptyUnits = MissingCommonUnits(fpc.UnitDirs);
-      for (const TUnitFile& unit : BuildUnits(emptyUnits, copy.PropertyNames)) {
-        const fs::path file = folders.Units / unit.FileName;
-        fs::create_directories(folders.Units);
-        if (!fs::exists(file) || LoadBytesFromFile(file.string()) != unit.Source)
-          SaveBytesToFile(file.string(), unit.Source);
-      }
+      for (const TUnitFile& unit : BuildUnits(emptyUnits, copy.PropertyNames))
+        WriteIfChanged((folders.Units / unit.FileName).string(), unit.Source);
       fs::create_directories(folders.Compiled);
       std::error_code ignored;
       fs::remove(result.Program, ignored);

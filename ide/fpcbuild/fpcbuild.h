@@ -24,6 +24,9 @@ struct TBuildResult {
   std::string Messages;  // what OutputFile received
 };
 
+// The name of the build's folder in the project's folder.
+inline constexpr const char* BuildFolderName = "fpc-build";
+
 // The folder of the build beside the project file, and the program it makes
 // there (the project file's base name, without an extension on this system).
 std::string BuildDirOf(const std::string& projectFile);

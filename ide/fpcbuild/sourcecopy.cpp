@@ -24,16 +24,6 @@ bool IsSourceFile(const fs::path& path) {
 
 bool IsForm(const fs::path& path) { return LowerCase(path.extension().string()) == ".dfm"; }
 
-// Writes the bytes unless the file holds them already.
-void Put(const fs::path& file, const std::string& bytes) {
-  std::error_code error;
-  if (fs::is_regular_file(file, error) && !fs::is_symlink(file, error) && LoadBytesFromFile(file.string()) == bytes)
-    return;
-  fs::remove(file, error);
-  fs::create_directories(file.parent_path(), error);
-  SaveBytesToFile(file.string(), bytes);
-}
-
 // A link to target beside it, named name, unless it is one already.
 void Link(const fs::path& link, const fs::path& target) {
   std::error_code error;
@@ -52,12 +42,12 @@ public:
     if (FResult.Originals.count(target.string())) return;  // "UNIT1.PAS" beside "Unit1.pas"
     std::string bytes = LoadBytesFromFile(original.string());
     if (IsForm(original)) bytes = FormBytes(relative.string(), bytes);
-    Put(target, bytes);
+    WriteIfChanged(target.string(), bytes);
     Add(target, original.string());
   }
 
   void AddEmptyResource(const fs::path& target) {
-    Put(target, EmptyResourceFile());
+    WriteIfChanged(target.string(), EmptyResourceFile());
     Add(target, target.string());
   }
 
@@ -106,6 +96,14 @@ bool Skipped(const fs::path& dir, const fs::path& skippedDir) {
 }
 
 }  // namespace
+
+void WriteIfChanged(const std::string& file, const std::string& bytes) {
+  std::error_code error;
+  if (fs::is_regular_file(file, error) && !fs::is_symlink(file, error) && LoadBytesFromFile(file) == bytes) return;
+  fs::remove(file, error);
+  fs::create_directories(fs::path(file).parent_path(), error);
+  SaveBytesToFile(file, bytes);
+}
 
 std::vector<std::string> NameVariants(const std::string& fileName) {
   const fs::path name(fileName);

@@ -26,6 +26,10 @@ struct TSourceCopy {
 TSourceCopy CopySources(const std::string& projectDir, const std::string& projectFile, const std::string& copyDir,
                         const std::string& skippedDir);
 
+// Writes the bytes (in place of a link) unless the file holds them already: the
+// compiler compiles again what it finds newer than it compiled.
+void WriteIfChanged(const std::string& file, const std::string& bytes);
+
 // The names a file is looked for by: its base name as it is and in lower case,
 // each with its extension as it is, in lower and in upper case ("Unit1.PAS" also
 // as "unit1.pas", "unit1.PAS", "Unit1.pas"). The compiler looks for "uses Unit1" as

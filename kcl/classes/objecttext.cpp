@@ -621,7 +621,7 @@ std::string ObjectBinaryToText(std::string_view binary, size_t* consumed) {
 }
 
 std::string ObjectTextToBinary(std::string_view text) {
-  TParser parser{std::string(text)};
+  TParser parser{text};
   std::string binary;
   binary.reserve(text.size());
   TextToBinary(parser, binary).Run();
@@ -655,6 +655,15 @@ void ObjectTextToBinary(TStream& input, TStream& output) {
 void ObjectResourceToText(TStream& input, TStream& output) {
   ReadResHeader(input);
   ObjectBinaryToText(input, output);
+}
+
+std::string ObjectTextToResource(std::string_view text) {
+  const std::string binary = ObjectTextToBinary(text);
+  TMemoryStream resource;
+  const int64_t dataStart = WriteResourceHeader(resource, RootClassName(binary));
+  resource.WriteBuffer(binary.data(), static_cast<int64_t>(binary.size()));
+  FixupResourceHeader(resource, dataStart);
+  return std::string(resource.View());
 }
 
 void ObjectTextToResource(TStream& input, TStream& output) {

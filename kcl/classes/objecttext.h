@@ -27,6 +27,8 @@ void ObjectTextToResource(TStream& input, TStream& output);
 // not null) receives how many input bytes the object took.
 std::string ObjectBinaryToText(std::string_view binary, size_t* consumed = nullptr);
 std::string ObjectTextToBinary(std::string_view text);
+// The binary form behind a resource header named after the root's class.
+std::string ObjectTextToResource(std::string_view text);
 
 // Nesting of objects, lists and collections beyond this is rejected as malformed.
 constexpr int kMaxObjectNesting = 1000;

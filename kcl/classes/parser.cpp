@@ -43,7 +43,7 @@ TParser::TParser(TStream& stream) : FStream(&stream), FStreamStart(stream.Positi
   NextToken();
 }
 
-TParser::TParser(std::string text) : FOwned(std::move(text)), FText(FOwned) { NextToken(); }
+TParser::TParser(std::string_view text) : FText(text) { NextToken(); }
 
 TParser::~TParser() {
   if (!FStream) return;

@@ -24,8 +24,9 @@ public:
   // the start of the token the parser stopped at. A memory or string stream is
   // read in place: leave it unchanged while the parser lives.
   explicit TParser(TStream& stream);
-  // Parses text that is not in a stream.
-  explicit TParser(std::string text);
+  // Parses text that is not in a stream, in place: keep it unchanged while the
+  // parser lives.
+  explicit TParser(std::string_view text);
   ~TParser();
   TParser(const TParser&) = delete;
   TParser& operator=(const TParser&) = delete;

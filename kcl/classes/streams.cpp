@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "kcl/rtl/exceptions.h"
@@ -233,6 +234,9 @@ void SaveBytesToFile(const std::string& fileName, std::string_view bytes) {
   const std::string temp = path + ".~kx" + std::to_string(::getpid());
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) throw EFCreateError(Format(msg::FCreateError, {fileName}));
+  // A replaced file keeps its permissions.
+  struct stat existing{};
+  if (::stat(path.c_str(), &existing) == 0) ::fchmod(fileno(f), existing.st_mode & 07777);
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   const bool closed = std::fclose(f) == 0;
   std::error_code ec;

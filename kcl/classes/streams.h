@@ -116,7 +116,8 @@ private:
 std::string_view ViewRest(TStream& stream, std::string& owned);
 
 // Writes bytes to a file through a temporary file renamed over the target, so a
-// failed write never leaves a half-written file behind. Raises EFCreateError.
+// failed write never leaves a half-written file behind; a replaced file keeps its
+// permissions. Raises EFCreateError.
 void SaveBytesToFile(const std::string& fileName, std::string_view bytes);
 // The whole file; raises EFOpenError when it cannot be read.
 std::string LoadBytesFromFile(const std::string& fileName);

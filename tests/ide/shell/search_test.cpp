@@ -2,6 +2,8 @@
 // word at the caret, search again, replace (all), find in files and go to line.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <functional>
 #include <string>
 
@@ -182,6 +184,11 @@ TEST_F(SearchCommands, FindInFilesListsEveryOpenPageInOrderAndShowsARow) {
 TEST_F(SearchCommands, FindInFilesSearchesTheProjectDirectoryAndOpensWhatItFinds) {
   test::TempDir dir;
   test::WriteFileBytes(dir.File("Other.pas"), "unit Other;\r\n\r\nprocedure Needle;\r\nend.\r\n");
+  // Not the Free Pascal build's copies, nor hidden folders.
+  for (const char* folder : {"fpc-build/src", ".git"}) {
+    std::filesystem::create_directories(dir.File(folder));
+    test::WriteFileBytes(dir.File(folder) + "/Other.pas", test::ReadFileBytes(dir.File("Other.pas")));
+  }
   std::vector<std::string> rows;
   Run<editor::TFindInFile>("SearchFindInFilesItem", [&](editor::TFindInFile& dialog) {
     dialog.ProjectDir = dir.Path();
