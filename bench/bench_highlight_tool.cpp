@@ -5,10 +5,7 @@
 // at the end how many times faster korvax-highlight is.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +17,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+#include "processrun.h"
 
 extern char** environ;
 
@@ -85,36 +84,6 @@ private:
 const TWorkDir& Work() {
   static const TWorkDir work;
   return work;
-}
-
-struct TProcessRun {
-  bool Succeeded = false;
-  double Seconds = 0;
-  long PeakKiB = 0;
-};
-
-// Runs program with args, standard output to stdoutFile, and waits for it.
-TProcessRun RunProcess(const std::vector<std::string>& args, const fs::path& stdoutFile) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  std::vector<char*> argv;
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  TProcessRun run;
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    rusage usage{};
-    if (::wait4(pid, &status, 0, &usage) == pid) {
-      run.Succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-      run.PeakKiB = usage.ru_maxrss;
-    }
-  }
-  run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  posix_spawn_file_actions_destroy(&actions);
-  return run;
 }
 
 // What each program took on average and its peak memory, for the summary at the end.

@@ -8,7 +8,6 @@
 
 #include "ide/fpcbuild/buildmessages.h"
 #include "ide/fpcbuild/buildunits.h"
-#include "ide/fpcbuild/programuses.h"
 #include "ide/fpcbuild/sourcecopy.h"
 #include "kcl/classes/streams.h"
 #include "kcl/platform/childprocess.h"
@@ -32,13 +31,6 @@ struct TFolders {
 TFolders FoldersOf(const std::string& projectFile) {
   const fs::path build = BuildDirOf(projectFile);
   return {build, build / "src", build / "units", build / "lib"};
-}
-
-// The program's source in the copy with the LCL's widget set and the forms' unit
-// first, naming its units' files as they are on disk.
-void PrepareProgram(const fs::path& copied) {
-  const std::string source = WithUnitPathsAsOnDisk(LoadBytesFromFile(copied.string()), copied.parent_path().string());
-  SaveBytesToFile(copied.string(), WithUnitsFirstInUses(source, {"Interfaces", FormReadingUnit}));
 }
 
 std::vector<std::string> CompilerArguments(const TFreePascal& fpc, const TFolders& folders,
@@ -96,7 +88,6 @@ TBuildResult BuildWithFreePascal(const TFreePascal& fpc, const TBuildRequest& re
     if (!copy.Problems.empty()) {
       result.Messages = Joined(copy.Problems) + "Korvax: the forms above cannot be read; nothing was compiled.\n";
     } else {
-      PrepareProgram(folders.Sources / fs::path(request.ProjectFile).filename());
       const std::vector<std::string> emptyUnits = MissingCommonUnits(fpc.UnitDirs);
       for (const TUnitFile& unit : BuildUnits(emptyUnits, copy.PropertyNames))
         WriteIfChanged((folders.Units / unit.FileName).string(), unit.Source);

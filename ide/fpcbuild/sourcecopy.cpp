@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ide/fpcbuild/buildunits.h"
 #include "ide/fpcbuild/formresource.h"
+#include "ide/fpcbuild/programuses.h"
 #include "kcl/classes/streams.h"
 #include "kcl/rtl/exceptions.h"
 #include "kcl/rtl/sysutils.h"
@@ -34,7 +36,8 @@ void Link(const fs::path& link, const fs::path& target) {
 
 class TCopier {
 public:
-  TCopier(const fs::path& projectDir, const fs::path& copyDir) : FProjectDir(projectDir), FCopyDir(copyDir) {}
+  TCopier(const fs::path& projectDir, const fs::path& projectFile, const fs::path& copyDir)
+      : FProjectDir(projectDir), FProjectFile(projectFile.lexically_normal()), FCopyDir(copyDir) {}
 
   void Copy(const fs::path& original) {
     const fs::path relative = fs::relative(original, FProjectDir);
@@ -42,6 +45,7 @@ public:
     if (FResult.Originals.count(target.string())) return;  // "UNIT1.PAS" beside "Unit1.pas"
     std::string bytes = LoadBytesFromFile(original.string());
     if (IsForm(original)) bytes = FormBytes(relative.string(), bytes);
+    if (original == FProjectFile) bytes = ProgramForBuild(bytes);
     WriteIfChanged(target.string(), bytes);
     Add(target, original.string());
   }
@@ -84,7 +88,14 @@ private:
     }
   }
 
+  // The program as the build compiles it: the LCL's widget set and the forms' unit
+  // first, its units' files named as they are on disk.
+  std::string ProgramForBuild(const std::string& source) const {
+    return WithUnitsFirstInUses(WithUnitPathsAsOnDisk(source, FProjectDir.string()), {"Interfaces", FormReadingUnit});
+  }
+
   fs::path FProjectDir;
+  fs::path FProjectFile;
   fs::path FCopyDir;
   TSourceCopy FResult;
 };
@@ -122,7 +133,7 @@ std::vector<std::string> NameVariants(const std::string& fileName) {
 
 TSourceCopy CopySources(const std::string& projectDir, const std::string& projectFile, const std::string& copyDir,
                         const std::string& skippedDir) {
-  TCopier copier{fs::path(projectDir), fs::path(copyDir)};
+  TCopier copier{fs::path(projectDir), fs::path(projectFile), fs::path(copyDir)};
   std::error_code error;
   fs::create_directories(copyDir, error);
   bool hasResource = false;

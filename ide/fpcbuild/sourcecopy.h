@@ -22,7 +22,8 @@ struct TSourceCopy {
 // projectDir and its folders (not in skippedDir or hidden folders) into copyDir,
 // removing what an earlier copy holds that is gone. A file whose bytes did not
 // change is not written again, so that the compiler sees it unchanged. The project
-// file's base name gets an empty resource file when the project has none.
+// file is copied as the program the build compiles (see programuses.h), and its
+// base name gets an empty resource file when the project has none.
 TSourceCopy CopySources(const std::string& projectDir, const std::string& projectFile, const std::string& copyDir,
                         const std::string& skippedDir);
 
